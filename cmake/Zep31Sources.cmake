@@ -1,0 +1,13 @@
+# Collects the C++ sources of a folder. Window code lives in folders named "ui";
+# EXCLUDE_UI leaves those out (for the widget-free core), ONLY_UI keeps only them.
+function(zep31_sources out dir)
+  cmake_parse_arguments(ARG "EXCLUDE_UI;ONLY_UI" "" "" ${ARGN})
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS
+       ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+  if(ARG_EXCLUDE_UI)
+    list(FILTER files EXCLUDE REGEX "/ui/")
+  elseif(ARG_ONLY_UI)
+    list(FILTER files INCLUDE REGEX "/ui/")
+  endif()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
