@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace lnssim {
+
+// Administration of the simulated LonWorks platform, as an integrator's platform tool offers
+// it (lns-netdb) and as tests set up their networks. Works directly on the LonWorks home;
+// every failure throws lns::Error with a description that names what was wrong.
+class PlatformAdmin final
+{
+public:
+    enum class Operation { Any, NvRead, NvWrite, CpRead, CpWrite, Poll, StateQuery };
+
+    explicit PlatformAdmin(const QString& lonWorksHome);
+    ~PlatformAdmin();
+    PlatformAdmin(const PlatformAdmin&) = delete;
+    PlatformAdmin& operator=(const PlatformAdmin&) = delete;
+
+    // Folders, the plug-in's data files and the platform's registry values
+    // ("LonWorks Path"; "sDecimal" from the locale unless given).
+    void init(const QString& decimalSeparator = QString());
+    // init if needed, then the network "Demo" with its subsystems and devices.
+    void createDemo();
+
+    void addNetwork(const QString& network);
+    void addSubsystem(const QString& network, const QString& subsystem, const QString& path = QString());
+    // Exactly one of templateName / programId is given. Returns the Neuron ID.
+    QString addDevice(const QString& network, const QString& subsystem, const QString& device,
+                      const QString& templateName, const QString& programId, int state = 4,
+                      bool commissioned = true);
+    // One line per device: "subsystem/name, program ID, state, commissioned, Neuron ID".
+    QStringList devices(const QString& network) const;
+
+    // POINT is an NV name ("nviSpaceTemp") or a CP identifier ("F:1/C:0:93", "N:47/C:0:52").
+    // Values as the object server formats them with the user's decimal separator.
+    QString get(const QString& network, const QString& devicePath, const QString& point,
+                std::optional<int> element = std::nullopt) const;
+    void set(const QString& network, const QString& devicePath, const QString& point, const QString& text,
+             std::optional<int> element = std::nullopt);
+
+    void setState(const QString& network, const QString& devicePath, int state,
+                  std::optional<bool> commissioned = std::nullopt);
+    // Faults of a device: unreachable; the next `count` operations of a kind fail; a failure rate 0..1.
+    void setUnreachable(const QString& network, const QString& devicePath, bool unreachable);
+    void failNext(const QString& network, const QString& devicePath, Operation operation, int count);
+    void setFailureRate(const QString& network, const QString& devicePath, double rate);
+    void clearFaults(const QString& network, const QString& devicePath);
+    // Time per device transaction (NV read or write, CP write, poll) in milliseconds.
+    void setTransactionTime(const QString& network, int milliseconds);
+
+private:
+    class Impl;
+    Impl* m_impl;
+};
+
+} // namespace lnssim
