@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+class CommandTable;
+class FrameworkSettings;
+class MessageCatalogue;
+class PointTables;
+class ProgressDisplay;
+class RegistryStore;
+class Ui;
+struct ConnectionState;
+struct ResourceDirSpec;
+
+namespace lns {
+class ObjectServer;
+}
+
+// The process-wide state and services, created once by main() and handed by reference to
+// whoever needs them.
+struct AppContext
+{
+    RegistryStore& registry;
+    lns::ObjectServer& objectServer;
+    Ui& ui;
+    ProgressDisplay& progress;
+    MessageCatalogue& catalogue;
+    ConnectionState& connection;
+    CommandTable& commands;
+    FrameworkSettings& settings;
+    PointTables& points;
+    ResourceDirSpec& resourceDir;
+    // Ends the program (the application's event loop); tests pass their own.
+    std::function<void()> endProgram;
+};
