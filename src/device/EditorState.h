@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <array>
+
 // Editor state shared by the button editor, the loading into the editors and the tab rule.
 struct EditorState
 {
@@ -10,4 +14,6 @@ struct EditorState
     bool rows7to8Active = false;
     bool rows9to10Active = false;
     bool rows11to12Active = false;
+    // The seven fields of nviUnitStatus as last loaded or edited.
+    std::array<QString, 7> unitStatusFields{};
 };
