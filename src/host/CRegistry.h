@@ -33,6 +33,8 @@ public:
 private:
     RegistryStore& m_store;
     QString m_enumerationKey;
-    int m_enumerationIndex = 0;
+    // Below 0 while no key is open, so GetNextMachineKey before a successful
+    // FindFirstMachineKey returns nothing.
+    int m_enumerationIndex = -1;
     qint32 m_pendingError = 0;
 };

@@ -15,7 +15,7 @@ public:
 
     virtual ~RegistryStore() = default;
 
-    // Empty when the store could not be opened; otherwise a text naming the file and the cause.
+    // Empty while the store works; otherwise a text naming the file and the cause.
     virtual QString lastError() const = 0;
 
     virtual bool keyExists(Hive hive, const QString& key) const = 0;

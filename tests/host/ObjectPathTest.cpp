@@ -1,0 +1,84 @@
+#include "host/ObjectPath.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SplitAtFirstTest, SplitsAtTheFirstSeparatorIgnoringCase)
+{
+    SplitResult split = SplitAtFirst(QStringLiteral("Floor 2 X  a x b  "), QStringLiteral("x"));
+    EXPECT_EQ(split.head, QStringLiteral("Floor 2 "));
+    EXPECT_EQ(split.tail, QStringLiteral("a x b"));
+
+    split = SplitAtFirst(QStringLiteral(" no separator "), QStringLiteral("/"));
+    EXPECT_EQ(split.head, QStringLiteral(" no separator "));
+    EXPECT_TRUE(split.tail.isEmpty());
+
+    // Only blanks are trimmed from the tail.
+    split = SplitAtFirst(QStringLiteral("a/\tb "), QStringLiteral("/"));
+    EXPECT_EQ(split.tail, QStringLiteral("\tb"));
+
+    split = SplitAtFirst(QStringLiteral("abc"), QString());
+    EXPECT_EQ(split.head, QStringLiteral("abc"));
+    EXPECT_TRUE(split.tail.isEmpty());
+}
+
+TEST(ObjectPathTest, ResolvesTheDirectorsExample)
+{
+    ObjectPath path;
+    ASSERT_EQ(path.SplitObjectPath(QStringLiteral("MyNet/Building/Floor 2:F2/Room 12:ROU_1")), 4);
+    EXPECT_EQ(path.PathComponent(1, true), QStringLiteral("MyNet"));
+    EXPECT_EQ(path.PathComponent(3, false), QStringLiteral("Floor 2:F2"));
+    EXPECT_EQ(path.PathComponent(path.count() - 1, true), QStringLiteral("F2"));
+    EXPECT_EQ(path.PathComponent(path.count(), true), QStringLiteral("ROU_1"));
+}
+
+TEST(ObjectPathTest, EmptyComponentsEndTheList)
+{
+    ObjectPath path;
+    EXPECT_EQ(path.SplitObjectPath(QStringLiteral("Net//Sub/Dev")), 1);
+    EXPECT_EQ(path.PathComponent(1, false), QStringLiteral("Net"));
+    EXPECT_EQ(path.SplitObjectPath(QStringLiteral("Net/Sub/")), 2);
+    EXPECT_EQ(path.SplitObjectPath(QStringLiteral("/Net/Sub")), 0);
+    EXPECT_EQ(path.SplitObjectPath(QString()), 0);
+    EXPECT_EQ(path.PathComponent(1, true), QString());
+    // Blanks after a separator are dropped; blanks before it stay with the component.
+    EXPECT_EQ(path.SplitObjectPath(QStringLiteral("Net / Sub /  ")), 2);
+    EXPECT_EQ(path.PathComponent(1, false), QStringLiteral("Net "));
+    EXPECT_EQ(path.PathComponent(2, false), QStringLiteral("Sub "));
+}
+
+TEST(ObjectPathTest, SingleComponentHasNoSubsystem)
+{
+    ObjectPath path;
+    ASSERT_EQ(path.SplitObjectPath(QStringLiteral("Room 12:ROU_1")), 1);
+    EXPECT_EQ(path.PathComponent(path.count() - 1, true), QString());
+    EXPECT_EQ(path.PathComponent(path.count(), true), QStringLiteral("ROU_1"));
+}
+
+TEST(ObjectPathTest, StrippingPrefixes)
+{
+    ObjectPath path;
+    ASSERT_EQ(path.SplitObjectPath(QStringLiteral("Sub:/Dev: /a:b:c/plain/Room:  R 1")), 5);
+    EXPECT_EQ(path.PathComponent(1, true), QStringLiteral("Sub:"));
+    EXPECT_EQ(path.PathComponent(2, true), QStringLiteral("Dev: "));
+    EXPECT_EQ(path.PathComponent(3, true), QStringLiteral("b:c"));
+    EXPECT_EQ(path.PathComponent(4, true), QStringLiteral("plain"));
+    EXPECT_EQ(path.PathComponent(5, true), QStringLiteral("R 1"));
+}
+
+TEST(ObjectPathTest, IndicesOutsideTheListGiveEmptyText)
+{
+    ObjectPath path;
+    path.SplitObjectPath(QStringLiteral("A/B"));
+    EXPECT_EQ(path.PathComponent(0, false), QString());
+    EXPECT_EQ(path.PathComponent(-1, true), QString());
+    EXPECT_EQ(path.PathComponent(3, false), QString());
+    EXPECT_EQ(path.PathComponent(2, false), QStringLiteral("B"));
+    // A new object name replaces the previous components.
+    path.SplitObjectPath(QStringLiteral("C"));
+    EXPECT_EQ(path.count(), 1);
+    EXPECT_EQ(path.PathComponent(2, false), QString());
+}
+
+} // namespace
