@@ -1,0 +1,292 @@
+#include "device/ui/EditorLoader.h"
+
+#include "device/EditorState.h"
+#include "device/FrameworkSettings.h"
+#include "device/TextFields.h"
+#include "device/point_catalogue/PointTables.h"
+#include "device/ui/MainControls.h"
+#include "editors/UnitStatusText.h"
+#include "editors/ui/ButtonFunctionLists.h"
+#include "editors/ui/DeviceTypeLayout.h"
+#include "editors/ui/TabRules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr int ButtonRows = 12;
+constexpr int UnitStatusPosition = 12;
+constexpr int FirstUnitStatusBox = 70;
+constexpr int UnitItem = 4;
+constexpr int DisplayItems = 14;
+constexpr int CommandBits = 7;
+
+// A step that fails is skipped; the next one runs.
+void skippingOnError(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+[[noreturn]] void reject(const QString& why)
+{
+    throw std::invalid_argument(why.toStdString());
+}
+
+int wholeNumber(const QString& text, const QString& decimalSeparator)
+{
+    bool ok = false;
+    const QString trimmed = text.trimmed();
+    const int number = trimmed.toInt(&ok);
+    if (ok)
+        return number;
+    QString point = trimmed;
+    if (!decimalSeparator.isEmpty())
+        point.replace(decimalSeparator, QStringLiteral("."));
+    const double value = QLocale::c().toDouble(point, &ok);
+    if (!ok || value != std::floor(value) || std::abs(value) > 1e9)
+        reject(QStringLiteral("\"%1\" is no whole number").arg(text));
+    return static_cast<int>(value);
+}
+
+int byteAt(const QString& text, int byte)
+{
+    return static_cast<int>(text_fields::HexByteField(text, byte));
+}
+
+bool bitAt(const QString& text, int bit)
+{
+    return text_fields::BitField(text, false, bit, false, false) == QLatin1String("1");
+}
+
+// A code counted from 1 selects entry code - 1; 0 and codes beyond the list select nothing.
+void selectCode(QComboBox* list, int code)
+{
+    list->setCurrentIndex(code >= 1 && code <= list->count() ? code - 1 : -1);
+}
+
+QStringList partsAtLeast(const QString& text, QChar separator, int count)
+{
+    const QStringList parts = text.split(separator);
+    if (parts.size() < count)
+        reject(QStringLiteral("\"%1\" has fewer than %2 parts").arg(text).arg(count));
+    return parts;
+}
+
+void loadUnitStatus(MainControls& controls, EditorState& state, PointTables& points, const QString& separator)
+{
+    if (separator == QLatin1String(".")) {
+        state.unitStatusFields = unit_status_text::split(controls.txtNvi(UnitStatusPosition)->text());
+    } else if (separator == QLatin1String(",")) {
+        const unit_status_text::Normalised normalised =
+            unit_status_text::normaliseCommaDecimals(points.nvi(UnitStatusPosition).value);
+        points.nvi(UnitStatusPosition).value = normalised.value;
+        controls.txtNvi(UnitStatusPosition)->setText(normalised.value);
+        state.unitStatusFields = normalised.fields;
+    }
+    for (int k = 0; k < unit_status_text::FieldCount; ++k)
+        controls.txtNvi(FirstUnitStatusBox + k)->setText(state.unitStatusFields[static_cast<std::size_t>(k)]);
+}
+
+void loadTimeConfig(MainControls& controls)
+{
+    const QString text = controls.txtNci(0)->text();
+    std::array<int, 4> bytes{};
+    for (int k = 0; k < 4; ++k) {
+        bytes[static_cast<std::size_t>(k)] = byteAt(text, k);
+        if (bytes[static_cast<std::size_t>(k)] >= controls.cmb_time(k)->count())
+            reject(QStringLiteral("byte %1 of \"%2\" has no list entry").arg(k).arg(text));
+    }
+    for (int k = 0; k < 4; ++k) {
+        controls.cmb_time(k)->setCurrentIndex(bytes[static_cast<std::size_t>(k)]);
+        if (k == 2)
+            controls.Frametime->setVisible(bytes[2] > 0);
+    }
+}
+
+void loadDisplayConfig(MainControls& controls)
+{
+    const QString text = controls.txtNci(3)->text();
+    std::array<bool, DisplayItems> items{};
+    for (int item = 0; item < DisplayItems; ++item)
+        items[static_cast<std::size_t>(item)] = bitAt(text, item);
+    for (int item = 0; item < DisplayItems; ++item)
+        controls.UCPTdisplConfig(item)->setChecked(items[static_cast<std::size_t>(item)]);
+    controls.Unit(controls.UCPTdisplConfig(UnitItem)->isChecked() ? 0 : 1)->setChecked(true);
+}
+
+void loadButtonRow(MainControls& controls, const ButtonFunctionLists& lists, int row)
+{
+    const QString text = controls.txtNcielement(row)->text();
+    const int object = byteAt(text, 0);
+    const int function = byteAt(text, 1);
+    const int led = byteAt(text, 2);
+    const std::optional<ButtonFunctionLists::ObjectKind> kind = ButtonFunctionLists::kindOf(object);
+    if (!kind)
+        reject(QStringLiteral("\"%1\" names no object").arg(text));
+
+    controls.cmb_device(row)->setCurrentIndex(object);
+    const bool scene = *kind == ButtonFunctionLists::ObjectKind::ScenePanel;
+    controls.cmb_function(row)->setVisible(!scene);
+    controls.txtNciscene(row)->setVisible(scene);
+    if (scene) {
+        controls.txtNciscene(row)->setText(QString::number(function));
+    } else {
+        lists.fillFunctions(controls.cmb_function(row), *kind);
+        selectCode(controls.cmb_function(row), function);
+    }
+    lists.fillLeds(controls.cmb_led(row), *kind);
+    selectCode(controls.cmb_led(row), led);
+}
+
+void loadButtonRows(MainControls& controls, const EditorState& state, const ButtonFunctionLists& lists)
+{
+    for (int row = 0; row < ButtonRows; ++row) {
+        try {
+            loadButtonRow(controls, lists, row);
+        } catch (const std::exception&) {
+            // A row that cannot be decoded must not go on showing another device's choices; its
+            // text stays in txtNcielement as read.
+            controls.cmb_device(row)->setCurrentIndex(-1);
+            controls.cmb_function(row)->setCurrentIndex(-1);
+            controls.cmb_led(row)->setCurrentIndex(-1);
+        }
+    }
+    set_tabs(controls, state);
+}
+
+void loadFanStages(MainControls& controls, const QString& separator)
+{
+    const int stages = wholeNumber(controls.txtNci(63)->text(), separator);
+    if (stages < 1 || stages > controls.cmb_nci(63)->count())
+        reject(QStringLiteral("%1 fan stages have no list entry").arg(stages));
+    controls.cmb_nci(63)->setCurrentIndex(stages - 1);
+}
+
+void loadCommandBits(MainControls& controls)
+{
+    const QString text = controls.txtNvi(16)->text();
+    std::array<bool, CommandBits> bits{};
+    for (int bit = 0; bit < CommandBits; ++bit)
+        bits[static_cast<std::size_t>(bit)] = bitAt(text, bit);
+    for (int bit = 0; bit < CommandBits; ++bit)
+        controls.nviCmd_all(bit)->setChecked(bits[static_cast<std::size_t>(bit)]);
+}
+
+void loadSceneFeedback(MainControls& controls)
+{
+    const QStringList parts = partsAtLeast(controls.txtNvi(8)->text(), u' ', 2);
+    controls.txtNvi(80)->setText(parts.at(0));
+    controls.txtNvi(81)->setText(parts.at(1));
+}
+
+void loadTimeStamp(MainControls& controls)
+{
+    const QStringList parts = partsAtLeast(controls.txtNvi(25)->text(), u' ', 2);
+    const QStringList date = partsAtLeast(parts.at(0), u'/', 3);
+    const QStringList time = partsAtLeast(parts.at(1), u':', 3);
+    controls.txtdate(0)->setText(parts.at(0));
+    controls.txttime(0)->setText(parts.at(1));
+    for (int k = 0; k < 3; ++k) {
+        controls.txtdate(k + 1)->setText(date.at(k));
+        controls.txttime(k + 1)->setText(time.at(k));
+    }
+}
+
+// Switch inputs whose list entries stand for the usual values: per value, the entry it
+// selects, or -1 where the list has none.
+void loadSwitchLists(MainControls& controls, const QString& separator)
+{
+    const std::array<QString, 4> values{
+        QStringLiteral("0") + separator + QStringLiteral("0 -1"),
+        QStringLiteral("0") + separator + QStringLiteral("0 0"),
+        QStringLiteral("50") + separator + QStringLiteral("0 1"),
+        QStringLiteral("100") + separator + QStringLiteral("0 1"),
+    };
+    const struct
+    {
+        int position;
+        std::array<int, 4> entries;
+    } lists[] = {{11, {0, 1, -1, 2}},
+                 {13, {-1, 0, -1, 1}},
+                 {14, {-1, 0, -1, 1}},
+                 {15, {-1, 0, -1, 1}},
+                 {22, {-1, 0, 1, 2}}};
+    for (const auto& list : lists) {
+        const QString text = controls.txtNvi(list.position)->text();
+        for (std::size_t column = 0; column < values.size(); ++column) {
+            if (text == values[column] && list.entries[column] >= 0)
+                controls.cmb_nvi(list.position)->setCurrentIndex(list.entries[column]);
+        }
+    }
+}
+
+void loadOccupancyLists(MainControls& controls)
+{
+    for (const int position : {17, 18}) {
+        QComboBox* list = controls.cmb_nvi(position);
+        // A value the list does not offer shows no entry; the box beside it shows the value.
+        list->setCurrentIndex(list->findText(controls.txtNvi(position)->text()));
+    }
+}
+
+// Without the device online nothing can be sent, so the inputs are not offered.
+void disableInputs(MainControls& controls, const PointTables& points)
+{
+    std::vector<QWidget*> inputs{controls.txtNvi(71), controls.txtNvi(73), controls.txtNvi(80),
+                                 controls.txtNvi(81)};
+    for (int k = 1; k <= 3; ++k) {
+        inputs.push_back(controls.txttime(k));
+        inputs.push_back(controls.txtdate(k));
+    }
+    for (const int position : {9, 10, 19, 24, 20, 21})
+        inputs.push_back(controls.cmd_Nvi_Reset(position));
+    for (int bit = 0; bit < CommandBits; ++bit)
+        inputs.push_back(controls.nviCmd_all(bit));
+    for (const int position : {11, 13, 14, 15, 17, 18, 22})
+        inputs.push_back(controls.cmb_nvi(position));
+    for (int position = 0; position < points.nviCount; ++position)
+        inputs.push_back(controls.txtNvi(position));
+    for (QWidget* input : inputs)
+        input->setEnabled(false);
+}
+
+} // namespace
+
+EditorLoader::EditorLoader(MainControls& controls, EditorState& state, PointTables& points,
+                           const FrameworkSettings& settings, const MessageCatalogue& catalogue)
+    : m_controls(controls), m_state(state), m_points(points), m_settings(settings), m_catalogue(catalogue)
+{
+}
+
+void EditorLoader::load(bool online)
+{
+    const QString& separator = m_settings.decimalSeparator;
+    skippingOnError([&] { loadUnitStatus(m_controls, m_state, m_points, separator); });
+    skippingOnError([&] { loadTimeConfig(m_controls); });
+    skippingOnError([&] { loadDisplayConfig(m_controls); });
+    skippingOnError(
+        [&] { applyDeviceType(m_controls, m_state, wholeNumber(m_controls.txtNci(1)->text(), separator)); });
+    skippingOnError([&] { loadButtonRows(m_controls, m_state, ButtonFunctionLists(m_catalogue)); });
+    skippingOnError([&] { loadFanStages(m_controls, separator); });
+    skippingOnError([&] { loadCommandBits(m_controls); });
+    skippingOnError([&] { loadSceneFeedback(m_controls); });
+    skippingOnError([&] { loadTimeStamp(m_controls); });
+    skippingOnError([&] { loadSwitchLists(m_controls, separator); });
+    skippingOnError([&] { loadOccupancyLists(m_controls); });
+    if (!online)
+        skippingOnError([&] { disableInputs(m_controls, m_points); });
+}

@@ -1,0 +1,87 @@
+#include "editors/ui/CmdConfigPage.h"
+
+#include "device/ui/MainControls.h"
+#include "editors/ui/AccessibleNames.h"
+#include "editors/ui/PageKit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace {
+
+struct Field
+{
+    int position;
+    const char* caption;
+    page_kit::Range range;
+};
+
+QGroupBox* fields(MainControls& controls, QLabel* heading, std::initializer_list<Field> list)
+{
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (const Field& field : list) {
+        QLabel* label = page_kit::caption(controls.lblNc, page_kit::cpCaptionIndex(field.position),
+                                          QString::fromUtf8(field.caption));
+        page_kit::addCpField(grid, row++, controls, field.position, label, field.range);
+    }
+    grid->setColumnStretch(1, 1);
+    return page_kit::section(heading, grid);
+}
+
+QGroupBox* fanStages(MainControls& controls)
+{
+    auto* grid = new QGridLayout;
+    QLabel* label = page_kit::caption(controls.lblNc, page_kit::cpCaptionIndex(63),
+                                      QStringLiteral("Anzahl Lüfterstufen:"));
+    auto* list = new QComboBox;
+    list->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    list->setCurrentIndex(-1);
+    list->setFixedWidth(60);
+    controls.cmb_nci.add(63, list);
+    QLineEdit* text = page_kit::valueBox(controls.txtNci, 63, 40);
+    page_kit::addRow(grid, 0, label, list, {text});
+    accessible_names::link(text, {label});
+    grid->setColumnStretch(1, 1);
+    return page_kit::section(page_kit::caption(controls.lblSection, 0, QStringLiteral("Lüfterstufe")), grid);
+}
+
+} // namespace
+
+QWidget* buildCmdConfigPage(MainControls& controls)
+{
+    const page_kit::Range sendTime{0, 6500};
+    auto* left = new QVBoxLayout;
+    left->addWidget(fields(controls, page_kit::caption(controls.lblSection, 2, QStringLiteral("Temperatur")),
+                           {{57, "MinSendTime [s]:", sendTime},
+                            {58, "MinDeltaTemp [K]:", {0, 10}},
+                            {59, "TempOffset [K]:", {-20, 20}}}));
+    left->addWidget(fields(controls, page_kit::caption(controls.lblSection, 1, QStringLiteral("Sollwert")),
+                           {{60, "Sollwert [°C]:", {0, 50}},
+                            {61, "Verstellbereich [K]:", {0, 20}},
+                            {62, "Auflösung [K]:", {0, 20}}}));
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(fanStages(controls));
+    right->addWidget(fields(controls, nullptr, {{64, "MaxSendTime [s]:", sendTime}}));
+    right->addStretch();
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->addWidget(page_kit::heading(
+        page_kit::caption(QStringLiteral("lblCmdConfigHeading"),
+                          QStringLiteral("Space Comfort Control Comand Module: Configuration"))));
+    layout->addLayout(columns);
+    return page_kit::page(QStringLiteral("tabCmdConfig"), content);
+}

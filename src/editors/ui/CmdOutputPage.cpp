@@ -1,0 +1,39 @@
+#include "editors/ui/CmdOutputPage.h"
+
+#include "device/point_catalogue/PointTables.h"
+#include "device/ui/MainControls.h"
+#include "editors/ui/PageKit.h"
+#include "transfer/ui/MonitoringBar.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+// nvoSpaceTemp ... nvoEffectOccup.
+constexpr int FirstOutput = 18;
+constexpr int LastOutput = 22;
+
+} // namespace
+
+QWidget* buildCmdOutputPage(MainControls& controls)
+{
+    auto* grid = new QGridLayout;
+    for (int position = FirstOutput; position <= LastOutput; ++position) {
+        const QString name = QString::fromLatin1(point_catalogue::nvoDefinition(position).name);
+        page_kit::addNvoField(grid, position - FirstOutput, controls, position, name + QLatin1Char(':'));
+    }
+    grid->setColumnStretch(1, 1);
+
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->addWidget(buildMonitoringBar(controls));
+    layout->addWidget(page_kit::heading(
+        page_kit::caption(QStringLiteral("lblCmdOutputHeading"),
+                          QStringLiteral("Space Comfort Control Comand Module: Monitoring Nvo's"))));
+    layout->addWidget(page_kit::section(nullptr, grid));
+    layout->addStretch();
+    return page_kit::page(QStringLiteral("tabCmdOutput"), content);
+}

@@ -1,0 +1,142 @@
+#include "editors/ui/DisplayPage.h"
+
+#include "device/ui/MainControls.h"
+#include "editors/ui/AccessibleNames.h"
+#include "editors/ui/PageKit.h"
+#include "editors/ui/UpDown.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <array>
+
+namespace {
+
+constexpr int UnitItem = 4;
+
+const std::array<const char*, 14> displayCaptions{
+    "Raumtemperatur anzeigen:",
+    "Außentemperatur anzeigen:",
+    "Solltemperatur effektiv anzeigen:",
+    "Sollwertoffset anzeigen:",
+    "Maßeinheit Temperatur            °C          °F      ",
+    "Nachkommastelle Temperatur anzeigen:",
+    "Rel. Feuchte Raumluft anzeigen:",
+    "Rel. Feuchte Aussenluft anzeigen:",
+    "Nachkommastelle rel. Feuchte anzeigen:",
+    "Raumbelegung anzeigen:",
+    "Lüfter anzeigen:",
+    "Sollwertoffset bei Verstellung anzeigen:",
+    "Sollwertaufruf bei erstem Tastendruck:",
+    "Effektiven Sollwert für nviTempSetpoint verwenden:",
+};
+
+QGroupBox* displayItems(MainControls& controls)
+{
+    auto* grid = new QGridLayout;
+    for (int item = 0; item < static_cast<int>(displayCaptions.size()); ++item) {
+        QLabel* label =
+            page_kit::caption(controls.lbldisplay, item, QString::fromUtf8(displayCaptions[item]));
+        auto* box = new QCheckBox;
+        controls.UCPTdisplConfig.add(item, box);
+        QList<QWidget*> companions;
+        if (item == UnitItem) {
+            auto* units = new QButtonGroup(box);
+            for (int unit = 0; unit < 2; ++unit) {
+                auto* option = new QRadioButton(unit == 0 ? QStringLiteral("°C") : QStringLiteral("°F"));
+                controls.Unit.add(unit, option);
+                units->addButton(option);
+                companions.append(option);
+                accessible_names::link(option, {option});
+            }
+        }
+        page_kit::addRow(grid, item, label, box, companions);
+    }
+    QLabel* textLabel = page_kit::caption(controls.lblNc, 3, QStringLiteral("UCPTdisplConfig:"));
+    page_kit::addRow(grid, static_cast<int>(displayCaptions.size()), textLabel,
+                     page_kit::displayBox(controls.txtNci, 3, 230));
+    grid->setColumnStretch(1, 1);
+    return page_kit::section(page_kit::caption(controls.lblSection, 5, QStringLiteral("Anzeige")), grid);
+}
+
+QGroupBox* updateInterval(MainControls& controls)
+{
+    auto* grid = new QGridLayout;
+    QLabel* label =
+        page_kit::caption(controls.lblNctime, 4, QStringLiteral("Aktuallisierungsintervall [s]:"));
+    page_kit::addCpField(grid, 0, controls, 4, label, page_kit::Range{0, 1000});
+    grid->setColumnStretch(1, 1);
+    return page_kit::section(nullptr, grid);
+}
+
+QGroupBox* backlight(MainControls& controls)
+{
+    auto* grid = new QGridLayout;
+    QLabel* inactive = page_kit::caption(controls.lblNcback, 0, QStringLiteral("Ruhezustand:"));
+    QLabel* actuation = page_kit::caption(controls.lblNcback, 1, QStringLiteral("Tastbetätigung:"));
+    QLabel* lcd = page_kit::caption(controls.lblNcback, 2, QStringLiteral("LCD"));
+    QLabel* labelField = page_kit::caption(controls.lblNcback, 3, QStringLiteral("Beschriftungsfeld"));
+    grid->addWidget(lcd, 0, 1);
+    grid->addWidget(labelField, 0, 2);
+    grid->addWidget(inactive, 1, 0);
+    grid->addWidget(actuation, 2, 0);
+
+    const page_kit::Range percent{0, 100};
+    const QString unit = QStringLiteral("%");
+    // Elements 0 (LCD) and 1 (label field) of UCPTbacklightMin and UCPTbacklightMax.
+    const struct
+    {
+        int index;
+        QLabel* row;
+        QLabel* column;
+        int gridRow;
+        int gridColumn;
+    } cells[] = {{100, inactive, lcd, 1, 1},
+                 {101, inactive, labelField, 1, 2},
+                 {102, actuation, lcd, 2, 1},
+                 {103, actuation, labelField, 2, 2}};
+    for (const auto& cell : cells) {
+        grid->addWidget(page_kit::cpBoxWithUpDown(controls, cell.index, percent, unit), cell.gridRow,
+                        cell.gridColumn);
+        accessible_names::link(controls.txtNci(cell.index), {cell.row, cell.column});
+        accessible_names::link(controls.UpD_nci(cell.index), {cell.row, cell.column});
+    }
+
+    // The array values themselves, which carry the mark of a changed element.
+    auto* arrays = new QGridLayout;
+    page_kit::addRow(arrays, 0, page_kit::caption(controls.lblNc, 5, QStringLiteral("UCPTbacklightMin:")),
+                     page_kit::displayBox(controls.txtNci, 5, 130));
+    page_kit::addRow(arrays, 1, page_kit::caption(controls.lblNc, 6, QStringLiteral("UCPTbacklightMax:")),
+                     page_kit::displayBox(controls.txtNci, 6, 130));
+    arrays->setColumnStretch(1, 1);
+
+    auto* body = new QVBoxLayout;
+    grid->setColumnStretch(3, 1);
+    body->addLayout(grid);
+    body->addSpacing(8);
+    body->addLayout(arrays);
+    return page_kit::section(
+        page_kit::caption(controls.lblSection, 6, QStringLiteral("Hintergrundbeleuchtung")), body);
+}
+
+} // namespace
+
+QWidget* buildDisplayPage(MainControls& controls)
+{
+    auto* right = new QVBoxLayout;
+    right->addWidget(updateInterval(controls));
+    right->addWidget(backlight(controls));
+    right->addStretch();
+
+    auto* content = new QWidget;
+    auto* layout = new QHBoxLayout(content);
+    layout->addWidget(displayItems(controls), 0, Qt::AlignTop);
+    layout->addLayout(right, 1);
+    return page_kit::page(QStringLiteral("tabDisplay"), content);
+}

@@ -1,0 +1,154 @@
+#include "editors/ui/PageKit.h"
+
+#include "device/ui/MainControls.h"
+#include "editors/ui/AccessibleNames.h"
+#include "editors/ui/UpDown.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace page_kit {
+
+int cpCaptionIndex(int position)
+{
+    switch (position) {
+    case 1:
+        return 22;
+    case 60:
+        return 18;
+    case 61:
+        return 19;
+    case 62:
+        return 20;
+    case 63:
+        return 23;
+    case 18:
+    case 19:
+    case 20:
+    case 22:
+    case 23:
+        return 100 + position;
+    default:
+        return position;
+    }
+}
+
+int nviCaptionIndex(int position)
+{
+    return position >= 18 && position <= 21 ? position + 20 : position;
+}
+
+QWidget* page(const QString& objectName, QWidget* content)
+{
+    auto* area = new QScrollArea;
+    area->setObjectName(objectName);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    return area;
+}
+
+QLabel* caption(ControlArray<QLabel>& array, int index, const QString& text)
+{
+    auto* label = new QLabel(text);
+    array.add(index, label);
+    return label;
+}
+
+QLabel* caption(const QString& objectName, const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QLabel* heading(QLabel* label)
+{
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QGroupBox* section(QLabel* heading, QLayout* body)
+{
+    auto* group = new QGroupBox;
+    auto* layout = new QVBoxLayout(group);
+    if (heading)
+        layout->addWidget(page_kit::heading(heading));
+    layout->addLayout(body);
+    return group;
+}
+
+QLineEdit* valueBox(ControlArray<QLineEdit>& array, int index, int width)
+{
+    auto* box = new QLineEdit;
+    box->setFixedWidth(width);
+    array.add(index, box);
+    return box;
+}
+
+QLineEdit* displayBox(ControlArray<QLineEdit>& array, int index, int width)
+{
+    QLineEdit* box = valueBox(array, index, width);
+    box->setReadOnly(true);
+    return box;
+}
+
+void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field, const QList<QWidget*>& companions)
+{
+    grid->addWidget(label, row, 0);
+    auto* cell = new QHBoxLayout;
+    cell->setSpacing(2);
+    cell->addWidget(field);
+    for (QWidget* companion : companions)
+        cell->addWidget(companion);
+    cell->addStretch();
+    grid->addLayout(cell, row, 1);
+    label->setBuddy(field);
+    accessible_names::link(field, {label});
+}
+
+void addNvoField(QGridLayout* grid, int row, MainControls& controls, int position, const QString& caption)
+{
+    addRow(grid, row, page_kit::caption(QStringLiteral("lblNvo(%1)").arg(position), caption),
+           displayBox(controls.txtNvo, position, 2 * ValueWidth));
+}
+
+void addCpField(QGridLayout* grid, int row, MainControls& controls, int index, QLabel* label,
+                std::optional<Range> range)
+{
+    QLineEdit* box = valueBox(controls.txtNci, index);
+    QList<QWidget*> companions;
+    if (range) {
+        auto* upDown = new UpDown;
+        upDown->setRange(range->minimum, range->maximum);
+        controls.UpD_nci.add(index, upDown);
+        accessible_names::link(upDown, {label});
+        companions.append(upDown);
+    }
+    addRow(grid, row, label, box, companions);
+}
+
+QWidget* cpBoxWithUpDown(MainControls& controls, int index, Range range, const QString& unit)
+{
+    auto* cell = new QWidget;
+    auto* layout = new QHBoxLayout(cell);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(valueBox(controls.txtNci, index));
+    auto* upDown = new UpDown;
+    upDown->setRange(range.minimum, range.maximum);
+    controls.UpD_nci.add(index, upDown);
+    layout->addWidget(upDown);
+    layout->addWidget(new QLabel(unit));
+    layout->addStretch();
+    return cell;
+}
+
+} // namespace page_kit

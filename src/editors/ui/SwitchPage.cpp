@@ -1,0 +1,60 @@
+#include "editors/ui/SwitchPage.h"
+
+#include "device/ui/MainControls.h"
+#include "editors/ui/PageKit.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <array>
+
+namespace {
+
+constexpr int FirstField = 7;
+constexpr int FieldsPerSwitch = 6;
+
+struct SwitchField
+{
+    const char* caption;
+    page_kit::Range range;
+};
+
+const std::array<SwitchField, FieldsPerSwitch> switchFields{{
+    {"MaxOut [%]:", {0, 100}},
+    {"MaxSendTime [s]:", {0, 6500}},
+    {"MinSendTime [s]:", {0, 6500}},
+    {"Step Value [%]:", {0, 100}},
+    {"Reverse Delay [ms]:", {0, 6500}},
+    {"Drive Time [s]:", {0, 6500}},
+}};
+
+} // namespace
+
+QWidget* buildSwitchPage(MainControls& controls, int switchObject)
+{
+    auto* config = new QGridLayout;
+    for (int k = 0; k < FieldsPerSwitch; ++k) {
+        const int position = FirstField + FieldsPerSwitch * switchObject + k;
+        const SwitchField& field = switchFields[static_cast<std::size_t>(k)];
+        QLabel* label = page_kit::caption(controls.lblNc, page_kit::cpCaptionIndex(position),
+                                          QString::fromLatin1(field.caption));
+        page_kit::addCpField(config, k, controls, position, label, field.range);
+    }
+    config->setColumnStretch(1, 1);
+
+    auto* points = new QGridLayout;
+    page_kit::addRow(points, 0,
+                     page_kit::caption(controls.lblNvi, switchObject, QStringLiteral("nviSwitchFb:")),
+                     page_kit::valueBox(controls.txtNvi, switchObject));
+    page_kit::addNvoField(points, 1, controls, 2 * switchObject, QStringLiteral("nvoSwitch:"));
+    page_kit::addNvoField(points, 2, controls, 2 * switchObject + 1, QStringLiteral("nvoSetting:"));
+    points->setColumnStretch(1, 1);
+
+    auto* content = new QWidget;
+    auto* layout = new QHBoxLayout(content);
+    layout->addWidget(page_kit::section(nullptr, config), 1, Qt::AlignTop);
+    layout->addWidget(page_kit::section(nullptr, points), 1, Qt::AlignTop);
+    return page_kit::page(QStringLiteral("tabSwitch%1").arg(switchObject), content);
+}
