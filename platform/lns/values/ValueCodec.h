@@ -1,27 +1,27 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 namespace lnssim {
 
 // The value types of the simulated devices.
-enum class ValueType {
-    Switch,      // SNVT_switch
-    TempP,       // SNVT_temp_p
-    LevPercent,  // SNVT_lev_percent
-    LevCont,     // SNVT_lev_cont
-    TimeSec,     // SNVT_time_sec
-    TimeMin,     // SNVT_time_min
-    Count,       // SNVT_count
-    HvacStatus,  // SNVT_hvac_status
-    State,       // SNVT_state
-    Occupancy,   // SNVT_occupancy
-    Scene,       // SNVT_scene
-    Setting,     // SNVT_setting
-    TimeStamp,   // SNVT_time_stamp
-    StrHex4,     // UNVT_str_hex4
+enum class ValueType
+{
+    Switch,     // SNVT_switch
+    TempP,      // SNVT_temp_p
+    LevPercent, // SNVT_lev_percent
+    LevCont,    // SNVT_lev_cont
+    TimeSec,    // SNVT_time_sec
+    TimeMin,    // SNVT_time_min
+    Count,      // SNVT_count
+    HvacStatus, // SNVT_hvac_status
+    State,      // SNVT_state
+    Occupancy,  // SNVT_occupancy
+    Scene,      // SNVT_scene
+    Setting,    // SNVT_setting
+    TimeStamp,  // SNVT_time_stamp
+    StrHex4,    // UNVT_str_hex4
 };
 
 // Converts between a type's stored form and the text the object server hands out.
