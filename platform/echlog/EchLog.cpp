@@ -1,0 +1,144 @@
+#include "echlog/EchLog.h"
+
+#include "host/LonWorksHome.h"
+#include "host/Ui.h"
+
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace {
+
+QString escaped(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\':
+            result += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            result += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            result += QStringLiteral("\\r");
+            break;
+        case u'\n':
+            result += QStringLiteral("\\n");
+            break;
+        default:
+            result += c;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+EchLog::EchLog(Ui& ui, QWidget* parent) : QWidget(parent), m_ui(ui), m_view(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("EchLog"));
+    m_view->setObjectName(QStringLiteral("EchLogView"));
+    m_view->setReadOnly(true);
+    m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+}
+
+void EchLog::addInformation(const QString& text)
+{
+    add(Level::Information, text);
+}
+
+void EchLog::addError(const QString& text)
+{
+    add(Level::Error, text);
+}
+
+void EchLog::add(Level level, const QString& text)
+{
+    m_entries.append(Entry{QDateTime::currentDateTime(), level, text});
+
+    QTextCharFormat format;
+    if (level == Level::Error)
+        format.setForeground(Qt::red);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+    QTextCursor cursor(m_view->document());
+    cursor.movePosition(QTextCursor::End);
+    if (m_entries.size() > 1)
+        cursor.insertBlock();
+    cursor.insertText(shown, format);
+
+    // Follow the newest line, as a log is read from the bottom.
+    m_view->moveCursor(QTextCursor::End);
+    m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
+}
+
+void EchLog::clear()
+{
+    m_entries.clear();
+    m_view->clear();
+}
+
+bool EchLog::save()
+{
+    if (m_fileName.isEmpty())
+        return saveAs();
+    return writeTo(m_fileName);
+}
+
+bool EchLog::saveAs()
+{
+    Ui::FileDialog dialog;
+    dialog.title = QStringLiteral("Save Log As");
+    dialog.filter = QStringLiteral("Log Files (*.log)|*.log|All Files (*)|*");
+    dialog.initialFolder =
+        m_fileName.isEmpty() ? lonworks_home::path() : QFileInfo(m_fileName).absolutePath();
+    dialog.confirmOverwrite = true;
+    const QString fileName = m_ui.saveFileName(dialog);
+    if (fileName.isEmpty())
+        return false;
+    if (!writeTo(fileName))
+        return false;
+    m_fileName = fileName;
+    return true;
+}
+
+QString EchLog::fileLine(const Entry& entry)
+{
+    const QDateTime local = entry.time.toLocalTime();
+    const QString stamp = local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODateWithMs);
+    const QString level = entry.level == Level::Error ? QStringLiteral("E") : QStringLiteral("I");
+    return stamp + QLatin1Char('\t') + level + QLatin1Char('\t') + escaped(entry.text);
+}
+
+bool EchLog::writeTo(const QString& fileName)
+{
+    QByteArray content;
+    for (const Entry& entry : std::as_const(m_entries))
+        content += fileLine(entry).toUtf8() + '\n';
+
+    // Unbuffered, so a short write shows at once with its reason: a write that fails while
+    // QSaveFile flushes its buffer on commit would go unnoticed and leave a truncated file.
+    QSaveFile file(fileName);
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 done = 0; written && done < content.size();) {
+        const qint64 count = file.write(content.constData() + done, content.size() - done);
+        written = count > 0;
+        done += count;
+    }
+    if (written && file.commit())
+        return true;
+    m_ui.message(QStringLiteral("The log could not be saved to \"%1\": %2").arg(fileName, file.errorString()),
+                 QStringLiteral("Save Log"), Ui::Icon::Critical);
+    return false;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QPlainTextEdit;
+class Ui;
+
+// The log control: information and error lines in a read-only view that follows the newest
+// line, kept in memory until cleared, saved on request.
+//
+// Log file format (UTF-8, one line per entry, each line ended by LF):
+//
+//     <time stamp> TAB <level> TAB <text>
+//
+// - time stamp: ISO-8601 local time with milliseconds and the UTC offset in force,
+//   for example 2024-03-05T14:07:09.123+01:00 ("Z" in place of a zero offset);
+// - level: "I" for an information line, "E" for an error line;
+// - text: the entry's text with backslash, tab, CR and LF written as \\, \t, \r and \n, so
+//   every entry stays on one line and an empty entry (a spacer) gives an empty third field.
+//
+// A save replaces the whole file with every entry held; it goes through a temporary file, so
+// a failed save leaves an earlier file as it was.
+class EchLog final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Level
+    {
+        Information,
+        Error
+    };
+
+    struct Entry
+    {
+        QDateTime time;
+        Level level;
+        QString text;
+    };
+
+    explicit EchLog(Ui& ui, QWidget* parent = nullptr);
+    EchLog(const EchLog&) = delete;
+    EchLog& operator=(const EchLog&) = delete;
+
+    void addInformation(const QString& text);
+    void addError(const QString& text);
+    void clear();
+    // Saves to the file of the last successful save; asks for one like saveAs() when there is
+    // none yet. False when the user cancelled or the file could not be written (the user has
+    // been told why).
+    bool save();
+    // Asks for a file name and saves there; later saves go to that file.
+    bool saveAs();
+
+    const QList<Entry>& entries() const { return m_entries; }
+    const QString& fileName() const { return m_fileName; }
+
+private:
+    // One entry as a line of the log file, without the line end.
+    static QString fileLine(const Entry& entry);
+    void add(Level level, const QString& text);
+    bool writeTo(const QString& fileName);
+
+    Ui& m_ui;
+    QPlainTextEdit* m_view;
+    QList<Entry> m_entries;
+    QString m_fileName;
+};

@@ -1,0 +1,230 @@
+#include "qt/QtUi.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QRegularExpression>
+#include <utility>
+
+namespace {
+
+struct ButtonAnswer
+{
+    QMessageBox::StandardButton button;
+    Ui::Answer answer;
+};
+
+// The buttons of each set in the order the default-button index counts them.
+QList<ButtonAnswer> buttonSet(Ui::Buttons buttons)
+{
+    using B = QMessageBox::StandardButton;
+    using A = Ui::Answer;
+    switch (buttons) {
+    case Ui::Buttons::Ok:
+        return {{B::Ok, A::Ok}};
+    case Ui::Buttons::OkCancel:
+        return {{B::Ok, A::Ok}, {B::Cancel, A::Cancel}};
+    case Ui::Buttons::AbortRetryIgnore:
+        return {{B::Abort, A::Abort}, {B::Retry, A::Retry}, {B::Ignore, A::Ignore}};
+    case Ui::Buttons::YesNoCancel:
+        return {{B::Yes, A::Yes}, {B::No, A::No}, {B::Cancel, A::Cancel}};
+    case Ui::Buttons::YesNo:
+        return {{B::Yes, A::Yes}, {B::No, A::No}};
+    case Ui::Buttons::RetryCancel:
+        return {{B::Retry, A::Retry}, {B::Cancel, A::Cancel}};
+    }
+    return {{B::Ok, A::Ok}};
+}
+
+// The answer of a box closed without a choice.
+Ui::Answer dismissAnswer(const QList<ButtonAnswer>& set)
+{
+    for (Ui::Answer answer : {Ui::Answer::Cancel, Ui::Answer::No, Ui::Answer::Abort})
+        for (const ButtonAnswer& entry : set)
+            if (entry.answer == answer)
+                return answer;
+    return set.first().answer;
+}
+
+QMessageBox::Icon boxIcon(Ui::Icon icon)
+{
+    switch (icon) {
+    case Ui::Icon::None:
+        return QMessageBox::NoIcon;
+    case Ui::Icon::Critical:
+        return QMessageBox::Critical;
+    case Ui::Icon::Question:
+        return QMessageBox::Question;
+    case Ui::Icon::Warning:
+        return QMessageBox::Warning;
+    case Ui::Icon::Information:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Patterns are separated by ";" in the stored filters and by blanks in Qt's.
+QStringList patternsOf(const QString& patterns)
+{
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    return patterns.split(separators, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QtUi::~QtUi()
+{
+    setPointer(Pointer::Default);
+}
+
+Ui::Answer QtUi::message(const Message& message)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(message.title);
+    // Texts carry device and file names; they are never markup.
+    box.setTextFormat(Qt::PlainText);
+    QString text = message.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(text);
+    box.setIcon(boxIcon(message.icon));
+
+    const QList<ButtonAnswer> set = buttonSet(message.buttons);
+    for (const ButtonAnswer& entry : set)
+        box.addButton(entry.button);
+    const int defaultIndex =
+        message.defaultButton >= 0 && message.defaultButton < set.size() ? message.defaultButton : 0;
+    box.setDefaultButton(set.at(defaultIndex).button);
+
+    execDialog(box);
+    const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
+    for (const ButtonAnswer& entry : set)
+        if (entry.button == clicked)
+            return entry.answer;
+    return dismissAnswer(set);
+}
+
+QString QtUi::openFileName(const FileDialog& dialog)
+{
+    return runFileDialog(dialog, false);
+}
+
+QString QtUi::saveFileName(const FileDialog& dialog)
+{
+    return runFileDialog(dialog, true);
+}
+
+QString QtUi::runFileDialog(const FileDialog& request, bool save)
+{
+    QString folder = request.initialFolder;
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QFileDialog dialog(m_parent, request.title, folder, toQtFilter(request.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (save)
+        dialog.setDefaultSuffix(defaultSuffix(request.filter));
+    if (execDialog(dialog) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+bool QtUi::choosePrinter(QPrinter& printer, const QString& title)
+{
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(title);
+    return execDialog(dialog) == QDialog::Accepted;
+}
+
+// The program the desktop starts decides its own window state, so `maximised` cannot be
+// passed on.
+bool QtUi::openDocument(const QString& pathOrUrl, bool)
+{
+    const QUrl url = documentUrl(pathOrUrl);
+    // The desktop's opener fails silently on a missing file; the user is told here instead.
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
+        message(QStringLiteral("The file \"%1\" cannot be opened: it does not exist.").arg(url.toLocalFile()),
+                QStringLiteral("Open Document"), Icon::Warning);
+        return false;
+    }
+    if (QDesktopServices::openUrl(url))
+        return true;
+    message(QStringLiteral("No program is available to open \"%1\".").arg(url.toDisplayString()),
+            QStringLiteral("Open Document"), Icon::Warning);
+    return false;
+}
+
+void QtUi::setPointer(Pointer pointer)
+{
+    if (pointer == m_pointer)
+        return;
+    if (pointer == Pointer::Hourglass)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+    m_pointer = pointer;
+}
+
+int QtUi::execDialog(QDialog& dialog)
+{
+    // The user is being asked: the normal pointer over the dialog, even while work is busy.
+    const bool busy = m_pointer == Pointer::Hourglass;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = dialog.exec();
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+    return result;
+}
+
+void QtUi::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+QString QtUi::toQtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    static const QRegularExpression shownPatterns(QStringLiteral("\\s*\\(([^()]*)\\)$"));
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts.at(i).trimmed();
+        const QStringList patterns = patternsOf(parts.at(i + 1));
+        // "Parameter (*.par)" already shows its patterns; they are not added twice.
+        const QRegularExpressionMatch shown = shownPatterns.match(name);
+        if (shown.hasMatch() && patternsOf(shown.captured(1)) == patterns)
+            name.chop(shown.capturedLength(0));
+        const QString qtPatterns = QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        result.append(name.isEmpty() ? qtPatterns : name + QLatin1Char(' ') + qtPatterns);
+    }
+    if (parts.size() % 2 == 1 && !parts.last().trimmed().isEmpty())
+        result.append(parts.last().trimmed());
+    return result.join(QStringLiteral(";;"));
+}
+
+QString QtUi::defaultSuffix(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return {};
+    static const QRegularExpression simplePattern(QStringLiteral("^\\*\\.([A-Za-z0-9_]+)$"));
+    const QRegularExpressionMatch match = simplePattern.match(patternsOf(parts.at(1)).value(0));
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+QUrl QtUi::documentUrl(const QString& pathOrUrl)
+{
+    const QString trimmed = pathOrUrl.trimmed();
+    static const QRegularExpression address(QStringLiteral("^(https?|ftp|mailto|file):"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (address.match(trimmed).hasMatch())
+        return QUrl(trimmed, QUrl::TolerantMode);
+    QString path = pathOrUrl;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QUrl::fromLocalFile(QFileInfo(QDir::cleanPath(path)).absoluteFilePath());
+}

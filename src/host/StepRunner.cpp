@@ -1,0 +1,38 @@
+#include "host/StepRunner.h"
+
+#include <utility>
+
+StepRunner::StepRunner(Handler handler) : m_handler(std::move(handler)) {}
+
+StepRunner::Outcome StepRunner::run(const std::function<void()>& step)
+{
+    if (m_aborted)
+        return Outcome::Aborted;
+    for (;;) {
+        try {
+            step();
+            return Outcome::Done;
+        } catch (const lns::Error& error) {
+            // Without a handler nobody can decide, so the procedure leaves as on Abort.
+            const Ui::Answer answer = m_handler ? m_handler(error) : Ui::Answer::Abort;
+            if (answer == Ui::Answer::Retry)
+                continue;
+            if (answer == Ui::Answer::Ignore)
+                return Outcome::Ignored;
+            m_aborted = true;
+            return Outcome::Aborted;
+        }
+    }
+}
+
+StepRunner::Handler StepRunner::messageBox(Ui& ui, const QString& suffix, const QString& title)
+{
+    return [&ui, suffix, title](const lns::Error& error) {
+        const Ui::Answer answer = ui.message(error.description() + suffix, title, Ui::Icon::Critical,
+                                             Ui::Buttons::AbortRetryIgnore);
+        // A box closed without a choice leaves the procedure.
+        if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+            return answer;
+        return Ui::Answer::Abort;
+    };
+}

@@ -1,0 +1,135 @@
+#include "host/StepRunner.h"
+
+#include "support/FakeUi.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Suffix = QStringLiteral(" ReadInit");
+const QString Title = QStringLiteral("fMain in ReadInitValues(fMain)");
+
+// A step that fails `failures` times before it succeeds.
+struct FlakyStep
+{
+    int failures;
+    int calls = 0;
+    void operator()()
+    {
+        ++calls;
+        if (calls <= failures)
+            throw lns::Error(lns::errors::DeviceOffline, QStringLiteral("Device is offline"));
+    }
+};
+
+} // namespace
+
+TEST(StepRunnerTest, AnswersDriveTheLoop)
+{
+    QStringList trace;
+    QList<Ui::Answer> answers{Ui::Answer::Retry, Ui::Answer::Retry, Ui::Answer::Ignore};
+    StepRunner runner([&](const lns::Error& error) {
+        trace << QStringLiteral("handler %1").arg(error.number());
+        return answers.takeFirst();
+    });
+
+    FlakyStep retried{2};
+    EXPECT_EQ(runner.run([&] { retried(); }), StepRunner::Outcome::Done);
+    EXPECT_EQ(retried.calls, 3);
+
+    FlakyStep ignored{10};
+    EXPECT_EQ(runner.run([&] { ignored(); }), StepRunner::Outcome::Ignored);
+    EXPECT_EQ(ignored.calls, 1);
+
+    bool nextRan = false;
+    EXPECT_EQ(runner.run([&] { nextRan = true; }), StepRunner::Outcome::Done);
+    EXPECT_TRUE(nextRan);
+    EXPECT_FALSE(runner.aborted());
+    EXPECT_EQ(trace.size(), 3);
+    EXPECT_EQ(trace.first(), QStringLiteral("handler %1").arg(lns::errors::DeviceOffline));
+}
+
+TEST(StepRunnerTest, AbortStopsEveryLaterStep)
+{
+    int handled = 0;
+    StepRunner runner([&](const lns::Error&) {
+        ++handled;
+        return Ui::Answer::Abort;
+    });
+    FlakyStep failing{1};
+    EXPECT_EQ(runner.run([&] { failing(); }), StepRunner::Outcome::Aborted);
+    EXPECT_TRUE(runner.aborted());
+
+    bool laterRan = false;
+    EXPECT_EQ(runner.run([&] { laterRan = true; }), StepRunner::Outcome::Aborted);
+    EXPECT_FALSE(laterRan);
+    EXPECT_EQ(failing.calls, 1);
+    EXPECT_EQ(handled, 1);
+}
+
+TEST(StepRunnerTest, OtherAnswersAndMissingHandlerCountAsAbort)
+{
+    StepRunner cancelled([](const lns::Error&) { return Ui::Answer::Cancel; });
+    EXPECT_EQ(cancelled.run([] { throw lns::Error(1, QStringLiteral("x")); }), StepRunner::Outcome::Aborted);
+
+    StepRunner withoutHandler{StepRunner::Handler()};
+    EXPECT_EQ(withoutHandler.run([] { throw lns::Error(1, QStringLiteral("x")); }),
+              StepRunner::Outcome::Aborted);
+}
+
+TEST(StepRunnerTest, OtherExceptionsPassThrough)
+{
+    StepRunner runner([](const lns::Error&) { return Ui::Answer::Ignore; });
+    EXPECT_THROW(runner.run([] { throw std::runtime_error("bug"); }), std::runtime_error);
+    EXPECT_FALSE(runner.aborted());
+}
+
+TEST(StepRunnerTest, MessageBoxShowsDescriptionSuffixTitleIconAndButtons)
+{
+    FakeUi ui;
+    const QString text = QStringLiteral("Device is offline") + Suffix;
+    ui.expectMessage(text, Title, Ui::Icon::Critical, Ui::Buttons::AbortRetryIgnore, Ui::Answer::Retry);
+    ui.expectMessage(text, Title, Ui::Icon::Critical, Ui::Buttons::AbortRetryIgnore, Ui::Answer::Ignore);
+    ui.expectMessage(text, Title, Ui::Icon::Critical, Ui::Buttons::AbortRetryIgnore, Ui::Answer::Abort);
+
+    StepRunner runner(StepRunner::messageBox(ui, Suffix, Title));
+    FlakyStep first{1};
+    EXPECT_EQ(runner.run([&] { first(); }), StepRunner::Outcome::Done);
+    EXPECT_EQ(first.calls, 2);
+    FlakyStep second{1};
+    EXPECT_EQ(runner.run([&] { second(); }), StepRunner::Outcome::Ignored);
+    FlakyStep third{1};
+    EXPECT_EQ(runner.run([&] { third(); }), StepRunner::Outcome::Aborted);
+    ui.verifyAllShown();
+    ASSERT_EQ(ui.messages().size(), 3);
+    EXPECT_EQ(ui.messages().first().defaultButton, 0);
+}
+
+TEST(StepRunnerTest, MessageBoxTreatsAnyOtherAnswerAsAbort)
+{
+    // A box that was closed some other way than by its buttons.
+    class ClosedBoxUi final : public Ui
+    {
+    public:
+        using Ui::message;
+        Answer message(const Message& shown) override
+        {
+            lastText = shown.text;
+            return Answer::Cancel;
+        }
+        QString openFileName(const FileDialog&) override { return {}; }
+        QString saveFileName(const FileDialog&) override { return {}; }
+        bool choosePrinter(QPrinter&, const QString&) override { return false; }
+        bool openDocument(const QString&, bool) override { return false; }
+        void setPointer(Pointer) override {}
+        Pointer pointer() const override { return Pointer::Default; }
+        void processEvents() override {}
+        void setParentWindow(QWidget*) override {}
+        QString lastText;
+    };
+    ClosedBoxUi ui;
+    const StepRunner::Handler handler = StepRunner::messageBox(ui, Suffix, Title);
+    EXPECT_EQ(handler(lns::Error(7, QStringLiteral("gone"))), Ui::Answer::Abort);
+    EXPECT_EQ(ui.lastText, QStringLiteral("gone ReadInit"));
+}

@@ -1,0 +1,234 @@
+#include "echlog/EchLog.h"
+
+#include "support/FakeUi.h"
+#include "support/TempLonWorksHome.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace {
+
+struct FileEntry
+{
+    QDateTime time;
+    QString level;
+    QString text;
+};
+
+QString unescaped(const QString& text)
+{
+    QString result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('\\') || i + 1 == text.size()) {
+            result += text.at(i);
+            continue;
+        }
+        const QChar next = text.at(++i);
+        result += next == QLatin1Char('t')   ? QStringLiteral("\t")
+                  : next == QLatin1Char('r') ? QStringLiteral("\r")
+                  : next == QLatin1Char('n') ? QStringLiteral("\n")
+                                             : QString(next);
+    }
+    return result;
+}
+
+QList<FileEntry> readLog(const QString& fileName)
+{
+    QFile file(fileName);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << fileName.toStdString();
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.isEmpty() || content.endsWith('\n'));
+    QList<FileEntry> entries;
+    for (const QByteArray& line : content.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QStringList fields = QString::fromUtf8(line).split(QLatin1Char('\t'));
+        EXPECT_EQ(fields.size(), 3) << line.toStdString();
+        if (fields.size() != 3)
+            continue;
+        entries.append(FileEntry{QDateTime::fromString(fields.at(0), Qt::ISODateWithMs), fields.at(1),
+                                 unescaped(fields.at(2))});
+    }
+    return entries;
+}
+
+QByteArray fileContent(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes every write beyond `bytes` fail, as on a full disk, while it lives.
+class FileSizeLimit final
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int);
+};
+
+class EchLogTest : public ::testing::Test
+{
+protected:
+    QString file(const QString& name) const { return home.path() + QLatin1Char('/') + name; }
+
+    TempLonWorksHome home;
+    FakeUi ui;
+    EchLog log{ui};
+};
+
+} // namespace
+
+TEST_F(EchLogTest, KeepsLinesWithLevelsAndShowsErrorsInRed)
+{
+    const QDateTime before = QDateTime::currentDateTime();
+    log.addInformation(QString());
+    log.addInformation(QStringLiteral("writing Parameters..."));
+    log.addError(QStringLiteral("SCPToffsetTemp not possible to synchronize !"));
+    const QDateTime after = QDateTime::currentDateTime();
+
+    ASSERT_EQ(log.entries().size(), 3);
+    EXPECT_EQ(log.entries().at(0).text, QString());
+    EXPECT_EQ(log.entries().at(1).level, EchLog::Level::Information);
+    EXPECT_EQ(log.entries().at(2).level, EchLog::Level::Error);
+    EXPECT_EQ(log.entries().at(2).text, QStringLiteral("SCPToffsetTemp not possible to synchronize !"));
+    for (const EchLog::Entry& entry : log.entries()) {
+        EXPECT_GE(entry.time, before);
+        EXPECT_LE(entry.time, after);
+    }
+
+    const auto* view = log.findChild<QPlainTextEdit*>(QStringLiteral("EchLogView"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isReadOnly());
+    const QTextDocument* document = view->document();
+    ASSERT_EQ(document->blockCount(), 3);
+    EXPECT_EQ(document->findBlockByNumber(1).text(), QStringLiteral("writing Parameters..."));
+    const QTextBlock error = document->findBlockByNumber(2);
+    EXPECT_EQ(error.text(), QStringLiteral("SCPToffsetTemp not possible to synchronize !"));
+    EXPECT_EQ(error.begin().fragment().charFormat().foreground().color(), QColor(Qt::red));
+    EXPECT_NE(document->findBlockByNumber(1).begin().fragment().charFormat().foreground().color(),
+              QColor(Qt::red));
+
+    log.clear();
+    EXPECT_TRUE(log.entries().isEmpty());
+    EXPECT_TRUE(view->toPlainText().isEmpty());
+    log.addInformation(QStringLiteral("after clear"));
+    EXPECT_EQ(view->toPlainText(), QStringLiteral("after clear"));
+}
+
+TEST_F(EchLogTest, ViewFollowsTheNewestLine)
+{
+    log.resize(300, 120);
+    log.show();
+    for (int i = 0; i < 200; ++i)
+        log.addInformation(QStringLiteral("line %1").arg(i));
+    const QScrollBar* bar = log.findChild<QPlainTextEdit*>()->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+TEST_F(EchLogTest, SaveAsWritesEscapedLinesThatReadBack)
+{
+    const QList<QString> texts{
+        QString(), QStringLiteral("a\tb"), QStringLiteral("Error updating \r\ncmdApply"),
+        QStringLiteral("C:\\Dokumentation\\new.pdf \\n stays literal"), QStringLiteral("Geräte: 3 / 4")};
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        i % 2 ? log.addError(texts.at(i)) : log.addInformation(texts.at(i));
+
+    const QString target = file(QStringLiteral("transfer.log"));
+    ui.queueFileName(target);
+    ASSERT_TRUE(log.saveAs());
+    EXPECT_EQ(log.fileName(), target);
+    ASSERT_EQ(ui.fileDialogs().size(), 1);
+    EXPECT_EQ(ui.fileDialogs().first().kind, FakeUi::DialogKind::Save);
+    EXPECT_TRUE(ui.fileDialogs().first().dialog.confirmOverwrite);
+
+    const QByteArray raw = fileContent(target);
+    EXPECT_EQ(raw.count('\n'), texts.size()) << "every entry is exactly one line";
+    EXPECT_FALSE(raw.contains('\r'));
+
+    const QList<FileEntry> read = readLog(target);
+    ASSERT_EQ(read.size(), texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(read.at(i).text, texts.at(i)) << i;
+        EXPECT_EQ(read.at(i).level, i % 2 ? QStringLiteral("E") : QStringLiteral("I"));
+        EXPECT_TRUE(read.at(i).time.isValid());
+        EXPECT_EQ(read.at(i).time.toMSecsSinceEpoch(), log.entries().at(i).time.toMSecsSinceEpoch());
+    }
+}
+
+TEST_F(EchLogTest, SaveAsksForAFileOnceAndThenReusesIt)
+{
+    log.addInformation(QStringLiteral("first"));
+    ui.queueFileName(QString());
+    EXPECT_FALSE(log.save()) << "a cancelled dialog saves nothing";
+    EXPECT_TRUE(log.fileName().isEmpty());
+
+    const QString target = file(QStringLiteral("plugin.log"));
+    ui.queueFileName(target);
+    ASSERT_TRUE(log.save());
+    EXPECT_EQ(ui.fileDialogs().size(), 2);
+
+    log.addError(QStringLiteral("second"));
+    ASSERT_TRUE(log.save());
+    EXPECT_EQ(ui.fileDialogs().size(), 2) << "the second save must not ask again";
+    const QList<FileEntry> read = readLog(target);
+    ASSERT_EQ(read.size(), 2);
+    EXPECT_EQ(read.at(1).text, QStringLiteral("second"));
+    EXPECT_TRUE(ui.messages().isEmpty());
+}
+
+TEST_F(EchLogTest, FailedSaveIsReportedAndKeepsTheEarlierFile)
+{
+    const QString target = file(QStringLiteral("kept.log"));
+    log.addInformation(QStringLiteral("saved once"));
+    ui.queueFileName(target);
+    ASSERT_TRUE(log.saveAs());
+    const QByteArray earlier = fileContent(target);
+
+    for (int i = 0; i < 100; ++i)
+        log.addError(QStringLiteral("a line that makes the log larger than the limit"));
+    ui.setRelaxed(Ui::Answer::Ok);
+    {
+        const FileSizeLimit limit(static_cast<rlim_t>(earlier.size()) + 64);
+        EXPECT_FALSE(log.save());
+    }
+    EXPECT_EQ(fileContent(target), earlier);
+    ASSERT_EQ(ui.messages().size(), 1);
+    const Ui::Message& report = ui.messages().first();
+    EXPECT_EQ(report.icon, Ui::Icon::Critical);
+    EXPECT_EQ(report.buttons, Ui::Buttons::Ok);
+    EXPECT_TRUE(report.text.contains(target)) << report.text.toStdString();
+    EXPECT_FALSE(report.text.trimmed().endsWith(QLatin1Char(':'))) << "the reason is named";
+
+    const QString unreachable = file(QStringLiteral("missing/folder/other.log"));
+    ui.queueFileName(unreachable);
+    EXPECT_FALSE(log.saveAs());
+    EXPECT_EQ(log.fileName(), target) << "a failed save-as keeps the file of the last good save";
+    ASSERT_EQ(ui.messages().size(), 2);
+    EXPECT_TRUE(ui.messages().last().text.contains(unreachable));
+
+    ASSERT_TRUE(log.save());
+    EXPECT_EQ(readLog(target).size(), 101);
+}
