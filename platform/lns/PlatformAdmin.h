@@ -2,7 +2,7 @@
 
 #include <QString>
 #include <QStringList>
-
+#include <memory>
 #include <optional>
 
 namespace lnssim {
@@ -13,7 +13,16 @@ namespace lnssim {
 class PlatformAdmin final
 {
 public:
-    enum class Operation { Any, NvRead, NvWrite, CpRead, CpWrite, Poll, StateQuery };
+    enum class Operation
+    {
+        Any,
+        NvRead,
+        NvWrite,
+        CpRead,
+        CpWrite,
+        Poll,
+        StateQuery
+    };
 
     explicit PlatformAdmin(const QString& lonWorksHome);
     ~PlatformAdmin();
@@ -23,15 +32,20 @@ public:
     // Folders, the plug-in's data files and the platform's registry values
     // ("LonWorks Path"; "sDecimal" from the locale unless given).
     void init(const QString& decimalSeparator = QString());
-    // init if needed, then the network "Demo" with its subsystems and devices.
+    // init if needed, then the network "Demo" with its subsystems and devices, rebuilt from
+    // scratch when it exists (its values and faults are reset).
     void createDemo();
 
     void addNetwork(const QString& network);
+    // Removes the network with everything in it.
+    void removeNetwork(const QString& network);
     void addSubsystem(const QString& network, const QString& subsystem, const QString& path = QString());
     // Exactly one of templateName / programId is given. Returns the Neuron ID.
     QString addDevice(const QString& network, const QString& subsystem, const QString& device,
                       const QString& templateName, const QString& programId, int state = 4,
                       bool commissioned = true);
+    // Creates the device template (kind 1) when missing and imports the interface file into it.
+    void importTemplate(const QString& network, const QString& templateName, const QString& xifPath);
     // One line per device: "subsystem/name, program ID, state, commissioned, Neuron ID".
     QStringList devices(const QString& network) const;
 
@@ -44,6 +58,10 @@ public:
 
     void setState(const QString& network, const QString& devicePath, int state,
                   std::optional<bool> commissioned = std::nullopt);
+    // The flag that makes a client skip the state query.
+    void setTestFlag(const QString& network, const QString& devicePath, bool testFlag);
+    // 1 = off-net.
+    void setSystemMode(const QString& network, int mode);
     // Faults of a device: unreachable; the next `count` operations of a kind fail; a failure rate 0..1.
     void setUnreachable(const QString& network, const QString& devicePath, bool unreachable);
     void failNext(const QString& network, const QString& devicePath, Operation operation, int count);
@@ -54,7 +72,7 @@ public:
 
 private:
     class Impl;
-    Impl* m_impl;
+    std::unique_ptr<Impl> m_impl;
 };
 
 } // namespace lnssim

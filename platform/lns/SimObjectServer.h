@@ -4,7 +4,6 @@
 #include "host/object_server/ObjectServer.h"
 
 #include <QString>
-
 #include <memory>
 
 namespace lnssim {

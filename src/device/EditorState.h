@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // Editor state shared by the button editor, the loading into the editors and the tab rule.

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <array>
 
 // The settings read across the program around a device: language, LonWorks path, decimal

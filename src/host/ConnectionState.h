@@ -4,7 +4,6 @@
 #include "host/object_server/System.h"
 
 #include <QString>
-
 #include <memory>
 
 // What is open on the object server. Shared by every automation instance and the main window.

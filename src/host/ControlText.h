@@ -8,7 +8,12 @@
 // control name means the window's own caption.
 struct ControlText
 {
-    enum class Kind { Caption, ToolTip, Items };
+    enum class Kind
+    {
+        Caption,
+        ToolTip,
+        Items
+    };
 
     QString window;
     QString control;

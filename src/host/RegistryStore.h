@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The platform's hierarchical registry: hives, keys with subkeys, text values.
@@ -11,7 +10,11 @@
 class RegistryStore
 {
 public:
-    enum class Hive { LocalMachine, CurrentUser };
+    enum class Hive
+    {
+        LocalMachine,
+        CurrentUser
+    };
 
     virtual ~RegistryStore() = default;
 

@@ -11,7 +11,12 @@
 class StepRunner final
 {
 public:
-    enum class Outcome { Done, Ignored, Aborted };
+    enum class Outcome
+    {
+        Done,
+        Ignored,
+        Aborted
+    };
     // The procedure's own error handler: shows its message and returns the user's answer
     // (Ui::Answer::Abort, Retry or Ignore).
     using Handler = std::function<Ui::Answer(const lns::Error& error)>;

@@ -12,10 +12,38 @@ class QPrinter;
 class Ui
 {
 public:
-    enum class Icon { None, Critical, Question, Warning, Information };
-    enum class Buttons { Ok, OkCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
-    enum class Answer { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
-    enum class Pointer { Default, Hourglass };
+    enum class Icon
+    {
+        None,
+        Critical,
+        Question,
+        Warning,
+        Information
+    };
+    enum class Buttons
+    {
+        Ok,
+        OkCancel,
+        AbortRetryIgnore,
+        YesNoCancel,
+        YesNo,
+        RetryCancel
+    };
+    enum class Answer
+    {
+        Ok,
+        Cancel,
+        Abort,
+        Retry,
+        Ignore,
+        Yes,
+        No
+    };
+    enum class Pointer
+    {
+        Default,
+        Hourglass
+    };
 
     struct Message
     {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // One configuration property of the catalogue. The editor control is txtNci(position).

@@ -12,8 +12,8 @@ struct MainControls;
 class EditorLoader final
 {
 public:
-    EditorLoader(MainControls& controls, EditorState& state, PointTables& points, const FrameworkSettings& settings,
-                 const MessageCatalogue& catalogue);
+    EditorLoader(MainControls& controls, EditorState& state, PointTables& points,
+                 const FrameworkSettings& settings, const MessageCatalogue& catalogue);
 
     // online: the device state panel reads "Cnfg Online".
     void load(bool online);

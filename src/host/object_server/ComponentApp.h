@@ -30,7 +30,8 @@ public:
 class ComponentApps : public Collection<ComponentApp>
 {
 public:
-    virtual std::shared_ptr<ComponentApp> add(const QString& name, const QString& progId, int objectClass) = 0;
+    virtual std::shared_ptr<ComponentApp> add(const QString& name, const QString& progId,
+                                              int objectClass) = 0;
     virtual void remove(int position) = 0;
 };
 

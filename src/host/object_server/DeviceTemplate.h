@@ -5,7 +5,6 @@
 #include "host/object_server/FunctionalBlock.h"
 
 #include <QString>
-
 #include <memory>
 
 namespace lns {
@@ -28,6 +27,7 @@ public:
 class DeviceTemplates : public Collection<DeviceTemplate>
 {
 public:
+    // Throws lns::Error (NotFound) when no template has the program ID.
     virtual std::shared_ptr<DeviceTemplate> findByProgramId(const QString& programId) const = 0;
     virtual std::shared_ptr<DeviceTemplate> add(const QString& name, int kind) = 0;
     virtual void remove(const QString& name) = 0;

@@ -3,7 +3,6 @@
 #include "host/object_server/ConfigProperty.h"
 
 #include <QString>
-
 #include <memory>
 
 namespace lns {

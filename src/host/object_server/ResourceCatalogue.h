@@ -20,7 +20,8 @@ public:
     virtual int refresh() = 0;
     // Finds the resource file set for a program ID (or a program-ID template) and scope;
     // on success fileName receives the type file's path.
-    virtual int findResourceFileSet(const QString& programId, int scope, int kind, int extra, QString& fileName) = 0;
+    virtual int findResourceFileSet(const QString& programId, int scope, int kind, int extra,
+                                    QString& fileName) = 0;
 };
 
 } // namespace lns

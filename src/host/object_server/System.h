@@ -5,7 +5,6 @@
 #include "host/object_server/Subsystem.h"
 
 #include <QString>
-
 #include <memory>
 
 namespace lns {

@@ -1,0 +1,21 @@
+#include "device/DeviceStateText.h"
+
+QString device_state::stateText(int state)
+{
+    switch (state) {
+    case 2:
+        return QStringLiteral("Unconfigured");
+    case 3:
+        return QStringLiteral("App'less");
+    case 4:
+        return Online;
+    case 6:
+        return QStringLiteral("Cnfg Offline");
+    case 12:
+        return QStringLiteral("Soft Offline");
+    case 140:
+        return QStringLiteral("Cnfg Bypass");
+    default:
+        return Unknown;
+    }
+}

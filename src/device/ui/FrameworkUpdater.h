@@ -1,0 +1,39 @@
+#pragma once
+
+#include "device/ui/EditorLoader.h"
+
+#include <QString>
+
+class QTextEdit;
+struct AppContext;
+struct EditorState;
+struct MainControls;
+
+// The framework routine every part of the main window calls around a device: refreshes the
+// settings when stale, stores a model variant, checks the program ID, loads the read values
+// into the editors on request and shows the help text of a point in the description box.
+class FrameworkUpdater final
+{
+public:
+    FrameworkUpdater(AppContext& context, MainControls& controls, EditorState& state);
+    FrameworkUpdater(const FrameworkUpdater&) = delete;
+    FrameworkUpdater& operator=(const FrameworkUpdater&) = delete;
+
+    // variantSelector 0 or 1 stores that model variant, any other value none. pointKind "Nvi",
+    // "Nci" or "Nvo" with the point's table position shows its help; empty shows none.
+    // A device whose program ID is not accepted gets no editor loading and no help.
+    void UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors, bool unused,
+                         const QString& pointKind, qint16 pointIndex);
+
+    // Shows a help text with its header and its function heading in bold and underlined and
+    // the caret near the start of the description.
+    static void showHelp(QTextEdit* box, const QString& text, const QString& header,
+                         const QString& functionHeading);
+
+private:
+    void showPointHelp(const QString& pointKind, qint16 pointIndex);
+
+    AppContext& m_context;
+    MainControls& m_controls;
+    EditorLoader m_loader;
+};

@@ -1,0 +1,396 @@
+#include "device/ui/MainWindow.h"
+
+#include "device/CheckResourceFiles.h"
+#include "device/DrfLookUp.h"
+#include "device/FrameworkSettings.h"
+#include "device/ProgressStatus.h"
+#include "device/ui/StatusPanels.h"
+#include "echlog/EchLog.h"
+#include "editors/ui/MainPages.h"
+#include "editors/ui/TabRules.h"
+#include "host/AppContext.h"
+#include "host/ConnectionState.h"
+#include "host/MessageCatalogue.h"
+#include "host/ProgressDisplay.h"
+#include "host/RegistryKeys.h"
+#include "host/Ui.h"
+#include "host/object_server/Error.h"
+#include "host/object_server/ObjectServer.h"
+#include "host/ui/ApplyControlTexts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr qint16 NoVariant = 100;
+// Large enough for the widest page and the log beneath it.
+constexpr QSize DefaultSize(1100, 820);
+// Room beside the tab bar for the tab control's frame.
+constexpr int TabBarMargin = 40;
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& text)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+void menuSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+// Closing an object server object is worth trying even when it fails; the plug-in ends anyway.
+template <typename Step> void tryStep(Step step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+const QString MainWindow::Caption = QStringLiteral("Korvandel Devices GmbH    ");
+
+MainWindow::MainWindow(AppContext& context)
+    : m_context(context), m_framework(context, m_controls, m_editorState),
+      m_reader(context, m_controls, m_session, m_framework, [this] { return SelectActiveTab(); })
+{
+    setObjectName(QStringLiteral("fMain"));
+    m_context.ui.setParentWindow(this);
+    buildShell();
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildShell()
+{
+    m_controls.fMain = this;
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    auto* splitter = new QSplitter(Qt::Vertical, central);
+    splitter->setChildrenCollapsible(false);
+
+    m_controls.tabData = new QTabWidget(splitter);
+    m_controls.tabData->setObjectName(QStringLiteral("tabData"));
+    m_controls.tabData->setAccessibleName(QStringLiteral("Device data"));
+    splitter->addWidget(m_controls.tabData);
+    splitter->addWidget(buildBottomArea());
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    layout->addWidget(splitter);
+    setCentralWidget(central);
+
+    m_controls.PlugInStatus = new StatusPanels(this);
+    setStatusBar(m_controls.PlugInStatus);
+    buildMenus();
+
+    buildMainPages(m_controls);
+    connect(m_controls.tabData, &QTabWidget::currentChanged, this, [this] { tabData_Click(); });
+}
+
+QWidget* MainWindow::buildBottomArea()
+{
+    auto* area = new QWidget;
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* texts = new QSplitter(Qt::Horizontal, area);
+    texts->setChildrenCollapsible(false);
+    m_controls.RTHinweis = new QTextEdit(texts);
+    m_controls.RTHinweis->setObjectName(QStringLiteral("RTHinweis"));
+    m_controls.RTHinweis->setAccessibleName(QStringLiteral("Description"));
+    m_controls.RTHinweis->setReadOnly(true);
+    m_controls.echLog = new EchLog(m_context.ui, texts);
+    m_controls.echLog->setObjectName(QStringLiteral("EchLog"));
+    m_controls.echLog->setAccessibleName(QStringLiteral("Log"));
+    texts->addWidget(m_controls.RTHinweis);
+    texts->addWidget(m_controls.echLog);
+    texts->setStretchFactor(0, 1);
+    texts->setStretchFactor(1, 1);
+    layout->addWidget(texts, 1);
+
+    auto* buttons = new QVBoxLayout;
+    m_controls.cmdApply = addButton(area, "cmdApply", QStringLiteral("&Übernehmen"));
+    m_controls.cmdCancel = addButton(area, "cmdCancel", QStringLiteral("A&bbrechen"));
+    m_controls.cmdGerAuswahl = addButton(area, "cmdGerAuswahl", QStringLiteral("&Geräteauswahl"));
+    m_controls.cmdGerAuswahl->setToolTip(
+        QStringLiteral("zeigt alle Geräte im Netzwerk mit der entspr. ProgId an"));
+    // Apply and Cancel wait for a marked field; the device selection window comes with the transfer.
+    m_controls.cmdApply->setEnabled(false);
+    m_controls.cmdCancel->setEnabled(false);
+    m_controls.cmdGerAuswahl->setEnabled(false);
+    buttons->addWidget(m_controls.cmdApply);
+    buttons->addWidget(m_controls.cmdCancel);
+    buttons->addStretch(1);
+    buttons->addWidget(m_controls.cmdGerAuswahl);
+    layout->addLayout(buttons);
+
+    area->setMinimumHeight(120);
+    return area;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    file->setObjectName(QStringLiteral("mnuOptionen"));
+    m_controls.mnuOptionen = file;
+    m_controls.mnuClearLog = menuItem(file, "mnuClearLog", QStringLiteral("Clear Log"));
+    m_controls.mnuSaveLog = menuItem(file, "mnuSaveLog", QStringLiteral("&Save Log"));
+    m_controls.mnuSaveLogAs = menuItem(file, "mnuSaveLogAs", QStringLiteral("Save Log &As..."));
+    menuSeparator(file, "mnuDummy");
+    m_controls.mnuParameter_laden = menuItem(file, "mnuParameter_laden", QStringLiteral("Parameter laden"));
+    m_controls.mnuParameter_speichern =
+        menuItem(file, "mnuParameter_speichern", QStringLiteral("Parameter speichern"));
+    menuSeparator(file, "mnuDummy3");
+    m_controls.mnuDrucken = menuItem(file, "mnuDrucken", QStringLiteral("Drucken"));
+    menuSeparator(file, "mnuDummy4");
+    m_controls.mnuExit = menuItem(file, "mnuExit", QStringLiteral("B&eenden"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    help->setObjectName(QStringLiteral("mnuHilfe"));
+    m_controls.mnuHilfe = help;
+    m_controls.mnuAbout = menuItem(help, "mnuAbout", QStringLiteral("About"));
+    m_controls.mnuBeschreibung = menuItem(help, "mnuBeschreibung", QStringLiteral("Gerätebeschreibung"));
+    m_controls.mnuReadme = menuItem(help, "mnuReadme", QStringLiteral("Readme"));
+
+    // Parameter files, printing and the help documents come with their own windows.
+    for (QAction* pending :
+         {m_controls.mnuParameter_laden, m_controls.mnuParameter_speichern, m_controls.mnuDrucken,
+          m_controls.mnuAbout, m_controls.mnuBeschreibung, m_controls.mnuReadme})
+        pending->setEnabled(false);
+
+    EchLog* log = m_controls.echLog;
+    connect(m_controls.mnuClearLog, &QAction::triggered, log, &EchLog::clear);
+    connect(m_controls.mnuSaveLog, &QAction::triggered, log, [log] { log->save(); });
+    connect(m_controls.mnuSaveLogAs, &QAction::triggered, log, [log] { log->saveAs(); });
+    connect(m_controls.mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+}
+
+void MainWindow::Form_Load()
+{
+    setWindowTitle(Caption);
+    resizeToContent();
+    placeOnScreen();
+
+    const MessageCatalogue::WindowTexts texts = m_context.catalogue.LoadTexts(0);
+    applyControlTexts(this, texts.controls);
+    m_controls.RTHinweis->setPlainText(texts.helpIntro);
+
+    m_context.progress.showSplash();
+    m_context.progress.showProgress(false);
+}
+
+void MainWindow::resizeToContent()
+{
+    // Every tab caption visible without scrolling the tab bar, also once a device switches on
+    // all function tabs: measure with every tab shown.
+    QTabBar* tabBar = m_controls.tabData->tabBar();
+    QList<bool> visible;
+    for (int tab = 0; tab < tabBar->count(); ++tab) {
+        visible.append(tabBar->isTabVisible(tab));
+        tabBar->setTabVisible(tab, true);
+    }
+    const int tabBarWidth = tabBar->sizeHint().width();
+    for (int tab = 0; tab < tabBar->count(); ++tab)
+        tabBar->setTabVisible(tab, visible.at(tab));
+    QSize size = sizeHint().expandedTo(DefaultSize);
+    size.setWidth(std::max(size.width(), tabBarWidth + TabBarMargin));
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
+}
+
+void MainWindow::placeOnScreen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // A window larger than the screen keeps its title bar reachable.
+    move(available.left() + std::max(0, (available.width() - width()) / 2),
+         available.top() + std::max(0, (available.height() - height()) / 2));
+}
+
+void MainWindow::Form_Resize()
+{
+    if (!isMinimized()) {
+        setWindowTitle(Caption);
+        return;
+    }
+    if (m_session.currentDevice)
+        tryStep([this] { setWindowTitle(m_session.currentDevice->name()); });
+}
+
+void MainWindow::Form_Unload()
+{
+    closeProgressWindows(m_context);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* other : windows) {
+        if (other != this && other->isVisible())
+            other->close();
+    }
+}
+
+bool MainWindow::SelectActiveTab()
+{
+    m_controls.tabData->setCurrentIndex(0);
+    return true;
+}
+
+void MainWindow::set_tabs()
+{
+    ::set_tabs(m_controls, m_editorState);
+}
+
+void MainWindow::tabData_Click()
+{
+    // Before the first device there is nothing to refresh.
+    if (!m_session.currentDevice)
+        return;
+    try {
+        UpdateFramework(m_session.currentDevice->programId(), NoVariant, false, false, QString(), 0);
+    } catch (const lns::Error& error) {
+        m_controls.echLog->addError(error.description() + QStringLiteral(" tabData(fMain)"));
+    }
+}
+
+void MainWindow::mnuExit_Click()
+{
+    const qint16 directors = m_context.connection.directorCount;
+    if (directors <= 0) {
+        EndPlugIn();
+        return;
+    }
+    const TextArray<83>& texts = m_context.catalogue.MainTexts;
+    const QString question = directors == 1 ? texts[20] : texts[21] + QString::number(directors) + texts[22];
+    if (m_context.ui.message(question, registry_keys::ProductKey, Ui::Icon::None, Ui::Buttons::YesNo, 1) ==
+        Ui::Answer::Yes)
+        EndPlugIn();
+}
+
+void MainWindow::EndPlugIn()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    hide();
+    m_session.currentDevice.reset();
+    m_session.nvCollection.reset();
+
+    ConnectionState& connection = m_context.connection;
+    tryStep([&connection] {
+        if (connection.system && connection.system->isOpen())
+            connection.system->close();
+    });
+    connection.system.reset();
+    tryStep([&connection] {
+        if (connection.network && connection.network->isOpen())
+            connection.network->close();
+    });
+    connection.network.reset();
+    tryStep([this] {
+        if (m_context.objectServer.isOpen())
+            m_context.objectServer.close();
+    });
+    connection.ServerOpen = false;
+    connection.NetworkOpen = false;
+
+    Form_Unload();
+    if (m_context.endProgram)
+        m_context.endProgram();
+}
+
+void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, PlugInCommand& command)
+{
+    Ui& ui = m_context.ui;
+    const TextArray<83>& texts = m_context.catalogue.MainTexts;
+    try {
+        m_session.currentDevice = device;
+        m_session.lastCommandId = command.CommandId;
+        if (!device)
+            throw lns::Error(lns::errors::NotFound, QStringLiteral("No device was handed over."));
+
+        bool proceed = true;
+        if (!CheckResourceFiles(m_session, m_context))
+            proceed = ui.message(texts[0], registry_keys::ProductKey, Ui::Icon::Warning,
+                                 Ui::Buttons::YesNo) == Ui::Answer::Yes;
+        else if (!m_context.connection.RemoteClient && !DrfLookUp(*device, m_context))
+            proceed = ui.message(texts[1], registry_keys::ProductKey, Ui::Icon::Warning,
+                                 Ui::Buttons::YesNo) == Ui::Answer::Yes;
+        if (!proceed) {
+            closeProgressWindows(m_context);
+            return;
+        }
+
+        m_context.settings.settingsStale = true;
+        UpdateFramework(device->programId(), NoVariant, false, false, QString(), 0);
+        if (InitDevice()) {
+            if (m_controls.chkMonitor)
+                m_controls.chkMonitor->setChecked(true);
+            closeProgressWindows(m_context);
+            show();
+            raise();
+            activateWindow();
+        }
+    } catch (const std::exception&) {
+        closeProgressWindows(m_context);
+        ui.message(QStringLiteral(
+                       "Error: ProcessDeviceCommand in fMain\r\nDevice not online? Press Ok to Resume..."),
+                   registry_keys::ProductKey, Ui::Icon::None, Ui::Buttons::OkCancel);
+    }
+}
+
+bool MainWindow::InitDevice()
+{
+    return m_reader.InitDevice();
+}
+
+bool MainWindow::ReadInitValues()
+{
+    return m_reader.ReadInitValues();
+}
+
+void MainWindow::UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors,
+                                 bool unused, const QString& pointKind, qint16 pointIndex)
+{
+    m_framework.UpdateFramework(programId, variantSelector, loadEditors, unused, pointKind, pointIndex);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_ending) {
+        event->accept();
+        return;
+    }
+    // Closing is the exit command: it asks first while directors hold the plug-in.
+    event->ignore();
+    mnuExit_Click();
+}

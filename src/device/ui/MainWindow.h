@@ -1,0 +1,71 @@
+#pragma once
+
+#include "device/DeviceSession.h"
+#include "device/EditorState.h"
+#include "device/ui/DeviceReader.h"
+#include "device/ui/FrameworkUpdater.h"
+#include "device/ui/MainControls.h"
+#include "host/PlugInWindow.h"
+
+#include <QMainWindow>
+
+struct AppContext;
+
+// The plug-in's configuration window fMain: the tabs with every editor, the status bar with
+// the device, the description box, the log, the menus and the device session. It is loaded
+// hidden when the first automation object is created and shown by a device command.
+class MainWindow final : public QMainWindow, public PlugInWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(AppContext& context);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    QWidget* window() override { return this; }
+    // Opens, initialises and shows the device; problems are told to the user, never raised.
+    void ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, PlugInCommand& command) override;
+    // Every step runs even when an earlier one fails; ends with the program.
+    void EndPlugIn() override;
+
+    bool InitDevice();
+    bool ReadInitValues();
+    void UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors, bool unused,
+                         const QString& pointKind, qint16 pointIndex);
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    bool SelectActiveTab();
+    void set_tabs();
+    void tabData_Click();
+    void mnuExit_Click();
+
+    MainControls& controls() { return m_controls; }
+    DeviceSession& session() { return m_session; }
+    EditorState& editorState() { return m_editorState; }
+
+    // The window caption while the window is not minimised.
+    static const QString Caption;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildShell();
+    void buildMenus();
+    QWidget* buildBottomArea();
+    void resizeToContent();
+    void placeOnScreen();
+
+    AppContext& m_context;
+    MainControls m_controls;
+    EditorState m_editorState;
+    DeviceSession m_session;
+    FrameworkUpdater m_framework;
+    DeviceReader m_reader;
+    bool m_ending = false;
+};

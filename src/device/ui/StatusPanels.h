@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStatusBar>
+#include <array>
+
+class QLabel;
+
+// The main window's status bar with its five text panels, numbered from 1: device name,
+// model, Neuron ID, device state and monitoring state.
+class StatusPanels final : public QStatusBar
+{
+    Q_OBJECT
+
+public:
+    static constexpr int PanelCount = 5;
+
+    explicit StatusPanels(QWidget* parent = nullptr);
+    StatusPanels(const StatusPanels&) = delete;
+    StatusPanels& operator=(const StatusPanels&) = delete;
+
+    // A panel number outside 1..5 is a bounds error (std::out_of_range).
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString& text);
+
+private:
+    QLabel* label(int panel) const;
+
+    std::array<QLabel*, PanelCount> m_panels{};
+};

@@ -1,0 +1,86 @@
+#include "host/UnattendedUi.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+QList<Ui::Answer> buttonAnswers(Ui::Buttons buttons)
+{
+    switch (buttons) {
+    case Ui::Buttons::Ok:
+        return {Ui::Answer::Ok};
+    case Ui::Buttons::OkCancel:
+        return {Ui::Answer::Ok, Ui::Answer::Cancel};
+    case Ui::Buttons::AbortRetryIgnore:
+        return {Ui::Answer::Abort, Ui::Answer::Retry, Ui::Answer::Ignore};
+    case Ui::Buttons::YesNoCancel:
+        return {Ui::Answer::Yes, Ui::Answer::No, Ui::Answer::Cancel};
+    case Ui::Buttons::YesNo:
+        return {Ui::Answer::Yes, Ui::Answer::No};
+    case Ui::Buttons::RetryCancel:
+        return {Ui::Answer::Retry, Ui::Answer::Cancel};
+    }
+    return {Ui::Answer::Ok};
+}
+
+// One line per box, its line breaks shown as such.
+QString oneLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
+    text.replace(QLatin1Char('\r'), QStringLiteral("\\n"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    return text;
+}
+
+} // namespace
+
+bool UnattendedUi::requested()
+{
+    return qEnvironmentVariable(EnvironmentVariable) == QLatin1String("1");
+}
+
+UnattendedUi::UnattendedUi() : m_log(stderr) {}
+
+Ui::Answer UnattendedUi::defaultAnswer(const Message& message)
+{
+    const QList<Answer> answers = buttonAnswers(message.buttons);
+    if (message.defaultButton >= 0 && message.defaultButton < answers.size())
+        return answers.at(message.defaultButton);
+    return answers.first();
+}
+
+Ui::Answer UnattendedUi::message(const Message& message)
+{
+    m_log << "message [" << message.title << "] " << oneLine(message.text) << Qt::endl;
+    return defaultAnswer(message);
+}
+
+QString UnattendedUi::openFileName(const FileDialog& dialog)
+{
+    m_log << "file dialog cancelled [" << dialog.title << "]" << Qt::endl;
+    return QString();
+}
+
+QString UnattendedUi::saveFileName(const FileDialog& dialog)
+{
+    m_log << "file dialog cancelled [" << dialog.title << "]" << Qt::endl;
+    return QString();
+}
+
+bool UnattendedUi::choosePrinter(QPrinter&, const QString& title)
+{
+    m_log << "printer dialog cancelled [" << title << "]" << Qt::endl;
+    return false;
+}
+
+bool UnattendedUi::openDocument(const QString& pathOrUrl, bool)
+{
+    m_log << "document not opened: " << pathOrUrl << Qt::endl;
+    return false;
+}
+
+void UnattendedUi::processEvents()
+{
+    QCoreApplication::processEvents();
+}

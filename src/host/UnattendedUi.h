@@ -1,0 +1,38 @@
+#pragma once
+
+#include "host/Ui.h"
+
+#include <QTextStream>
+
+// The Ui of an unattended run (scripted installations, servers without a user): every message
+// box is written to the standard error stream and answered with its default button; file and
+// printer dialogs are cancelled and no document is opened.
+class UnattendedUi final : public Ui
+{
+public:
+    // The environment variable that asks for an unattended run when set to "1".
+    static constexpr const char* EnvironmentVariable = "ZEP31_UNATTENDED";
+    static bool requested();
+
+    UnattendedUi();
+    UnattendedUi(const UnattendedUi&) = delete;
+    UnattendedUi& operator=(const UnattendedUi&) = delete;
+
+    // The answer of the default button of a box.
+    static Answer defaultAnswer(const Message& message);
+
+    using Ui::message;
+    Answer message(const Message& message) override;
+    QString openFileName(const FileDialog& dialog) override;
+    QString saveFileName(const FileDialog& dialog) override;
+    bool choosePrinter(QPrinter& printer, const QString& title) override;
+    bool openDocument(const QString& pathOrUrl, bool maximised) override;
+    void setPointer(Pointer pointer) override { m_pointer = pointer; }
+    Pointer pointer() const override { return m_pointer; }
+    void processEvents() override;
+    void setParentWindow(QWidget*) override {}
+
+private:
+    QTextStream m_log;
+    Pointer m_pointer = Pointer::Default;
+};

@@ -1,0 +1,24 @@
+#include "host/ui/ClassFactory.h"
+
+#include "host/AutomationError.h"
+#include "host/object_server/Error.h"
+#include "host/ui/AutomationErrorName.h"
+#include "host/ui/AutomationServer.h"
+
+#include <QDBusMessage>
+
+ClassFactory::ClassFactory(AutomationServer& server) : m_server(server) {}
+
+QDBusObjectPath ClassFactory::CreateInstance()
+{
+    try {
+        return QDBusObjectPath(m_server.createInstance(message().service()));
+    } catch (const AutomationError& error) {
+        sendErrorReply(automation_error_name::forNumber(error.number()), error.description());
+    } catch (const lns::Error& error) {
+        sendErrorReply(automation_error_name::forNumber(error.number()), error.description());
+    } catch (const std::exception& error) {
+        sendErrorReply(QDBusError::Failed, QString::fromLocal8Bit(error.what()));
+    }
+    return QDBusObjectPath();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class MessageCatalogue;
+class SelfLauncher;
+struct AppContext;
+
+// Registering the plug-in on this machine, run stand-alone: the automation server, the
+// plug-in's registry key that directors read, and the device resource directory.
+class PlugInRegistration final
+{
+public:
+    enum class Result
+    {
+        Registered,
+        Updated,
+        NewerVersionRegistered,
+        ServerRegistrationFailed,
+        RegistryWriteFailed
+    };
+
+    // Silent retries of a failing resource-directory step before the user is asked.
+    static constexpr int SilentRetries = 5;
+
+    PlugInRegistration(AppContext& context, SelfLauncher& launcher);
+    PlugInRegistration(const PlugInRegistration&) = delete;
+    PlugInRegistration& operator=(const PlugInRegistration&) = delete;
+
+    // "german", "english" or empty; written to the registry value "Language".
+    const QString& SelectedLanguage() const { return m_selectedLanguage; }
+    void setSelectedLanguage(const QString& language) { m_selectedLanguage = language; }
+
+    // Messages only when verbose.
+    Result RegisterPlugIn(bool verbose);
+    void RegisterResourceDirectory();
+
+private:
+    // The catalogue in the language the registry holds at this moment.
+    const MessageCatalogue& freshTexts();
+
+    AppContext& m_context;
+    SelfLauncher& m_launcher;
+    QString m_selectedLanguage;
+};

@@ -1,0 +1,43 @@
+#include "device/support/DemoSession.h"
+
+#include "host/LonWorksHome.h"
+#include "host/RegistryKeys.h"
+#include "lns/SimObjectServer.h"
+
+DemoSession::DemoSession(const QString& language)
+{
+    admin.createDemo();
+    registry = std::make_unique<SqliteRegistryStore>(lonworks_home::registryFile());
+    if (!language.isEmpty())
+        registry->writeValue(RegistryStore::Hive::LocalMachine, registry_keys::PlugInKey,
+                             registry_keys::LanguageValue, language);
+    server = lnssim::createObjectServer(home.path(), *registry);
+    catalogue = std::make_unique<MessageCatalogue>(*registry);
+    commands.fill();
+
+    server->open();
+    connection.ServerOpen = true;
+    connection.network = server->networks()->item(Network);
+    connection.network->open();
+    connection.CurrentNetworkName = connection.network->name();
+    connection.system = connection.network->systems()->item(1);
+    connection.system->open();
+    connection.NetworkOpen = true;
+
+    context = std::make_unique<AppContext>(AppContext{*registry, *server, ui, progress, *catalogue,
+                                                      connection, commands, settings, points, resourceDir,
+                                                      [this] { ++endProgramCalls; }});
+}
+
+DemoSession::~DemoSession() = default;
+
+std::shared_ptr<lns::AppDevice> DemoSession::device(const QString& path) const
+{
+    const QStringList parts = path.split(QLatin1Char('/'));
+    return connection.system->subsystems()->item(parts.at(0))->applicationDevices()->item(parts.at(1));
+}
+
+QString DemoSession::value(const QString& path, const QString& point, std::optional<int> element) const
+{
+    return admin.get(Network, path, point, element);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "registration/SelfLauncher.h"
+
+#include <QStringList>
+
+// Records what the program would start itself with; can be told to fail.
+class FakeSelfLauncher final : public SelfLauncher
+{
+public:
+    std::optional<QString> start(const QString& argument) override
+    {
+        m_arguments.append(argument);
+        return m_failure;
+    }
+
+    void failWith(const QString& description) { m_failure = description; }
+    const QStringList& arguments() const { return m_arguments; }
+
+private:
+    QStringList m_arguments;
+    std::optional<QString> m_failure;
+};
