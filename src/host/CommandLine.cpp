@@ -1,25 +1,11 @@
 #include "host/CommandLine.h"
 
+#include "host/TextTrim.h"
+
 QString CommandLine::raw(const QStringList& arguments)
 {
     return arguments.join(QLatin1Char(' '));
 }
-
-namespace {
-
-// Only blanks are trimmed; a tab or line break stays part of the text.
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
-} // namespace
 
 CommandLine::Decision CommandLine::interpret(const QString& rawCommandLine)
 {

@@ -1,20 +1,6 @@
 #include "host/ObjectPath.h"
 
-namespace {
-
-// Only blanks are trimmed; any other white space belongs to the name.
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
-} // namespace
+#include "host/TextTrim.h"
 
 SplitResult SplitAtFirst(const QString& text, const QString& separator)
 {

@@ -1,28 +1,11 @@
 #include "host/UnattendedUi.h"
 
+#include "host/UiButtons.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 
 namespace {
-
-QList<Ui::Answer> buttonAnswers(Ui::Buttons buttons)
-{
-    switch (buttons) {
-    case Ui::Buttons::Ok:
-        return {Ui::Answer::Ok};
-    case Ui::Buttons::OkCancel:
-        return {Ui::Answer::Ok, Ui::Answer::Cancel};
-    case Ui::Buttons::AbortRetryIgnore:
-        return {Ui::Answer::Abort, Ui::Answer::Retry, Ui::Answer::Ignore};
-    case Ui::Buttons::YesNoCancel:
-        return {Ui::Answer::Yes, Ui::Answer::No, Ui::Answer::Cancel};
-    case Ui::Buttons::YesNo:
-        return {Ui::Answer::Yes, Ui::Answer::No};
-    case Ui::Buttons::RetryCancel:
-        return {Ui::Answer::Retry, Ui::Answer::Cancel};
-    }
-    return {Ui::Answer::Ok};
-}
 
 // One line per box, its line breaks shown as such.
 QString oneLine(QString text)
@@ -44,7 +27,7 @@ UnattendedUi::UnattendedUi() : m_log(stderr) {}
 
 Ui::Answer UnattendedUi::defaultAnswer(const Message& message)
 {
-    const QList<Answer> answers = buttonAnswers(message.buttons);
+    const QList<Answer> answers = ui_buttons::offered(message.buttons);
     if (message.defaultButton >= 0 && message.defaultButton < answers.size())
         return answers.at(message.defaultButton);
     return answers.first();

@@ -1,38 +1,11 @@
 #include "support/FakeUi.h"
 
+#include "host/UiButtons.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
 namespace {
-
-QList<Ui::Answer> offeredAnswers(Ui::Buttons buttons)
-{
-    switch (buttons) {
-    case Ui::Buttons::Ok:
-        return {Ui::Answer::Ok};
-    case Ui::Buttons::OkCancel:
-        return {Ui::Answer::Ok, Ui::Answer::Cancel};
-    case Ui::Buttons::AbortRetryIgnore:
-        return {Ui::Answer::Abort, Ui::Answer::Retry, Ui::Answer::Ignore};
-    case Ui::Buttons::YesNoCancel:
-        return {Ui::Answer::Yes, Ui::Answer::No, Ui::Answer::Cancel};
-    case Ui::Buttons::YesNo:
-        return {Ui::Answer::Yes, Ui::Answer::No};
-    case Ui::Buttons::RetryCancel:
-        return {Ui::Answer::Retry, Ui::Answer::Cancel};
-    }
-    return {Ui::Answer::Ok};
-}
-
-// The answer of a box the user leaves without choosing.
-Ui::Answer dismissAnswer(Ui::Buttons buttons)
-{
-    const QList<Ui::Answer> offered = offeredAnswers(buttons);
-    for (Ui::Answer answer : {Ui::Answer::Cancel, Ui::Answer::No, Ui::Answer::Abort})
-        if (offered.contains(answer))
-            return answer;
-    return offered.first();
-}
 
 std::string describe(const QString& text, const QString& title, Ui::Icon icon, Ui::Buttons buttons)
 {
@@ -51,7 +24,7 @@ FakeUi::~FakeUi()
 void FakeUi::expectMessage(const QString& text, const QString& title, Icon icon, Buttons buttons,
                            Answer answer)
 {
-    if (!offeredAnswers(buttons).contains(answer))
+    if (!ui_buttons::offered(buttons).contains(answer))
         ADD_FAILURE() << "FakeUi: the scripted answer " << answerName(answer).toStdString()
                       << " is not offered by the buttons " << buttonsName(buttons).toStdString();
     m_expected.append(Expectation{text, title, icon, buttons, answer});
@@ -79,9 +52,9 @@ void FakeUi::setStrict()
 Ui::Answer FakeUi::message(const Message& message)
 {
     m_messages.append(message);
-    Answer answer = dismissAnswer(message.buttons);
+    Answer answer = ui_buttons::dismissed(message.buttons);
     if (m_relaxed) {
-        if (offeredAnswers(message.buttons).contains(m_relaxedAnswer))
+        if (ui_buttons::offered(message.buttons).contains(m_relaxedAnswer))
             answer = m_relaxedAnswer;
     } else if (m_expected.isEmpty()) {
         ADD_FAILURE() << "FakeUi: unexpected message box: "
