@@ -1,0 +1,110 @@
+#include "e2e/support/E2ESteps.h"
+#include "e2e/support/PrivateSession.h"
+
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QStandardPaths>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+using e2e_steps::describe;
+
+// An X server without a screen of its own, for looking at the real window.
+class VirtualScreen final
+{
+public:
+    VirtualScreen()
+    {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty())
+            return;
+        // The server writes the display number it chose to stdout once it accepts clients.
+        m_server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                              QStringLiteral("0"), QStringLiteral("1400x1000x24"),
+                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QDeadlineTimer deadline(20000);
+        QString out;
+        while (!out.contains(QLatin1Char('\n')) && !deadline.hasExpired() &&
+               m_server.state() != QProcess::NotRunning) {
+            m_server.waitForReadyRead(200);
+            out += QString::fromUtf8(m_server.readAllStandardOutput());
+        }
+        if (out.contains(QLatin1Char('\n')))
+            m_display = QLatin1Char(':') + out.trimmed();
+    }
+
+    ~VirtualScreen()
+    {
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.kill();
+            m_server.waitForFinished(5000);
+        }
+    }
+
+    VirtualScreen(const VirtualScreen&) = delete;
+    VirtualScreen& operator=(const VirtualScreen&) = delete;
+
+    QString display() const { return m_display; }
+
+private:
+    QProcess m_server;
+    QString m_display;
+};
+
+QString artifactsFolder()
+{
+    const QString configured = qEnvironmentVariable("ZEP31_ARTIFACTS");
+    return configured.isEmpty() ? QDir::currentPath() : configured;
+}
+
+} // namespace
+
+// The director opens a device and the plug-in shows it in a real window on an X server; the
+// picture of that window is kept with the test output for a reviewer.
+TEST(ScreenE2ETest, TheDirectorOpensTheDeviceInARealWindow)
+{
+    VirtualScreen screen;
+    if (screen.display().isEmpty())
+        GTEST_SKIP() << "Xvfb is not available";
+
+    PrivateSession session;
+    const QString failure = e2e_steps::setUpRegisteredPlugIn(session);
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+
+    const QString picture = session.dataHome() + QStringLiteral("/main-window-ROU_1.png");
+    // The plug-in is started by the bus, so it takes its environment from the bus.
+    QDBusMessage update = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("UpdateActivationEnvironment"));
+    qDBusRegisterMetaType<QMap<QString, QString>>();
+    const QMap<QString, QString> environment{{QStringLiteral("DISPLAY"), screen.display()},
+                                             {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
+                                             {QStringLiteral("ZEP31_SCREENSHOT"), picture}};
+    update << QVariant::fromValue(environment);
+    ASSERT_EQ(session.bus().call(update).type(), QDBusMessage::ReplyMessage);
+
+    QProcess& open =
+        session.start(QStringLiteral("lnsdirector"), {QStringLiteral("--network"), QStringLiteral("Demo"),
+                                                      QStringLiteral("open"), e2e_steps::Rou1});
+    ASSERT_TRUE(PrivateSession::waitForFile(picture, true, 90000))
+        << describe(PrivateSession::finish(open, 1000));
+    // The file is written once; give the writer a moment to finish it.
+    QImage image;
+    QDeadlineTimer deadline(10000);
+    while (!image.load(picture) && !deadline.hasExpired())
+        QThread::msleep(100);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GE(image.width(), 1000);
+    EXPECT_GE(image.height(), 700);
+    EXPECT_EQ(open.state(), QProcess::Running);
+
+    const QString kept = artifactsFolder() + QStringLiteral("/e2e-main-window-ROU_1.png");
+    QFile::remove(kept);
+    QFile::copy(picture, kept);
+}
