@@ -19,6 +19,8 @@ namespace {
 
 constexpr int ListWidth = 130;
 constexpr int WideWidth = 230;
+// Wide enough for the whole unit status text, mode and six numbers.
+constexpr int UnitStatusWidth = 330;
 
 QLabel* nvCaption(MainControls& controls, int position, const QString& text)
 {
@@ -106,7 +108,7 @@ QGroupBox* unitStatus(MainControls& controls)
 {
     auto* grid = new QGridLayout;
     QLabel* label = nvCaption(controls, 12, QStringLiteral("nviUnitStatus:"));
-    page_kit::addRow(grid, 0, label, page_kit::valueBox(controls.txtNvi, 12, WideWidth));
+    page_kit::addRow(grid, 0, label, page_kit::valueBox(controls.txtNvi, 12, UnitStatusWidth));
     page_kit::addRow(grid, 1, page_kit::caption(controls.lblNvi, 71, QStringLiteral("heat_output_primary:")),
                      page_kit::valueBox(controls.txtNvi, 71));
     page_kit::addRow(grid, 2, page_kit::caption(controls.lblNvi, 73, QStringLiteral("cool_output:")),
