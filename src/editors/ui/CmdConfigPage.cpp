@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -73,15 +72,9 @@ QWidget* buildCmdConfigPage(MainControls& controls)
     right->addWidget(fields(controls, nullptr, {{64, "MaxSendTime [s]:", sendTime}}));
     right->addStretch();
 
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-
-    auto* content = new QWidget;
-    auto* layout = new QVBoxLayout(content);
-    layout->addWidget(page_kit::heading(
+    return page_kit::twoColumnPage(
+        QStringLiteral("tabCmdConfig"),
         page_kit::caption(QStringLiteral("lblCmdConfigHeading"),
-                          QStringLiteral("Space Comfort Control Comand Module: Configuration"))));
-    layout->addLayout(columns);
-    return page_kit::page(QStringLiteral("tabCmdConfig"), content);
+                          QStringLiteral("Space Comfort Control Comand Module: Configuration")),
+        left, right);
 }

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -171,15 +170,9 @@ QWidget* buildCmdInputPage(MainControls& controls)
     right->addWidget(unitStatus(controls));
     right->addStretch();
 
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-
-    auto* content = new QWidget;
-    auto* layout = new QVBoxLayout(content);
-    layout->addWidget(page_kit::heading(
+    return page_kit::twoColumnPage(
+        QStringLiteral("tabCmdInput"),
         page_kit::caption(QStringLiteral("lblCmdInputHeading"),
-                          QStringLiteral("Space Comfort Control Comand Module: Monitoring Nvi's"))));
-    layout->addLayout(columns);
-    return page_kit::page(QStringLiteral("tabCmdInput"), content);
+                          QStringLiteral("Space Comfort Control Comand Module: Monitoring Nvi's")),
+        left, right);
 }

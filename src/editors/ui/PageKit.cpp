@@ -53,6 +53,19 @@ QWidget* page(const QString& objectName, QWidget* content)
     return area;
 }
 
+QWidget* twoColumnPage(const QString& objectName, QLabel* heading, QLayout* left, QLayout* right)
+{
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->addWidget(page_kit::heading(heading));
+    layout->addLayout(columns);
+    return page(objectName, content);
+}
+
 QLabel* caption(ControlArray<QLabel>& array, int index, const QString& text)
 {
     auto* label = new QLabel(text);

@@ -35,6 +35,8 @@ int cpCaptionIndex(int position);
 int nviCaptionIndex(int position);
 // A page inside a scroll area, so that nothing is cut off in a small window.
 QWidget* page(const QString& objectName, QWidget* content);
+// A page with a heading over two equal columns.
+QWidget* twoColumnPage(const QString& objectName, QLabel* heading, QLayout* left, QLayout* right);
 // A caption of a control array.
 QLabel* caption(ControlArray<QLabel>& array, int index, const QString& text);
 // A caption outside the control arrays.
