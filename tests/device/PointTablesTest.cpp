@@ -80,7 +80,7 @@ TEST(PointTablesTest, SwitchObjectsHaveSixPropertiesEach)
             EXPECT_STREQ(definition.name, group[k].name);
             EXPECT_EQ(QString::fromLatin1(definition.owner), QStringLiteral("Switch[%1]").arg(g));
             EXPECT_EQ(QString::fromLatin1(definition.id),
-                      QStringLiteral("F:%1/C:%2").arg(g + 1).arg(group[k].type));
+                      QStringLiteral("F:%1/C:%2").arg(g + 1).arg(QLatin1String(group[k].type)));
         }
     }
     EXPECT_STREQ(cpDefinition(55).name, "SCPTmaxSendTime");

@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // An in-memory registry: enough for the catalogue, which only reads one machine value.
@@ -114,24 +116,24 @@ std::vector<HelpKey> nviKeys()
     for (int k = 1; k <= 8; ++k)
         keys.push_back({"SNVT_switch", 95, QStringLiteral("nviSwitchFb_%1").arg(k)});
     const std::vector<HelpKey> rest{
-        {"SNVT_scene", 115, "nviScSceneFb"},
-        {"SNVT_temp_p", 105, "nviSpaceTemp"},
-        {"SNVT_temp_p", 105, "nviTempSetpoint"},
-        {"SNVT_switch", 95, "nviEnergyHoldOff"},
-        {"SNVT_hvac_status", 112, "nviUnitStatus"},
-        {"SNVT_switch", 95, "nviUserLockout_g"},
-        {"SNVT_switch", 95, "nviUserLockout_l"},
-        {"SNVT_switch", 95, "nviReset_ManCmd"},
-        {"SNVT_state", 83, "nviCmd_all"},
-        {"SNVT_occupancy", 109, "nviOccManCmd"},
-        {"SNVT_occupancy", 109, "nviOccSensor"},
-        {"SNVT_temp_p", 105, "nviTempOutdoor"},
-        {"SNVT_lev_percent", 81, "nviRH_Indoor"},
-        {"SNVT_lev_percent", 81, "nviRH_Outdoor"},
-        {"SNVT_switch", 95, "nviAlarm"},
-        {"SNVT_switch", 95, "nviFanSpeedCmd"},
-        {"SNVT_temp_p", 105, "nviSetptOffset"},
-        {"SNVT_time_stamp", 84, "nviTimeSet"},
+        {"SNVT_scene", 115, u"nviScSceneFb"_s},
+        {"SNVT_temp_p", 105, u"nviSpaceTemp"_s},
+        {"SNVT_temp_p", 105, u"nviTempSetpoint"_s},
+        {"SNVT_switch", 95, u"nviEnergyHoldOff"_s},
+        {"SNVT_hvac_status", 112, u"nviUnitStatus"_s},
+        {"SNVT_switch", 95, u"nviUserLockout_g"_s},
+        {"SNVT_switch", 95, u"nviUserLockout_l"_s},
+        {"SNVT_switch", 95, u"nviReset_ManCmd"_s},
+        {"SNVT_state", 83, u"nviCmd_all"_s},
+        {"SNVT_occupancy", 109, u"nviOccManCmd"_s},
+        {"SNVT_occupancy", 109, u"nviOccSensor"_s},
+        {"SNVT_temp_p", 105, u"nviTempOutdoor"_s},
+        {"SNVT_lev_percent", 81, u"nviRH_Indoor"_s},
+        {"SNVT_lev_percent", 81, u"nviRH_Outdoor"_s},
+        {"SNVT_switch", 95, u"nviAlarm"_s},
+        {"SNVT_switch", 95, u"nviFanSpeedCmd"_s},
+        {"SNVT_temp_p", 105, u"nviSetptOffset"_s},
+        {"SNVT_time_stamp", 84, u"nviTimeSet"_s},
     };
     keys.insert(keys.end(), rest.begin(), rest.end());
     return keys;
@@ -145,10 +147,10 @@ std::vector<HelpKey> nvoKeys()
         keys.push_back({"SNVT_setting", 117, QStringLiteral("nvoSetting_%1").arg(k)});
     }
     const std::vector<HelpKey> rest{
-        {"SNVT_occupancy", 109, "nvoOsOccup"},     {"SNVT_scene", 115, "nvoScScene"},
-        {"SNVT_temp_p", 105, "nvoSpaceTemp"},      {"SNVT_temp_p", 105, "nvoSetptEffect"},
-        {"SNVT_temp_p", 105, "nvoSetptOffset"},    {"SNVT_switch", 95, "nvoFanSpeed"},
-        {"SNVT_occupancy", 109, "nvoEffectOccup"},
+        {"SNVT_occupancy", 109, u"nvoOsOccup"_s},     {"SNVT_scene", 115, u"nvoScScene"_s},
+        {"SNVT_temp_p", 105, u"nvoSpaceTemp"_s},      {"SNVT_temp_p", 105, u"nvoSetptEffect"_s},
+        {"SNVT_temp_p", 105, u"nvoSetptOffset"_s},    {"SNVT_switch", 95, u"nvoFanSpeed"_s},
+        {"SNVT_occupancy", 109, u"nvoEffectOccup"_s},
     };
     keys.insert(keys.end(), rest.begin(), rest.end());
     return keys;
@@ -158,25 +160,25 @@ std::vector<HelpKey> nvoKeys()
 std::vector<HelpKey> cpKeys()
 {
     std::vector<HelpKey> keys{
-        {"UNVT_str_hex4", 45, "UCPTtimeConfig"},   {"SNVT_count", 42, "UCPTdeviceType"},
-        {"UNVT_str_hex4", 44, "UCPTdiConfig"},     {"SNVT_state", 46, "UCPTdisplConfig"},
-        {"SNVT_time_sec", 16, "UCPTdisplayTime"},  {"SNVT_lev_cont", 48, "UCPTbacklightMin"},
-        {"SNVT_lev_cont", 48, "UCPTbacklightMax"},
+        {"UNVT_str_hex4", 45, u"UCPTtimeConfig"_s},   {"SNVT_count", 42, u"UCPTdeviceType"_s},
+        {"UNVT_str_hex4", 44, u"UCPTdiConfig"_s},     {"SNVT_state", 46, u"UCPTdisplConfig"_s},
+        {"SNVT_time_sec", 16, u"UCPTdisplayTime"_s},  {"SNVT_lev_cont", 48, u"UCPTbacklightMin"_s},
+        {"SNVT_lev_cont", 48, u"UCPTbacklightMax"_s},
     };
     for (int group = 0; group < 8; ++group) {
         const std::vector<HelpKey> switchKeys{
-            {"SNVT_lev_cont", 93, "SCPTmaxOut"},      {"SNVT_time_sec", 49, "SCPTmaxSendTime"},
-            {"SNVT_time_sec", 52, "SCPTminSendTime"}, {"SNVT_lev_cont", 92, "SCPTstepValue"},
-            {"SNVT_count", 14, "UCPTreverseDelay"},   {"SNVT_time_sec", 45, "SCPTdriveTime"},
+            {"SNVT_lev_cont", 93, u"SCPTmaxOut"_s},      {"SNVT_time_sec", 49, u"SCPTmaxSendTime"_s},
+            {"SNVT_time_sec", 52, u"SCPTminSendTime"_s}, {"SNVT_lev_cont", 92, u"SCPTstepValue"_s},
+            {"SNVT_count", 14, u"UCPTreverseDelay"_s},   {"SNVT_time_sec", 45, u"SCPTdriveTime"_s},
         };
         keys.insert(keys.end(), switchKeys.begin(), switchKeys.end());
     }
     const std::vector<HelpKey> rest{
-        {"SNVT_time_sec", 49, "SCPTmaxSendTime"}, {"SNVT_time_min", 34, "SCPTbypassTime"},
-        {"SNVT_time_sec", 52, "SCPTminSendTime"}, {"SNVT_temp_p", 64, "SCPTminDeltaTemp"},
-        {"SNVT_temp_p", 70, "SCPToffsetTemp"},    {"SNVT_temp_p", 213, "SCPTsetpoint"},
-        {"SNVT_temp_p", 12, "UCPTspOffsetRng"},   {"SNVT_temp_p", 9, "UCPTspEditDelta"},
-        {"SNVT_count", 13, "UCPTfanSpdStages"},   {"SNVT_time_sec", 49, "SCPTmaxSendTime"},
+        {"SNVT_time_sec", 49, u"SCPTmaxSendTime"_s}, {"SNVT_time_min", 34, u"SCPTbypassTime"_s},
+        {"SNVT_time_sec", 52, u"SCPTminSendTime"_s}, {"SNVT_temp_p", 64, u"SCPTminDeltaTemp"_s},
+        {"SNVT_temp_p", 70, u"SCPToffsetTemp"_s},    {"SNVT_temp_p", 213, u"SCPTsetpoint"_s},
+        {"SNVT_temp_p", 12, u"UCPTspOffsetRng"_s},   {"SNVT_temp_p", 9, u"UCPTspEditDelta"_s},
+        {"SNVT_count", 13, u"UCPTfanSpdStages"_s},   {"SNVT_time_sec", 49, u"SCPTmaxSendTime"_s},
     };
     keys.insert(keys.end(), rest.begin(), rest.end());
     return keys;
@@ -429,13 +431,13 @@ TEST_F(MessageCatalogueTest, MainWindowCaptionsInEnglish)
     const ControlText* weekday =
         find(controls, main, QStringLiteral("cmb_time(0)"), ControlText::Kind::Items);
     ASSERT_NE(weekday, nullptr);
-    EXPECT_EQ(weekday->items, QStringList({"faded out", "English", "German"}));
+    EXPECT_EQ(weekday->items, QStringList({u"faded out"_s, u"English"_s, u"German"_s}));
     const ControlText* time = find(controls, main, QStringLiteral("cmb_time(2)"), ControlText::Kind::Items);
     ASSERT_NE(time, nullptr);
-    EXPECT_EQ(time->items, QStringList({"faded out", "with seconds", "without seconds"}));
+    EXPECT_EQ(time->items, QStringList({u"faded out"_s, u"with seconds"_s, u"without seconds"_s}));
     const ControlText* hours = find(controls, main, QStringLiteral("cmb_time(3)"), ControlText::Kind::Items);
     ASSERT_NE(hours, nullptr);
-    EXPECT_EQ(hours->items, QStringList({"24-hours-mode", "12-hours-mode"}));
+    EXPECT_EQ(hours->items, QStringList({u"24-hours-mode"_s, u"12-hours-mode"_s}));
 
     EXPECT_EQ(captionOf(controls, main, QStringLiteral("lblNc(18)")), QStringLiteral("Setpoint [°C]:"));
     EXPECT_EQ(captionOf(controls, main, QStringLiteral("lblNc(23)")), QStringLiteral("Fan stages"));

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class NetworkOpenerTest : public ::testing::Test
@@ -47,8 +49,8 @@ protected:
 TEST_F(NetworkOpenerTest, LocalOpenOpensServerNetworkAndFirstSystem)
 {
     EXPECT_EQ(openAndLog(QStringLiteral("Demo"), QString()),
-              (QStringList{"open option 0", "open", "network Demo open", "system Demo open",
-                           "system numeric 200"}));
+              (QStringList{u"open option 0"_s, u"open"_s, u"network Demo open"_s, u"system Demo open"_s,
+                           u"system numeric 200"_s}));
     EXPECT_TRUE(m_connection.ServerOpen);
     EXPECT_TRUE(m_connection.NetworkOpen);
     EXPECT_EQ(m_connection.CurrentNetworkName, QStringLiteral("Demo"));
@@ -59,24 +61,24 @@ TEST_F(NetworkOpenerTest, LocalOpenOpensServerNetworkAndFirstSystem)
     EXPECT_TRUE(openAndLog(QStringLiteral("Demo"), QString()).isEmpty());
     // Another network keeps the open object server.
     EXPECT_EQ(openAndLog(QStringLiteral("Plant"), QString()),
-              (QStringList{"network Plant open", "system Plant open", "system numeric 200"}));
+              (QStringList{u"network Plant open"_s, u"system Plant open"_s, u"system numeric 200"_s}));
 }
 
 TEST_F(NetworkOpenerTest, RemoteOpenThroughANamedInterface)
 {
     m_server.preset(false, true, 0x31);
     EXPECT_EQ(openAndLog(QStringLiteral("Demo"), QStringLiteral("LON1")),
-              (QStringList{"open option 0", "flags 0x21", "open", "interface LON1", "network Demo open",
-                           "system Demo open", "system numeric 200"}));
+              (QStringList{u"open option 0"_s, u"flags 0x21"_s, u"open"_s, u"interface LON1"_s,
+                           u"network Demo open"_s, u"system Demo open"_s, u"system numeric 200"_s}));
 }
 
 TEST_F(NetworkOpenerTest, RemoteOpenOverTheInternetSetsTheSystemOptions)
 {
     m_server.preset(false, true, 0x20);
-    EXPECT_EQ(
-        openAndLog(QStringLiteral("Demo"), QStringLiteral("Internet")),
-        (QStringList{"open option 0", "flags 0x10", "open", "network Demo open", "system Demo open",
-                     "system option1 1", "system option2 0", "system option1 0", "system numeric 200"}));
+    EXPECT_EQ(openAndLog(QStringLiteral("Demo"), QStringLiteral("Internet")),
+              (QStringList{u"open option 0"_s, u"flags 0x10"_s, u"open"_s, u"network Demo open"_s,
+                           u"system Demo open"_s, u"system option1 1"_s, u"system option2 0"_s,
+                           u"system option1 0"_s, u"system numeric 200"_s}));
 }
 
 TEST_F(NetworkOpenerTest, EmptyInterfaceWhileRemoteReopensLocally)
@@ -85,16 +87,16 @@ TEST_F(NetworkOpenerTest, EmptyInterfaceWhileRemoteReopensLocally)
     m_connection.ServerOpen = true;
     // The flags follow the remote flag read first, as the procedure has it.
     EXPECT_EQ(openAndLog(QStringLiteral("Demo"), QString()),
-              (QStringList{"close", "remote 0", "open option 0", "flags 0x20", "open", "network Demo open",
-                           "system Demo open", "system numeric 200"}));
+              (QStringList{u"close"_s, u"remote 0"_s, u"open option 0"_s, u"flags 0x20"_s, u"open"_s,
+                           u"network Demo open"_s, u"system Demo open"_s, u"system numeric 200"_s}));
     EXPECT_FALSE(m_server.remote());
 }
 
 TEST_F(NetworkOpenerTest, AnInterfaceWhileLocalSwitchesToRemote)
 {
     EXPECT_EQ(openAndLog(QStringLiteral("Demo"), QStringLiteral("LON1")),
-              (QStringList{"remote 1", "open option 0", "open", "interface LON1", "network Demo open",
-                           "system Demo open", "system numeric 200"}));
+              (QStringList{u"remote 1"_s, u"open option 0"_s, u"open"_s, u"interface LON1"_s,
+                           u"network Demo open"_s, u"system Demo open"_s, u"system numeric 200"_s}));
     EXPECT_TRUE(m_server.remote());
 }
 
@@ -132,12 +134,12 @@ TEST_F(NetworkOpenerTest, RemoteLetReopensAnOpenServer)
 {
     m_server.preset(true, false, 0);
     m_opener.setRemote(true);
-    EXPECT_EQ(m_server.log, (QStringList{"close", "remote 1", "open"}));
+    EXPECT_EQ(m_server.log, (QStringList{u"close"_s, u"remote 1"_s, u"open"_s}));
     EXPECT_TRUE(m_connection.ServerOpen);
 
     m_server.preset(false, true, 0);
     m_server.log.clear();
     m_opener.setRemote(false);
-    EXPECT_EQ(m_server.log, (QStringList{"remote 0"}));
+    EXPECT_EQ(m_server.log, (QStringList{u"remote 0"_s}));
     EXPECT_FALSE(m_connection.ServerOpen);
 }

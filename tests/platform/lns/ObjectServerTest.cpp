@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using error_probe::number;
 using error_probe::text;
 
@@ -111,9 +113,10 @@ TEST(SimObjectServer, Zep31InterfaceFollowsThePointCatalogue)
     DemoPlatform platform;
     const auto deviceInterface =
         platform.device(QStringLiteral("F1"), QStringLiteral("ROU_1"))->deviceInterface();
-    const QStringList blockNames{"NodeObject", "Switch[0]",        "Switch[1]",   "Switch[2]",
-                                 "Switch[3]",  "Switch[4]",        "Switch[5]",   "Switch[6]",
-                                 "Switch[7]",  "Occupancy_Sensor", "Scene_Panel", "SccCommandModule"};
+    const QStringList blockNames{u"NodeObject"_s,       u"Switch[0]"_s,   u"Switch[1]"_s,
+                                 u"Switch[2]"_s,        u"Switch[3]"_s,   u"Switch[4]"_s,
+                                 u"Switch[5]"_s,        u"Switch[6]"_s,   u"Switch[7]"_s,
+                                 u"Occupancy_Sensor"_s, u"Scene_Panel"_s, u"SccCommandModule"_s};
     const auto blocks = deviceInterface->functionalBlocks();
     ASSERT_EQ(blocks->count(), 12);
     for (int i = 0; i < 12; ++i) {
@@ -136,7 +139,7 @@ TEST(SimObjectServer, Zep31InterfaceFollowsThePointCatalogue)
     EXPECT_EQ(cps, 65);
 
     const auto rou = [&](const char* id) {
-        return platform.cp(QStringLiteral("F1"), QStringLiteral("ROU_1"), id);
+        return platform.cp(QStringLiteral("F1"), QStringLiteral("ROU_1"), QLatin1String(id));
     };
     EXPECT_EQ(rou("F:0/C:3:44")->elementCount(), 12);
     EXPECT_EQ(rou("F:0/C:3:48")->elementCount(), 2);

@@ -1,0 +1,5 @@
+// Built only to prove that the core library links against QtCore alone.
+int main()
+{
+    return 0;
+}
