@@ -4,15 +4,27 @@
 
 StepRunner::StepRunner(Handler handler) : m_handler(std::move(handler)) {}
 
+StepRunner::StepRunner(Handler handler, SilentRetries silent)
+    : m_handler(std::move(handler)), m_silent(std::move(silent))
+{
+}
+
 StepRunner::Outcome StepRunner::run(const std::function<void()>& step)
 {
     if (m_aborted)
         return Outcome::Aborted;
+    int silentLeft = m_silent.count;
     for (;;) {
         try {
             step();
             return Outcome::Done;
         } catch (const lns::Error& error) {
+            if (silentLeft > 0) {
+                --silentLeft;
+                if (m_silent.onRetry)
+                    m_silent.onRetry(error);
+                continue;
+            }
             // Without a handler nobody can decide, so the procedure leaves as on Abort.
             const Ui::Answer answer = m_handler ? m_handler(error) : Ui::Answer::Abort;
             if (answer == Ui::Answer::Retry)
@@ -23,6 +35,19 @@ StepRunner::Outcome StepRunner::run(const std::function<void()>& step)
             return Outcome::Aborted;
         }
     }
+}
+
+StepRunner::Outcome StepRunner::runStatus(const std::function<int()>& step)
+{
+    return run([&] {
+        if (const int status = step(); status != 0)
+            throw lns::Error(status, QString());
+    });
+}
+
+StepRunner::Outcome StepRunner::runChecked(const std::function<bool()>& step)
+{
+    return runStatus([&] { return step() ? 0 : 1; });
 }
 
 StepRunner::Handler StepRunner::messageBox(Ui& ui, const QString& suffix, const QString& title)

@@ -5,9 +5,10 @@
 
 #include <functional>
 
-// Runs the steps of a procedure that talks to the object server. A step that throws
-// lns::Error is handed to the procedure's own handler, which answers Abort, Retry or Ignore:
-// Retry runs the step again, Ignore goes on with the next step, Abort leaves.
+// Runs the steps of a procedure that talks to the object server. A step that fails is first
+// repeated silently as often as the procedure allows (each repetition reported, for example as
+// a log line), then handed to the procedure's own handler, which answers Abort, Retry or
+// Ignore: Retry runs the step again, Ignore goes on with the next step, Abort leaves.
 class StepRunner final
 {
 public:
@@ -21,11 +22,25 @@ public:
     // (Ui::Answer::Abort, Retry or Ignore).
     using Handler = std::function<Ui::Answer(const lns::Error& error)>;
 
-    explicit StepRunner(Handler handler);
+    // Failures repeated without asking. The budget belongs to one step: a success starts the
+    // next step with the full count, so a long run with rare faults never wears it down.
+    struct SilentRetries
+    {
+        int count = 0;
+        std::function<void(const lns::Error& error)> onRetry;
+    };
 
-    // Runs one step until it succeeds, is ignored or aborted. After Aborted, aborted() stays
-    // true and later steps are not run.
+    explicit StepRunner(Handler handler);
+    StepRunner(Handler handler, SilentRetries silent);
+
+    // Runs one step until it succeeds, is ignored or aborted; the step fails by throwing
+    // lns::Error. After Aborted, aborted() stays true and later steps are not run.
     Outcome run(const std::function<void()>& step);
+    // The same for a call that reports failure as a status instead: anything but 0 fails,
+    // handed on as an lns::Error with that number and no description.
+    Outcome runStatus(const std::function<int()>& step);
+    // The same for a step that only says whether it worked.
+    Outcome runChecked(const std::function<bool()>& step);
 
     bool aborted() const { return m_aborted; }
 
@@ -35,5 +50,6 @@ public:
 
 private:
     Handler m_handler;
+    SilentRetries m_silent;
     bool m_aborted = false;
 };

@@ -120,6 +120,7 @@ bool NetworkRegistration::RegisterWithNetwork()
     m_context.progress.setStatus(texts.RegTexts[30]);
 
     QStringList served;
+    bool templateFailed = false;
     for (int selector = 0; selector < 2; ++selector) {
         const FrameworkSettings::Variant& variant = FrameworkSettings::variant(selector);
         const QString programId = variant.programId();
@@ -146,11 +147,11 @@ bool NetworkRegistration::RegisterWithNetwork()
                 throw;
             }
         } catch (const lns::Error& error) {
-            // Commands could not be registered for this variant: say so instead of reporting success.
-            ui.setPointer(previousPointer);
+            // This variant stays unserved: say so, register the others and report the failure at the end.
+            templateFailed = true;
             ui.message(error.description() + CrLf + texts.RegTexts[14], plugin_identity::ProgramTitle,
                        Ui::Icon::Critical);
-            return false;
+            continue;
         }
         served.append(programId);
     }
@@ -167,20 +168,15 @@ bool NetworkRegistration::RegisterWithNetwork()
             registerCommand(m_context.commands.row(index), *deviceTemplate);
     }
 
-    for (;;) {
-        if (InstallResourceFiles())
-            break;
-        const Ui::Answer answer = ui.message(texts.RegTexts[25], plugin_identity::ProgramTitle,
-                                             Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore);
-        if (answer == Ui::Answer::Retry)
-            continue;
-        if (answer == Ui::Answer::Ignore)
-            break;
-        return false;
-    }
+    StepRunner install([&](const lns::Error&) {
+        return ui.message(texts.RegTexts[25], plugin_identity::ProgramTitle, Ui::Icon::Information,
+                          Ui::Buttons::AbortRetryIgnore);
+    });
+    const bool installed =
+        install.runChecked([&] { return InstallResourceFiles(); }) != StepRunner::Outcome::Aborted;
 
     ui.setPointer(previousPointer);
-    return true;
+    return installed && !templateFailed;
 }
 
 std::shared_ptr<lns::ComponentApps> NetworkRegistration::componentAppsFor(const PlugInCommand& row,

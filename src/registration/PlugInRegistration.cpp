@@ -6,6 +6,7 @@
 #include "host/PlugInIdentity.h"
 #include "host/RegistryKeys.h"
 #include "host/ResourceDirSpec.h"
+#include "host/StepRunner.h"
 #include "host/Ui.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
@@ -112,36 +113,24 @@ void PlugInRegistration::RegisterResourceDirectory()
         {QStringLiteral("close"), [&] { return catalogue->close(); }},
     };
 
-    // One retry budget for the whole routine.
-    int retries = 0;
+    const CatalogueStep* current = nullptr;
+    StepRunner runner(
+        [&](const lns::Error& error) {
+            return m_context.ui.message(error.description() + QString::number(error.number()) +
+                                            current->name + lonWorksPath + userFolder,
+                                        plugin_identity::ProgramTitle, Ui::Icon::Critical,
+                                        Ui::Buttons::AbortRetryIgnore);
+        },
+        {SilentRetries, {}});
     for (const CatalogueStep& step : steps) {
-        for (;;) {
-            int status = lns::ResourceOk;
-            QString description;
-            if (lonWorksPath.isEmpty()) {
-                status = lns::errors::NotFound;
-                description = QStringLiteral("The registry holds no \"LonWorks Path\". ");
-            } else {
-                try {
-                    status = step.run();
-                } catch (const lns::Error& error) {
-                    status = error.number();
-                    description = error.description();
-                }
-            }
-            if (status == lns::ResourceOk)
-                break;
-            if (retries < SilentRetries) {
-                ++retries;
-                continue;
-            }
-            const Ui::Answer answer = m_context.ui.message(
-                description + QString::number(status) + step.name + lonWorksPath + userFolder,
-                plugin_identity::ProgramTitle, Ui::Icon::Critical, Ui::Buttons::AbortRetryIgnore);
-            if (answer == Ui::Answer::Retry)
-                continue;
-            if (answer == Ui::Answer::Ignore)
-                break;
+        current = &step;
+        runner.runStatus([&] {
+            if (lonWorksPath.isEmpty())
+                throw lns::Error(lns::errors::NotFound,
+                                 QStringLiteral("The registry holds no \"LonWorks Path\". "));
+            return step.run();
+        });
+        if (runner.aborted()) {
             try {
                 if (catalogue->isOpen())
                     catalogue->close();

@@ -133,3 +133,44 @@ TEST(StepRunnerTest, MessageBoxTreatsAnyOtherAnswerAsAbort)
     EXPECT_EQ(handler(lns::Error(7, QStringLiteral("gone"))), Ui::Answer::Abort);
     EXPECT_EQ(ui.lastText, QStringLiteral("gone ReadInit"));
 }
+
+TEST(StepRunnerTest, SilentRetriesComeFirstAndCountPerStep)
+{
+    int asked = 0;
+    QStringList repeated;
+    StepRunner runner(
+        [&](const lns::Error&) {
+            ++asked;
+            return Ui::Answer::Ignore;
+        },
+        {5, [&](const lns::Error& error) { repeated << QString::number(error.number()); }});
+
+    // Four failures in every step: the budget is the step's own, so nobody is asked.
+    for (int step = 0; step < 3; ++step) {
+        FlakyStep flaky{4};
+        EXPECT_EQ(runner.run([&] { flaky(); }), StepRunner::Outcome::Done);
+    }
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(repeated.size(), 12);
+
+    // The sixth failure of one step asks.
+    repeated.clear();
+    FlakyStep stuck{6};
+    EXPECT_EQ(runner.run([&] { stuck(); }), StepRunner::Outcome::Ignored);
+    EXPECT_EQ(stuck.calls, 6);
+    EXPECT_EQ(repeated, QStringList(5, QString::number(lns::errors::DeviceOffline)));
+    EXPECT_EQ(asked, 1);
+}
+
+TEST(StepRunnerTest, StatusAndCheckedStepsFailLikeThrowingOnes)
+{
+    QList<int> numbers;
+    StepRunner runner([&](const lns::Error& error) {
+        numbers << error.number();
+        return numbers.size() < 2 ? Ui::Answer::Retry : Ui::Answer::Abort;
+    });
+    QList<int> statuses{7, 0};
+    EXPECT_EQ(runner.runStatus([&] { return statuses.takeFirst(); }), StepRunner::Outcome::Done);
+    EXPECT_EQ(runner.runChecked([] { return false; }), StepRunner::Outcome::Aborted);
+    EXPECT_EQ(numbers, (QList<int>{7, 1}));
+}
