@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QDateTime>
-#include <QList>
-#include <QString>
+#include "host/Log.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
 class Ui;
 
-// The log control: information and error lines in a read-only view that follows the newest
-// line, kept in memory until cleared, saved on request.
+// The log as a control: the lines in a read-only view that follows the newest line.
 //
 // Log file format (UTF-8, one line per entry, each line ended by LF):
 //
@@ -23,39 +21,21 @@ class Ui;
 //
 // A save replaces the whole file with every entry held; it goes through a temporary file, so
 // a failed save leaves an earlier file as it was.
-class EchLog final : public QWidget
+class EchLog final : public QWidget, public Log
 {
     Q_OBJECT
 
 public:
-    enum class Level
-    {
-        Information,
-        Error
-    };
-
-    struct Entry
-    {
-        QDateTime time;
-        Level level;
-        QString text;
-    };
-
     explicit EchLog(Ui& ui, QWidget* parent = nullptr);
     EchLog(const EchLog&) = delete;
     EchLog& operator=(const EchLog&) = delete;
 
-    void addInformation(const QString& text);
-    void addError(const QString& text);
-    void clear();
-    // Saves to the file of the last successful save; asks for one like saveAs() when there is
-    // none yet. False when the user cancelled or the file could not be written (the user has
-    // been told why).
-    bool save();
-    // Asks for a file name and saves there; later saves go to that file.
-    bool saveAs();
-
-    const QList<Entry>& entries() const { return m_entries; }
+    void addInformation(const QString& text) override;
+    void addError(const QString& text) override;
+    void clear() override;
+    bool save() override;
+    bool saveAs() override;
+    const QList<Entry>& entries() const override { return m_entries; }
     const QString& fileName() const { return m_fileName; }
 
 private:

@@ -3,7 +3,7 @@
 #include "device/DeviceStateText.h"
 #include "device/support/DemoSession.h"
 #include "device/ui/StatusPanels.h"
-#include "echlog/EchLog.h"
+#include "host/Log.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "device/ui/ControlArray.h"
 
-class EchLog;
+class Log;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -25,7 +25,7 @@ struct MainControls
     QWidget* fMain = nullptr;
     QTabWidget* tabData = nullptr;
     StatusPanels* PlugInStatus = nullptr;
-    EchLog* echLog = nullptr;
+    Log* echLog = nullptr;
     QTextEdit* RTHinweis = nullptr;
     QPushButton* cmdApply = nullptr;
     QPushButton* cmdCancel = nullptr;

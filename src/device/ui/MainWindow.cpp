@@ -121,11 +121,12 @@ QWidget* MainWindow::buildBottomArea()
     m_controls.RTHinweis->setObjectName(QStringLiteral("RTHinweis"));
     m_controls.RTHinweis->setAccessibleName(QStringLiteral("Description"));
     m_controls.RTHinweis->setReadOnly(true);
-    m_controls.echLog = new EchLog(m_context.ui, texts);
-    m_controls.echLog->setObjectName(QStringLiteral("EchLog"));
-    m_controls.echLog->setAccessibleName(QStringLiteral("Log"));
+    auto* echLog = new EchLog(m_context.ui, texts);
+    echLog->setObjectName(QStringLiteral("EchLog"));
+    echLog->setAccessibleName(QStringLiteral("Log"));
+    m_controls.echLog = echLog;
     texts->addWidget(m_controls.RTHinweis);
-    texts->addWidget(m_controls.echLog);
+    texts->addWidget(echLog);
     texts->setStretchFactor(0, 1);
     texts->setStretchFactor(1, 1);
     layout->addWidget(texts, 1);
@@ -180,10 +181,10 @@ void MainWindow::buildMenus()
           m_controls.mnuAbout, m_controls.mnuBeschreibung, m_controls.mnuReadme})
         pending->setEnabled(false);
 
-    EchLog* log = m_controls.echLog;
-    connect(m_controls.mnuClearLog, &QAction::triggered, log, &EchLog::clear);
-    connect(m_controls.mnuSaveLog, &QAction::triggered, log, [log] { log->save(); });
-    connect(m_controls.mnuSaveLogAs, &QAction::triggered, log, [log] { log->saveAs(); });
+    Log* log = m_controls.echLog;
+    connect(m_controls.mnuClearLog, &QAction::triggered, this, [log] { log->clear(); });
+    connect(m_controls.mnuSaveLog, &QAction::triggered, this, [log] { log->save(); });
+    connect(m_controls.mnuSaveLogAs, &QAction::triggered, this, [log] { log->saveAs(); });
     connect(m_controls.mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 }
 
