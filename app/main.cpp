@@ -95,13 +95,18 @@ int main(int argc, char** argv)
         QCoreApplication::setApplicationName(QStringLiteral("zep31-plugin"));
         return PlugInEntry::registerServer(action);
     }
-    // Registering or deregistering by switch needs no one to look at it, so it also runs on a
-    // machine without a display.
-    const bool switchAction =
-        action == CommandLine::Action::RegisterPlugIn || action == CommandLine::Action::DeregisterPlugIn;
-    if (switchAction && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a display the plug-in draws off screen and nobody answers its boxes (see
+    // UnattendedUi); the registration dialog alone needs a person.
+    if (UnattendedUi::displayMissing()) {
+        if (action == CommandLine::Action::ShowDialog && !CommandLine::startedByAutomation(arguments)) {
+            QTextStream(stderr) << "zep31-plugin: no display for the registration dialog; use /regplugin or "
+                                   "/deregplugin"
+                                << Qt::endl;
+            return PlugInEntry::ExitFailure;
+        }
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zep31-plugin"));
     // The plug-in ends through EndPlugIn, not when its last window closes (the progress window

@@ -20,23 +20,24 @@ QString oneLine(QString text)
 
 bool UnattendedUi::requested()
 {
-    return qEnvironmentVariable(EnvironmentVariable) == QLatin1String("1");
+    return qEnvironmentVariable(EnvironmentVariable) == QLatin1String("1") || displayMissing();
+}
+
+bool UnattendedUi::displayMissing()
+{
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.startsWith(QLatin1String("offscreen")) || platform.startsWith(QLatin1String("minimal")))
+        return true;
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 UnattendedUi::UnattendedUi() : m_log(stderr) {}
 
-Ui::Answer UnattendedUi::defaultAnswer(const Message& message)
-{
-    const QList<Answer> answers = ui_buttons::offered(message.buttons);
-    if (message.defaultButton >= 0 && message.defaultButton < answers.size())
-        return answers.at(message.defaultButton);
-    return answers.first();
-}
-
 Ui::Answer UnattendedUi::message(const Message& message)
 {
     m_log << "message [" << message.title << "] " << oneLine(message.text) << Qt::endl;
-    return defaultAnswer(message);
+    // As if the box were closed without a choice: nothing is deleted, overwritten or taken over.
+    return ui_buttons::dismissed(message.buttons);
 }
 
 QString UnattendedUi::openFileName(const FileDialog& dialog)

@@ -4,22 +4,23 @@
 
 #include <QTextStream>
 
-// The Ui of an unattended run (scripted installations, servers without a user): every message
-// box is written to the standard error stream and answered with its default button; file and
-// printer dialogs are cancelled and no document is opened.
+// The Ui of an unattended run (scripted installations, machines without a display): every
+// message box is written to the standard error stream and answered as if closed without a
+// choice (Cancel, No or Abort; OK where that is all); file and printer dialogs are cancelled and no document
+// is opened.
 class UnattendedUi final : public Ui
 {
 public:
     // The environment variable that asks for an unattended run when set to "1".
     static constexpr const char* EnvironmentVariable = "ZEP31_UNATTENDED";
+    // Asked for, or nobody could see a box: no X11 or Wayland display, or Qt told to draw
+    // off screen.
     static bool requested();
+    static bool displayMissing();
 
     UnattendedUi();
     UnattendedUi(const UnattendedUi&) = delete;
     UnattendedUi& operator=(const UnattendedUi&) = delete;
-
-    // The answer of the default button of a box.
-    static Answer defaultAnswer(const Message& message);
 
     using Ui::message;
     Answer message(const Message& message) override;

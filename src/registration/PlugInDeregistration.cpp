@@ -45,14 +45,14 @@ void PlugInDeregistration::status(const QString& text)
     m_context.ui.processEvents();
 }
 
-void PlugInDeregistration::DeregisterPlugIn(int mode, bool showProgress)
+bool PlugInDeregistration::DeregisterPlugIn(int mode, bool showProgress)
 {
     m_showProgress = showProgress;
     // The texts in the language registered so far; the key goes away below.
     m_context.catalogue.LoadTexts(0);
     if (mode == RemoveCommands || mode == RemoveCommandsAndTemplates)
         DeregisterFromNetworks(mode == RemoveCommandsAndTemplates);
-    UnregisterPlugIn(true);
+    return UnregisterPlugIn(true);
 }
 
 void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)

@@ -30,7 +30,8 @@ public:
     PlugInDeregistration(const PlugInDeregistration&) = delete;
     PlugInDeregistration& operator=(const PlugInDeregistration&) = delete;
 
-    void DeregisterPlugIn(int mode, bool showProgress);
+    // False when the plug-in's key could not be removed.
+    bool DeregisterPlugIn(int mode, bool showProgress);
     void DeregisterFromNetworks(bool removeTemplates);
     void DeregisterFromNetwork(lns::System& system, bool removeTemplates, bool includeServerLevel);
     void RemoveCommand(lns::System& system, int targetKind, const PlugInCommand& row,

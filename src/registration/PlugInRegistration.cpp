@@ -87,17 +87,19 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
         return Result::RegistryWriteFailed;
     }
 
-    RegisterResourceDirectory();
+    const bool resourcesRegistered = RegisterResourceDirectory();
 
     if (verbose) {
         const MessageCatalogue& texts = freshTexts();
         ui.message((update ? texts.RegTexts[6] : texts.RegTexts[5]) + ProgId, ProductKey,
                    Ui::Icon::Information);
     }
+    if (!resourcesRegistered)
+        return Result::ResourcesNotRegistered;
     return update ? Result::Updated : Result::Registered;
 }
 
-void PlugInRegistration::RegisterResourceDirectory()
+bool PlugInRegistration::RegisterResourceDirectory()
 {
     const QString lonWorksPath =
         CRegistry(m_context.registry)
@@ -137,7 +139,8 @@ void PlugInRegistration::RegisterResourceDirectory()
             } catch (const lns::Error&) {
                 // Leaving anyway; the catalogue is released with this routine.
             }
-            return;
+            return false;
         }
     }
+    return true;
 }

@@ -17,7 +17,9 @@ public:
         Updated,
         NewerVersionRegistered,
         ServerRegistrationFailed,
-        RegistryWriteFailed
+        RegistryWriteFailed,
+        // Registered, but the plug-in's resource folder is not in the resource catalogue.
+        ResourcesNotRegistered
     };
 
     // Silent retries of a failing resource-directory step before the user is asked.
@@ -33,7 +35,8 @@ public:
 
     // Messages only when verbose.
     Result RegisterPlugIn(bool verbose);
-    void RegisterResourceDirectory();
+    // False when the user gave up on a failing catalogue step.
+    bool RegisterResourceDirectory();
 
 private:
     // The catalogue in the language the registry holds at this moment.

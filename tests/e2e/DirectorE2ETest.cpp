@@ -173,6 +173,43 @@ TEST_F(DirectorE2ETest, BadDirectorInputIsACleanError)
         << describe(otherPlugIn);
 }
 
+TEST_F(DirectorE2ETest, SwitchesEndOnTheirOwnWithoutADisplayOrAPerson)
+{
+    ASSERT_EQ(
+        director({QStringLiteral("--network"), QStringLiteral("Demo"), QStringLiteral("register")}).exitCode,
+        0);
+    ASSERT_TRUE(m_session.waitForPlugInGone(10000));
+    m_session.unsetForPrograms({QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                                QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("ZEP31_UNATTENDED")});
+    constexpr int Timeout = 10000;
+
+    const PrivateSession::Run registration = m_session.run(
+        QStringLiteral("zep31-plugin"), {QStringLiteral("/regplugin"), QStringLiteral("/german")}, Timeout);
+    ASSERT_TRUE(registration.finished) << describe(registration);
+    EXPECT_EQ(registration.exitCode, 0) << describe(registration);
+    EXPECT_TRUE(director({QStringLiteral("plugins")}).out.contains(QStringLiteral("language: german")));
+
+    // The boxes of the deregistration go to stderr; its questions are answered No, so the
+    // templates stay while the commands and the key go.
+    const PrivateSession::Run deregistration =
+        m_session.run(QStringLiteral("zep31-plugin"), {QStringLiteral("/deregplugin")}, Timeout);
+    ASSERT_TRUE(deregistration.finished) << describe(deregistration);
+    EXPECT_EQ(deregistration.exitCode, 0) << describe(deregistration);
+    EXPECT_TRUE(deregistration.err.contains(QStringLiteral("Plug-in Korvandel_zep31_PlugIn deregistriert")))
+        << describe(deregistration);
+    const QMap<QString, int> commands = e2e_steps::registeredCommands(m_session, QStringLiteral("Demo"));
+    EXPECT_TRUE(commands.contains(Id05));
+    EXPECT_EQ(commands.value(Id05), 0);
+    EXPECT_TRUE(
+        director({QStringLiteral("plugins")}).out.contains(QStringLiteral("No plug-ins are registered")));
+
+    // The dialog needs a person: refused, not left waiting.
+    const PrivateSession::Run dialog = m_session.run(QStringLiteral("zep31-plugin"), {}, Timeout);
+    ASSERT_TRUE(dialog.finished) << describe(dialog);
+    EXPECT_EQ(dialog.exitCode, 1);
+    EXPECT_TRUE(dialog.err.contains(QStringLiteral("no display"))) << describe(dialog);
+}
+
 TEST_F(DirectorE2ETest, DeregistrationRemovesCommandsKeyAndActivationFile)
 {
     ASSERT_EQ(

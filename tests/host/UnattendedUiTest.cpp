@@ -2,20 +2,28 @@
 
 #include <gtest/gtest.h>
 
-TEST(UnattendedUiTest, EveryBoxTakesItsDefaultButton)
+TEST(UnattendedUiTest, EveryBoxTakesTheAnswerThatDestroysNothing)
 {
     UnattendedUi ui;
-    EXPECT_EQ(
-        ui.message(QStringLiteral("Continue?"), QStringLiteral("T"), Ui::Icon::Question, Ui::Buttons::YesNo),
-        Ui::Answer::Yes);
-    EXPECT_EQ(ui.message(QStringLiteral("Exit?"), QStringLiteral("T"), Ui::Icon::None, Ui::Buttons::YesNo, 1),
-              Ui::Answer::No);
-    EXPECT_EQ(ui.message(QStringLiteral("Failed\r\nagain"), QString(), Ui::Icon::Critical,
-                         Ui::Buttons::AbortRetryIgnore, 2),
-              Ui::Answer::Ignore);
-    // A default beyond the buttons falls back to the first one.
-    EXPECT_EQ(ui.message(QStringLiteral("Done"), QString(), Ui::Icon::None, Ui::Buttons::Ok, 3),
-              Ui::Answer::Ok);
+    // The default button does not count: a Yes would delete templates or take over defaults.
+    const struct
+    {
+        Ui::Buttons buttons;
+        int defaultButton;
+        Ui::Answer expected;
+    } cases[] = {
+        {Ui::Buttons::YesNo, 0, Ui::Answer::No},
+        {Ui::Buttons::YesNoCancel, 0, Ui::Answer::Cancel},
+        {Ui::Buttons::AbortRetryIgnore, 2, Ui::Answer::Abort},
+        {Ui::Buttons::OkCancel, 0, Ui::Answer::Cancel},
+        {Ui::Buttons::RetryCancel, 0, Ui::Answer::Cancel},
+        {Ui::Buttons::Ok, 3, Ui::Answer::Ok},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ui.message(QStringLiteral("Failed\r\nagain"), QStringLiteral("T"), Ui::Icon::Question,
+                             c.buttons, c.defaultButton),
+                  c.expected)
+            << static_cast<int>(c.buttons);
 }
 
 TEST(UnattendedUiTest, DialogsAreCancelled)

@@ -94,10 +94,18 @@ PlugInEntry::Result PlugInEntry::runStandAlone(const CommandLine::Decision& deci
             report(m_context.registry.lastError());
             return {false, ExitFailure};
         }
+        if (result == PlugInRegistration::Result::ResourcesNotRegistered) {
+            report(QStringLiteral("the plug-in is registered, but its resource folder is not in the resource "
+                                  "catalogue; register again to add it"));
+            return {false, ExitFailure};
+        }
         return {false, 0};
     }
     case CommandLine::Action::DeregisterPlugIn:
-        m_deregistration.DeregisterPlugIn(PlugInDeregistration::RemoveCommandsAndTemplates, true);
+        if (!m_deregistration.DeregisterPlugIn(PlugInDeregistration::RemoveCommandsAndTemplates, true)) {
+            report(QStringLiteral("the plug-in's registry key could not be removed"));
+            return {false, ExitFailure};
+        }
         return {false, 0};
     default:
         // No switch matched: the dialog is the way on.

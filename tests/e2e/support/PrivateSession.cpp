@@ -119,6 +119,12 @@ QString PrivateSession::program(const QString& name)
     return QStandardPaths::findExecutable(name);
 }
 
+void PrivateSession::unsetForPrograms(const QStringList& names)
+{
+    for (const QString& name : names)
+        m_environment.remove(name);
+}
+
 PrivateSession::Run PrivateSession::run(const QString& name, const QStringList& arguments, int timeoutMs)
 {
     return finish(start(name, arguments), timeoutMs);

@@ -36,6 +36,8 @@ public:
     QString dataHome() const { return m_root.path() + QStringLiteral("/data"); }
     QString activationFile() const;
     QProcessEnvironment environment() const { return m_environment; }
+    // Later programs start without these variables (the activated plug-in keeps them).
+    void unsetForPrograms(const QStringList& names);
 
     // A program next to the test executable (zep31-plugin, lnsdirector, lns-netdb) or on the PATH.
     static QString program(const QString& name);
