@@ -125,7 +125,8 @@ TEST_F(MainWindowTest, OpensAnOnlineDeviceWithEveryValueShown)
     // The set point output does not drift.
     EXPECT_EQ(controls().txtNvo(19)->text(), demo.value(Rou1, QStringLiteral("nvoSetptEffect")));
 
-    EXPECT_TRUE(window->isVisible());
+    // Showing the window is left to the director.
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(controls().tabData->currentIndex(), 0);
     EXPECT_TRUE(controls().chkMonitor->isChecked());
     EXPECT_FALSE(demo.progress.progressVisible());
@@ -168,7 +169,7 @@ TEST_F(MainWindowTest, UnreachableDeviceIgnoredHasItsCpsReadAndNoNvs)
     EXPECT_TRUE(controls().txtNvi(0)->text().isEmpty());
     expectCpBoxes(rou3);
     EXPECT_EQ(panel(1), QStringLiteral("ROU_3"));
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(controls().chkMonitor->isChecked());
 }
 
 TEST_F(MainWindowTest, OfflineDeviceAfterAnOnlineOneKeepsTheNvBoxes)
@@ -195,7 +196,7 @@ TEST_F(MainWindowTest, MissingDeviceEndsTheCommandWithAMessage)
     PlugInCommand command = demo.commands.row(1);
     window->ProcessDeviceCommand(none, command);
     demo.ui.verifyAllShown();
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(controls().chkMonitor->isChecked());
     EXPECT_FALSE(demo.progress.splashVisible());
     EXPECT_EQ(window->session().lastCommandId, 10000);
 }
@@ -252,7 +253,7 @@ TEST_F(MainWindowTest, FailedStateQueryIgnoredShowsTheErrorAsState)
     // Not online, so no NV was read; the CPs were.
     EXPECT_EQ(demo.points.nviCount, 0);
     expectCpBoxes(Rou1);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(controls().chkMonitor->isChecked());
 }
 
 TEST_F(MainWindowTest, FailedStateQueryRetriedReadsTheState)
@@ -271,7 +272,7 @@ TEST_F(MainWindowTest, FailedStateQueryAbortedLeavesTheWindowClosed)
     demo.ui.setRelaxed(Ui::Answer::Abort);
     open(Rou1);
     EXPECT_EQ(demo.ui.messages().size(), 1);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(controls().chkMonitor->isChecked());
     EXPECT_TRUE(panel(4).isEmpty());
     EXPECT_TRUE(controls().txtNci(1)->text().isEmpty());
     EXPECT_FALSE(demo.progress.progressVisible());
@@ -293,7 +294,7 @@ TEST_F(MainWindowTest, FailedCpReadIgnoredKeepsTheModelValue)
     EXPECT_TRUE(demo.points.cp(0).value.isNull());
     EXPECT_EQ(controls().txtNci(0)->text(), demo.value(Rou1, QStringLiteral("N:1/C:3:45")));
     EXPECT_EQ(demo.points.cp(1).value, demo.value(Rou1, QStringLiteral("F:0/C:3:42")));
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(controls().chkMonitor->isChecked());
 }
 
 TEST_F(MainWindowTest, FailedCpReadRetriedIsAskedAgain)
@@ -312,7 +313,7 @@ TEST_F(MainWindowTest, FailedCpReadAbortedEndsTheCommand)
     demo.ui.setRelaxed(Ui::Answer::Abort);
     open(Rou1);
     EXPECT_EQ(demo.ui.messages().size(), 1);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(controls().chkMonitor->isChecked());
     EXPECT_EQ(panel(4), QStringLiteral("Cnfg Online"));
     EXPECT_TRUE(panel(1).isEmpty());
     EXPECT_EQ(demo.ui.pointer(), Ui::Pointer::Default);
@@ -370,7 +371,7 @@ TEST_F(LackingCpTest, IgnoredEachReadOfTheMissingCpIsReported)
     EXPECT_EQ(controls().txtNci(60)->text(),
               demo.value(QStringLiteral("F1/ROU_7"), QStringLiteral("N:48/C:0:213")));
     EXPECT_EQ(panel(4), QStringLiteral("Cnfg Online"));
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(controls().chkMonitor->isChecked());
 }
 
 TEST_F(LackingCpTest, AbortedTheWindowStaysClosed)
@@ -378,7 +379,7 @@ TEST_F(LackingCpTest, AbortedTheWindowStaysClosed)
     expectMissing(Ui::Answer::Abort);
     open(QStringLiteral("F1/ROU_7"));
     demo.ui.verifyAllShown();
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(controls().chkMonitor->isChecked());
     EXPECT_TRUE(controls().txtNci(60)->text().isEmpty());
 }
 
@@ -393,7 +394,7 @@ TEST_F(MainWindowTest, MissingResourceFilesAskBeforeGoingOn)
     demo.ui.expectMessage(question, Title, Ui::Icon::Warning, Ui::Buttons::YesNo, Ui::Answer::No);
     open(Rou1);
     demo.ui.verifyAllShown();
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(controls().chkMonitor->isChecked());
     EXPECT_TRUE(panel(1).isEmpty());
     EXPECT_TRUE(demo.settings.lonWorksPath.isEmpty());
     EXPECT_FALSE(demo.progress.splashVisible());
@@ -445,6 +446,7 @@ TEST_F(MainWindowTest, ExitWithoutDirectorsEndsAtOnce)
 TEST_F(MainWindowTest, ExitAsksWhileDirectorsHoldThePlugIn)
 {
     open(Rou1);
+    window->show();
     demo.connection.directorCount = 3;
     demo.ui.expectMessage(
         QStringLiteral("There are 3 directors using this plug-in.  Exiting may cause the "

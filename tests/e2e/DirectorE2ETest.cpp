@@ -119,6 +119,17 @@ TEST_F(DirectorE2ETest, OpenHandsTheDeviceToTheWindowAndStaysWhileItIsOpen)
     EXPECT_TRUE(m_session.waitForPlugInGone(10000));
 }
 
+TEST_F(DirectorE2ETest, AHiddenOpenLeavesNoPlugInBehind)
+{
+    const PrivateSession::Run open =
+        director({QStringLiteral("--network"), QStringLiteral("Demo"), QStringLiteral("--hidden"),
+                  QStringLiteral("open"), e2e_steps::Rou1});
+    ASSERT_EQ(open.exitCode, 0) << describe(open);
+    EXPECT_TRUE(open.out.contains(QStringLiteral("opened ") + e2e_steps::Rou1)) << describe(open);
+    EXPECT_FALSE(open.out.contains(QStringLiteral("window closed"))) << describe(open);
+    EXPECT_TRUE(m_session.waitForPlugInGone(10000));
+}
+
 TEST_F(DirectorE2ETest, AutomationErrorsReachTheDirectorWithTheirNumbers)
 {
     const PrivateSession::Run noNetwork =

@@ -86,6 +86,9 @@ TEST_F(GdbusE2ETest, RegisterAndOpenThroughGdbusAlone)
 
     const PrivateSession::Run opened = send(QStringLiteral("13"), QStringLiteral("7"), e2e_steps::Rou1);
     ASSERT_EQ(opened.exitCode, 0) << describe(opened);
+    // Showing the window is the director's business.
+    EXPECT_EQ(get(QStringLiteral("Visible")).out.trimmed(), QStringLiteral("(<false>,)"));
+    ASSERT_EQ(set(QStringLiteral("Visible"), QStringLiteral("<true>")).exitCode, 0);
     EXPECT_EQ(get(QStringLiteral("Visible")).out.trimmed(), QStringLiteral("(<true>,)"));
 
     // Hidden and released, the plug-in ends.

@@ -93,8 +93,11 @@ int Director::run(const DirectorOptions& options)
                 setProperty(QStringLiteral("Left"), options.geometry->left()) &&
                 setProperty(QStringLiteral("Top"), options.geometry->top());
     }
-    if (ready && options.hidden)
-        ready = setProperty(QStringLiteral("Visible"), false);
+    // A director shows the window before it hands over the device; the plug-in never shows
+    // itself.
+    const bool showWindow = options.action == DirectorOptions::Action::Open && !options.hidden;
+    if (ready && (options.hidden || showWindow))
+        ready = setProperty(QStringLiteral("Visible"), showWindow);
 
     if (ready) {
         qint32 commandId = options.commandId;
@@ -114,7 +117,7 @@ int Director::run(const DirectorOptions& options)
             failed(QStringLiteral("command ") + QString::number(commandId), reply);
         } else if (options.action == DirectorOptions::Action::Open) {
             m_out << "opened " << options.objectName << Qt::endl;
-            if (!options.hidden && setProperty(QStringLiteral("Visible"), true))
+            if (showWindow)
                 waitWhileWindowOpen();
         } else {
             m_out << (commandId == 50 ? "registered" : "deregistered") << Qt::endl;

@@ -350,9 +350,6 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
             if (m_controls.chkMonitor)
                 m_controls.chkMonitor->setChecked(true);
             closeProgressWindows(m_context);
-            show();
-            raise();
-            activateWindow();
         }
     } catch (const std::exception&) {
         closeProgressWindows(m_context);
