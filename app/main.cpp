@@ -71,7 +71,7 @@ int runPlugIn(const QStringList& arguments)
         [screenshot](AppContext& shared) {
             auto window = std::make_unique<MainWindow>(shared);
             if (!screenshot.isEmpty())
-                new WindowScreenshot(window->window(), screenshot);
+                new WindowScreenshot(window.get(), screenshot);
             return window;
         },
         launcher);

@@ -1,4 +1,4 @@
-// Built only to prove that the core library links against QtCore alone.
+// Built only to prove that a library links against the Qt modules it names and no others.
 int main()
 {
     return 0;

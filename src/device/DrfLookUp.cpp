@@ -6,6 +6,7 @@
 #include "host/MessageCatalogue.h"
 #include "host/RegistryKeys.h"
 #include "host/StepRunner.h"
+#include "host/catalogue/TextIds.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/DeviceInterface.h"
 #include "host/object_server/ObjectServer.h"
@@ -27,7 +28,7 @@ public:
 
     bool run()
     {
-        showProgressStatus(m_context, m_context.catalogue.MainTexts[7]);
+        showProgressStatus(m_context, m_context.catalogue.MainTexts[main_text::DrfLookUp]);
 
         QString programId;
         std::shared_ptr<lns::FunctionalBlocks> blocks;

@@ -32,7 +32,10 @@ public:
 
     // Re-reads language, LonWorks path and decimal separator when stale, then clears the flag.
     void refreshIfStale(const CRegistry& registry);
-    // Stores the variant for selector 0 or 1; other selectors change nothing.
+    // The selector that keeps the variant chosen before.
+    static constexpr qint16 NoVariant = 100;
+
+    // Stores the variant for selector 0 or 1; other selectors (NoVariant) change nothing.
     void selectVariant(int selector);
     // For an accepted program ID: model name and, by the language read, the document names.
     // Returns false for any other program ID (nothing changed).

@@ -1,5 +1,7 @@
 #include "device/TextFields.h"
 
+#include "host/BadValue.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <stdexcept>
@@ -13,7 +15,7 @@ constexpr int ByteCount = 4;
 
 [[noreturn]] void reject(const QString& why)
 {
-    throw std::invalid_argument(why.toStdString());
+    throw BadValue(why.toStdString());
 }
 
 QStringList byteParts(const QString& text, int byte)

@@ -1,5 +1,7 @@
 #include "editors/UnitStatusText.h"
 
+#include "host/BadValue.h"
+
 #include <QStringList>
 #include <stdexcept>
 
@@ -27,7 +29,7 @@ Fields split(const QString& text)
 {
     const QStringList parts = text.split(Comma);
     if (parts.size() < FieldCount)
-        throw std::invalid_argument("\"" + text.toStdString() + "\" has fewer than seven unit status fields");
+        throw BadValue("\"" + text.toStdString() + "\" has fewer than seven unit status fields");
     Fields fields;
     for (int k = 0; k < FieldCount; ++k)
         fields[static_cast<std::size_t>(k)] = parts.at(k);
@@ -38,7 +40,7 @@ Normalised normaliseCommaDecimals(const QString& value)
 {
     const qsizetype firstComma = value.indexOf(Comma);
     if (firstComma < 0)
-        throw std::invalid_argument("\"" + value.toStdString() + "\" is no unit status value");
+        throw BadValue("\"" + value.toStdString() + "\" is no unit status value");
 
     Normalised result;
     if (value.count(Comma) == FieldCount - 1) {

@@ -7,6 +7,7 @@
 #include "host/PlugInWindow.h"
 #include "host/ProgressDisplay.h"
 #include "host/Ui.h"
+#include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/System.h"
 #include "registration/NetworkRegistration.h"
@@ -58,23 +59,25 @@ void CommandDispatcher::SendCommand(PlugInWindow& window, qint32 commandId, qint
     ProgressScope progress(m_context.progress, m_context.ui);
 
     if (commandId == RegisterCommand) {
-        m_context.progress.setStatus(texts.ApiTexts[0]);
+        m_context.progress.setStatus(texts.ApiTexts[api_text::RegisteringPlugIn]);
         if (!m_registration.RegisterWithNetwork())
-            throw AutomationError(AutomationError::RegistrationFailed, texts.ApiTexts[1]);
+            throw AutomationError(AutomationError::RegistrationFailed,
+                                  texts.ApiTexts[api_text::CommandsNotRegistered]);
         return;
     }
     if (commandId == DeregisterCommand) {
-        m_context.progress.setStatus(texts.ApiTexts[2]);
+        m_context.progress.setStatus(texts.ApiTexts[api_text::UnregisteringPlugIn]);
         // Nothing can be removed without an open network; the director must not take that for success.
         if (!m_context.connection.NetworkOpen || !m_context.connection.system)
             throw AutomationError(AutomationError::NotPossibleNow,
-                                  texts.ApiTexts[6] + m_context.connection.CurrentNetworkName);
+                                  texts.ApiTexts[api_text::CannotOpenNetwork] +
+                                      m_context.connection.CurrentNetworkName);
         m_deregistration.setShowProgress(false);
         m_deregistration.DeregisterFromNetwork(*m_context.connection.system, false, true);
         return;
     }
 
-    m_context.progress.setStatus(texts.ApiTexts[3]);
+    m_context.progress.setStatus(texts.ApiTexts[api_text::InitialisingPlugIn]);
     bool commandKnown = false;
     int matched = -1;
     for (int index = 0; index < CommandTable::Rows && matched < 0; ++index) {
@@ -90,9 +93,11 @@ void CommandDispatcher::SendCommand(PlugInWindow& window, qint32 commandId, qint
     if (matched >= 0)
         DispatchDeviceCommand(window, m_context.commands.row(matched), objectName, objectClassId);
     else if (commandKnown)
-        throw AutomationError(AutomationError::ObjectTypeNotSupported, texts.ApiTexts[4]);
+        throw AutomationError(AutomationError::ObjectTypeNotSupported,
+                              texts.ApiTexts[api_text::ObjectTypeNotSupported]);
     else
-        throw AutomationError(AutomationError::CommandNotSupported, texts.ApiTexts[5]);
+        throw AutomationError(AutomationError::CommandNotSupported,
+                              texts.ApiTexts[api_text::CommandNotSupported]);
 }
 
 void CommandDispatcher::DispatchDeviceCommand(PlugInWindow& window, const PlugInCommand& row,

@@ -4,6 +4,7 @@
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
 #include "host/Ui.h"
+#include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
 
@@ -39,10 +40,11 @@ void NetworkOpener::openNetwork(const QString& networkName, const QString& inter
         return;
     try {
         openSteps(networkName, interfaceName);
-    } catch (const std::exception&) {
+    } catch (const lns::Error&) {
         m_connection.NetworkOpen = false;
         m_connection.CurrentNetworkName.clear();
-        throw AutomationError(AutomationError::NotPossibleNow, m_catalogue.ApiTexts[6] + networkName);
+        throw AutomationError(AutomationError::NotPossibleNow,
+                              m_catalogue.ApiTexts[api_text::CannotOpenNetwork] + networkName);
     }
 }
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class QWidget;
+class TopLevelWindow;
 
 // What the automation interface needs of the main window: the window itself (visibility,
 // geometry, state), the hand-over of a device, and the orderly end of the plug-in.
@@ -13,7 +13,7 @@ class PlugInWindow
 {
 public:
     virtual ~PlugInWindow() = default;
-    virtual QWidget* window() = 0;
+    virtual TopLevelWindow& window() = 0;
     // May replace the device; the caller keeps the reference that comes back.
     virtual void ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, PlugInCommand& command) = 0;
     // Hides the window, closes system, network and object server, and ends the program.

@@ -11,6 +11,7 @@
 #include "host/ResourceDirSpec.h"
 #include "host/StepRunner.h"
 #include "host/Ui.h"
+#include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
 #include "registration/SignedNumberText.h"
@@ -117,7 +118,7 @@ bool NetworkRegistration::RegisterWithNetwork()
     ui.setPointer(Ui::Pointer::Hourglass);
     attempt([&] { m_context.connection.RemoteClient = m_context.objectServer.remote(); });
 
-    m_context.progress.setStatus(texts.RegTexts[30]);
+    m_context.progress.setStatus(texts.RegTexts[reg_text::CreatingTemplates]);
 
     QStringList served;
     bool templateFailed = false;
@@ -127,13 +128,13 @@ bool NetworkRegistration::RegisterWithNetwork()
         QString lookupError;
         if (templateFor(*templates, programId, &lookupError)) {
             served.append(programId);
-            ui.message(texts.MainTexts[46], plugin_identity::ProgramTitle);
+            ui.message(texts.MainTexts[main_text::InstallationSuccessful], plugin_identity::ProgramTitle);
             continue;
         }
         if (m_context.connection.RemoteClient) {
             ui.setPointer(previousPointer);
-            ui.message(lookupError + CrLf + texts.RegTexts[13], plugin_identity::ProgramTitle,
-                       Ui::Icon::Critical);
+            ui.message(lookupError + CrLf + texts.RegTexts[reg_text::RemoteCannotAddTemplate],
+                       plugin_identity::ProgramTitle, Ui::Icon::Critical);
             return false;
         }
         const QString name = UniqueTemplateName(variant.templateName, *templates);
@@ -149,8 +150,8 @@ bool NetworkRegistration::RegisterWithNetwork()
         } catch (const lns::Error& error) {
             // This variant stays unserved: say so, register the others and report the failure at the end.
             templateFailed = true;
-            ui.message(error.description() + CrLf + texts.RegTexts[14], plugin_identity::ProgramTitle,
-                       Ui::Icon::Critical);
+            ui.message(error.description() + CrLf + texts.RegTexts[reg_text::TemplateNotCreated],
+                       plugin_identity::ProgramTitle, Ui::Icon::Critical);
             continue;
         }
         served.append(programId);
@@ -169,8 +170,8 @@ bool NetworkRegistration::RegisterWithNetwork()
     }
 
     StepRunner install([&](const lns::Error&) {
-        return ui.message(texts.RegTexts[25], plugin_identity::ProgramTitle, Ui::Icon::Information,
-                          Ui::Buttons::AbortRetryIgnore);
+        return ui.message(texts.RegTexts[reg_text::ResourcesNotAdded], plugin_identity::ProgramTitle,
+                          Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore);
     });
     const bool installed =
         install.runChecked([&] { return InstallResourceFiles(); }) != StepRunner::Outcome::Aborted;
@@ -212,12 +213,13 @@ void NetworkRegistration::registerCommand(const PlugInCommand& row, lns::DeviceT
 
     const std::shared_ptr<lns::ComponentApps> apps = componentAppsFor(row, deviceTemplate);
     if (!apps) {
-        m_context.progress.setStatus(texts.RegTexts[23] + commandName + texts.RegTexts[24] + templateName +
+        m_context.progress.setStatus(texts.RegTexts[reg_text::CommandNotAdded] + commandName +
+                                     texts.RegTexts[reg_text::ForDeviceTemplate] + templateName +
                                      QStringLiteral(". ") + CrLf +
                                      QStringLiteral("ComponentApp was not created."));
         return;
     }
-    m_context.progress.setStatus(templateName + CrLf + texts.RegTexts[16] + commandName +
+    m_context.progress.setStatus(templateName + CrLf + texts.RegTexts[reg_text::AddingCommand] + commandName +
                                  QStringLiteral(" for ") + ObjectClassName(row.ObjectClassId) +
                                  QStringLiteral(" objects..."));
     m_context.ui.processEvents();
@@ -268,17 +270,20 @@ bool NetworkRegistration::askDefault(const PlugInCommand& row, const QString& te
         return *known;
 
     const MessageCatalogue& texts = m_context.catalogue;
-    QString question = texts.RegTexts[17] + commandName;
+    QString question = texts.RegTexts[reg_text::DefaultActionQuestion] + commandName;
     switch (row.TargetKind) {
     case 3:
-        question += texts.RegTexts[18] + templateName + texts.RegTexts[19];
+        question += texts.RegTexts[reg_text::DefaultActionFor] + templateName +
+                    texts.RegTexts[reg_text::DefaultActionDevices];
         break;
     case 4:
-        question += texts.RegTexts[20] + row.LonMarkObjectName + texts.RegTexts[21] + templateName +
-                    texts.RegTexts[19];
+        question += texts.RegTexts[reg_text::DefaultActionForObject] + row.LonMarkObjectName +
+                    texts.RegTexts[reg_text::DefaultActionOn] + templateName +
+                    texts.RegTexts[reg_text::DefaultActionDevices];
         break;
     default:
-        question += texts.RegTexts[18] + ObjectClassName(row.ObjectClassId) + texts.RegTexts[22];
+        question += texts.RegTexts[reg_text::DefaultActionFor] + ObjectClassName(row.ObjectClassId) +
+                    texts.RegTexts[reg_text::DefaultActionObjects];
         break;
     }
     const bool yes = m_context.ui.message(question, registry_keys::ProductKey, Ui::Icon::Question,
@@ -336,6 +341,7 @@ bool NetworkRegistration::InstallResourceFiles()
         return false;
     }
     if (m_context.connection.RemoteClient)
-        ui.message(m_context.catalogue.RegTexts[7], plugin_identity::ProgramTitle, Ui::Icon::Warning);
+        ui.message(m_context.catalogue.RegTexts[reg_text::RegisterOnServerToo], plugin_identity::ProgramTitle,
+                   Ui::Icon::Warning);
     return true;
 }

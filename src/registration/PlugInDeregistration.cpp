@@ -9,6 +9,7 @@
 #include "host/ProgressDisplay.h"
 #include "host/RegistryKeys.h"
 #include "host/Ui.h"
+#include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
 #include "registration/SelfLauncher.h"
@@ -62,7 +63,7 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
     m_context.commands.fill();
     if (m_showProgress) {
         m_context.progress.showProgress(true);
-        status(texts.RegTexts[0]);
+        status(texts.RegTexts[reg_text::OpeningObjectServer]);
     }
 
     std::shared_ptr<lns::Networks> networks;
@@ -80,23 +81,23 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
         std::shared_ptr<lns::System> system;
         attempt([&] {
             network = networks->item(i);
-            status(texts.RegTexts[1] + network->name() + QStringLiteral("..."));
+            status(texts.RegTexts[reg_text::Opening] + network->name() + QStringLiteral("..."));
             network->open();
             system = network->systems()->item(1);
         });
         if (system) {
             QString systemName;
             attempt([&] { systemName = system->name(); });
-            status(texts.RegTexts[1] + systemName + QStringLiteral("...") + CrLf +
+            status(texts.RegTexts[reg_text::Opening] + systemName + QStringLiteral("...") + CrLf +
                    QStringLiteral("Engineered system mode"));
             bool systemOpen = attempt([&] { system->open(); });
             if (!systemOpen) {
-                status(texts.RegTexts[1] + systemName + QStringLiteral("...") + CrLf +
+                status(texts.RegTexts[reg_text::Opening] + systemName + QStringLiteral("...") + CrLf +
                        QStringLiteral("Network Interface '") + interfaceNameForRetry() + QStringLiteral("'"));
                 systemOpen = attempt([&] { system->open(); });
             }
             if (systemOpen) {
-                status(texts.RegTexts[2]);
+                status(texts.RegTexts[reg_text::DeregisteringCommands]);
                 DeregisterFromNetwork(*system, removeTemplates, i == 1);
             }
             attempt([&] {
@@ -194,13 +195,14 @@ void PlugInDeregistration::offerTemplateRemoval(lns::System& system, const QStri
             continue;
         m_context.ui.processEvents();
         const Ui::Answer answer =
-            m_context.ui.message(texts.RegTexts[26] + name + texts.RegTexts[27],
+            m_context.ui.message(texts.RegTexts[reg_text::UnusedTemplate] + name +
+                                     texts.RegTexts[reg_text::RemoveUnusedTemplateQuestion],
                                  plugin_identity::ProgramTitle, Ui::Icon::Warning, Ui::Buttons::YesNo);
         if (answer != Ui::Answer::Yes)
             continue;
         if (!attempt([&] { templates->remove(name); }))
-            m_context.ui.message(texts.RegTexts[28] + name, plugin_identity::ProgramTitle,
-                                 Ui::Icon::Critical);
+            m_context.ui.message(texts.RegTexts[reg_text::TemplateNotRemoved] + name,
+                                 plugin_identity::ProgramTitle, Ui::Icon::Critical);
     }
 }
 
@@ -240,8 +242,8 @@ void PlugInDeregistration::RemoveCommand(lns::System& system, int targetKind, co
             const std::shared_ptr<lns::ComponentApp> app = apps->item(i);
             if (app->progId() != registry_keys::ProgId || app->commandId() != row.CommandId)
                 return;
-            status(programId + CrLf + m_context.catalogue.RegTexts[29] + signedNumberText(row.CommandId) +
-                   QStringLiteral("..."));
+            status(programId + CrLf + m_context.catalogue.RegTexts[reg_text::DeregisteringCommand] +
+                   signedNumberText(row.CommandId) + QStringLiteral("..."));
             apps->remove(i);
         });
     }
@@ -253,8 +255,8 @@ bool PlugInDeregistration::UnregisterPlugIn(bool verbose)
     Ui& ui = m_context.ui;
     if (const std::optional<QString> failure = m_launcher.start(QStringLiteral("/unregserver"))) {
         if (verbose)
-            ui.message(QStringLiteral("Plug-in ") + registry_keys::ProgId + texts.RegTexts[8] +
-                           QStringLiteral("\r") +
+            ui.message(QStringLiteral("Plug-in ") + registry_keys::ProgId +
+                           texts.RegTexts[reg_text::ServerDeregistrationFailed] + QStringLiteral("\r") +
                            QStringLiteral("Verify that there are not instances running") +
                            QStringLiteral("\r") + *failure,
                        plugin_identity::ProgramTitle, Ui::Icon::Critical);
@@ -262,8 +264,9 @@ bool PlugInDeregistration::UnregisterPlugIn(bool verbose)
     }
     const bool deleted = CRegistry(m_context.registry).DeleteMachineKey(registry_keys::PlugInKey);
     if (verbose)
-        ui.message(QStringLiteral("Plug-in ") + registry_keys::ProductKey +
-                       (deleted ? texts.RegTexts[9] : texts.RegTexts[10]),
-                   registry_keys::ProductKey, Ui::Icon::Information);
+        ui.message(
+            QStringLiteral("Plug-in ") + registry_keys::ProductKey +
+                (deleted ? texts.RegTexts[reg_text::Deregistered] : texts.RegTexts[reg_text::NotInRegistry]),
+            registry_keys::ProductKey, Ui::Icon::Information);
     return deleted;
 }

@@ -8,6 +8,7 @@
 #include "host/ResourceDirSpec.h"
 #include "host/StepRunner.h"
 #include "host/Ui.h"
+#include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
 #include "registration/SelfLauncher.h"
@@ -55,7 +56,8 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
         const Version stored = ParseVersion(registry.MachineSetting(PlugInKey, QStringLiteral("Version")));
         if (isNewer(stored, ParseVersion(plugin_identity::Version))) {
             if (verbose)
-                ui.message(freshTexts().RegTexts[3], ProductKey, Ui::Icon::Information);
+                ui.message(freshTexts().RegTexts[reg_text::NewerVersionRegistered], ProductKey,
+                           Ui::Icon::Information);
             return Result::NewerVersionRegistered;
         }
         update = true;
@@ -63,7 +65,8 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
 
     if (m_launcher.start(QStringLiteral("/regserver"))) {
         if (verbose)
-            ui.message(QStringLiteral("Plug-in ") + ProgId + freshTexts().RegTexts[4],
+            ui.message(QStringLiteral("Plug-in ") + ProgId +
+                           freshTexts().RegTexts[reg_text::ServerRegistrationFailed],
                        plugin_identity::ProgramTitle, Ui::Icon::Critical);
         return Result::ServerRegistrationFailed;
     }
@@ -91,8 +94,10 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
 
     if (verbose) {
         const MessageCatalogue& texts = freshTexts();
-        ui.message((update ? texts.RegTexts[6] : texts.RegTexts[5]) + ProgId, ProductKey,
-                   Ui::Icon::Information);
+        ui.message(
+            (update ? texts.RegTexts[reg_text::UpdateRegisteredAs] : texts.RegTexts[reg_text::RegisteredAs]) +
+                ProgId,
+            ProductKey, Ui::Icon::Information);
     }
     if (!resourcesRegistered)
         return Result::ResourcesNotRegistered;

@@ -1,9 +1,9 @@
 #include "device/BuildPointCatalogue.h"
 #include "device/DrfLookUp.h"
 #include "device/FindConfigProperty.h"
-#include "device/support/DemoSession.h"
 #include "host/RegistryKeys.h"
 #include "host/object_server/DeviceInterface.h"
+#include "support/DemoSession.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@ const QString Rou1 = QStringLiteral("F1/ROU_1");
 class DeviceAccessTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { demo.catalogue->LoadTexts(0); }
+    void SetUp() override { demo.catalogue.LoadTexts(0); }
 
     std::shared_ptr<lns::ConfigProperty> find(const QString& id)
     {
@@ -96,7 +96,7 @@ TEST_F(DeviceAccessTest, FailingNvReadKeepsThePreviousValue)
 
 TEST_F(DeviceAccessTest, ResourceLookUpSetsTheScopeOfEveryBlock)
 {
-    ASSERT_TRUE(DrfLookUp(*device, *demo.context));
+    ASSERT_TRUE(DrfLookUp(*device, demo.context));
     const std::shared_ptr<lns::FunctionalBlocks> blocks = device->deviceInterface()->functionalBlocks();
     ASSERT_EQ(blocks->count(), 12);
     for (int position = 1; position <= blocks->count(); ++position)
@@ -116,13 +116,13 @@ TEST_F(DeviceAccessTest, ResourceLookUpTakesTheMostSpecificScope)
     file.write("program-id-template " + device->programId().toLatin1() +
                "\nscope 6\nprofile 20001 UFPTswitch Switch\n");
     file.close();
-    const std::unique_ptr<lns::ResourceCatalogue> catalogue = demo.server->createResourceCatalogue();
+    const std::unique_ptr<lns::ResourceCatalogue> catalogue = demo.objectServer->createResourceCatalogue();
     ASSERT_EQ(catalogue->open(demo.home.path() + QStringLiteral("/Types")), lns::ResourceOk);
     ASSERT_EQ(catalogue->addDirectory(folder), lns::ResourceOk);
     ASSERT_EQ(catalogue->refresh(), lns::ResourceOk);
     catalogue->close();
 
-    ASSERT_TRUE(DrfLookUp(*device, *demo.context));
+    ASSERT_TRUE(DrfLookUp(*device, demo.context));
     const std::shared_ptr<lns::FunctionalBlocks> blocks = device->deviceInterface()->functionalBlocks();
     EXPECT_EQ(blocks->item(1)->profileScope(), 3);
     EXPECT_EQ(blocks->item(2)->profileScope(), 6);
@@ -132,10 +132,10 @@ TEST_F(DeviceAccessTest, ResourceLookUpTakesTheMostSpecificScope)
 
 TEST_F(DeviceAccessTest, ResourceLookUpWithoutLonWorksPathFails)
 {
-    demo.registry->deleteValue(RegistryStore::Hive::LocalMachine, registry_keys::LonWorksKey,
-                               registry_keys::LonWorksPathValue);
+    demo.registry.deleteValue(RegistryStore::Hive::LocalMachine, registry_keys::LonWorksKey,
+                              registry_keys::LonWorksPathValue);
     demo.progress.showSplash();
-    EXPECT_FALSE(DrfLookUp(*device, *demo.context));
+    EXPECT_FALSE(DrfLookUp(*device, demo.context));
     EXPECT_FALSE(demo.progress.splashVisible());
     EXPECT_FALSE(demo.progress.progressVisible());
     EXPECT_TRUE(demo.ui.messages().isEmpty());

@@ -1,9 +1,9 @@
 #include "device/ui/MainWindow.h"
 
 #include "device/DeviceStateText.h"
-#include "device/support/DemoSession.h"
 #include "device/ui/StatusPanels.h"
 #include "host/Log.h"
+#include "support/DemoSession.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -54,7 +54,7 @@ protected:
     }
 
     DemoSession demo;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(*demo.context);
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(demo.context);
 };
 
 TEST_F(MainWindowTest, LoadsHiddenWithTheDesignedShell)
@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, LoadsHiddenWithTheDesignedShell)
 TEST(MainWindowGermanTest, KeepsTheDesignedCaptions)
 {
     DemoSession demo(QStringLiteral("german"));
-    MainWindow window(*demo.context);
+    MainWindow window(demo.context);
     MainControls& controls = window.controls();
     EXPECT_EQ(controls.mnuOptionen->title(), QStringLiteral("&Datei"));
     EXPECT_EQ(controls.mnuHilfe->title(), QStringLiteral("&Hilfe"));
@@ -435,7 +435,7 @@ TEST_F(MainWindowTest, ExitWithoutDirectorsEndsAtOnce)
     controls().mnuExit->trigger();
     EXPECT_EQ(demo.endProgramCalls, 1);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(demo.server->isOpen());
+    EXPECT_FALSE(demo.objectServer->isOpen());
     EXPECT_FALSE(demo.connection.ServerOpen);
     EXPECT_FALSE(demo.connection.NetworkOpen);
     EXPECT_EQ(demo.connection.system, nullptr);

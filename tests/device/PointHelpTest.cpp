@@ -1,7 +1,7 @@
-#include "device/support/DemoSession.h"
 #include "device/ui/FrameworkUpdater.h"
 #include "device/ui/MainWindow.h"
 #include "device/ui/StatusPanels.h"
+#include "support/DemoSession.h"
 
 #include <QTextCursor>
 #include <QTextEdit>
@@ -69,21 +69,21 @@ protected:
     }
 
     DemoSession demo;
-    MainWindow window{*demo.context};
+    MainWindow window{demo.context};
 };
 
 TEST_F(UpdateFrameworkTest, ShowsTheHelpOfAPointOfAServedDevice)
 {
     help(QStringLiteral("9FFF3C0A00060414"), QStringLiteral("Nci"), 60);
-    EXPECT_EQ(shown(), asShown(demo.catalogue->CpHelp[60]));
+    EXPECT_EQ(shown(), asShown(demo.catalogue.CpHelp[60]));
     EXPECT_TRUE(shown().contains(QStringLiteral("SCPTsetpoint, Index 213")));
     EXPECT_EQ(demo.settings.modelName, QStringLiteral("ZEP31"));
     EXPECT_EQ(demo.settings.docFile, QStringLiteral("\\Dokumentation\\zep31_06_eng.pdf"));
 
     help(QStringLiteral("9FFF3C0A0006040F"), QStringLiteral("Nvi"), 9);
-    EXPECT_EQ(shown(), asShown(demo.catalogue->NviHelp[9]));
+    EXPECT_EQ(shown(), asShown(demo.catalogue.NviHelp[9]));
     help(QStringLiteral("9FFF3C0A00060417"), QStringLiteral("Nvo"), 18);
-    EXPECT_EQ(shown(), asShown(demo.catalogue->NvoHelp[18]));
+    EXPECT_EQ(shown(), asShown(demo.catalogue.NvoHelp[18]));
 }
 
 TEST_F(UpdateFrameworkTest, KeepsTheBoxForAnUnknownPositionOrDevice)

@@ -1,5 +1,7 @@
 #include "device/TextFields.h"
 
+#include "host/BadValue.h"
+
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -32,12 +34,12 @@ TEST(BitFieldTest, MalformedInputIsRejected)
 {
     const QString shortList = QStringLiteral("1 0 1");
     EXPECT_EQ(BitField(shortList, false, 1, false, false), QStringLiteral("0"));
-    EXPECT_THROW(BitField(shortList, false, 3, false, false), std::invalid_argument);
-    EXPECT_THROW(BitField(shortList, true, 0, true, true), std::invalid_argument);
-    EXPECT_THROW(BitField(QString(), false, 0, false, false), std::invalid_argument);
-    EXPECT_THROW(BitField(LastBitSet, false, 16, false, false), std::invalid_argument);
-    EXPECT_THROW(BitField(LastBitSet, false, -1, false, true), std::invalid_argument);
-    EXPECT_THROW(BitField(QStringLiteral("0 x 0 1"), false, 1, false, false), std::invalid_argument);
+    EXPECT_THROW(BitField(shortList, false, 3, false, false), BadValue);
+    EXPECT_THROW(BitField(shortList, true, 0, true, true), BadValue);
+    EXPECT_THROW(BitField(QString(), false, 0, false, false), BadValue);
+    EXPECT_THROW(BitField(LastBitSet, false, 16, false, false), BadValue);
+    EXPECT_THROW(BitField(LastBitSet, false, -1, false, true), BadValue);
+    EXPECT_THROW(BitField(QStringLiteral("0 x 0 1"), false, 1, false, false), BadValue);
 }
 
 TEST(HexByteFieldTest, ReadsAndWritesBytes)
@@ -55,18 +57,18 @@ TEST(HexByteFieldTest, ReadsAndWritesBytes)
 
 TEST(HexByteFieldTest, MalformedInputIsRejected)
 {
-    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3"), 0), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3"), 2, 1), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4,5"), 0), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QString(), 0), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,zz,3,4"), 1), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,,3,4"), 1), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,0x1,3,4"), 1), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,-1,3,4"), 1), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4"), 4), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4"), -1, 0), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4"), 0, 256), std::invalid_argument);
-    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4"), 0, -1), std::invalid_argument);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3"), 0), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3"), 2, 1), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4,5"), 0), BadValue);
+    EXPECT_THROW(HexByteField(QString(), 0), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,zz,3,4"), 1), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,,3,4"), 1), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,0x1,3,4"), 1), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,-1,3,4"), 1), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4"), 4), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4"), -1, 0), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4"), 0, 256), BadValue);
+    EXPECT_THROW(HexByteField(QStringLiteral("1,2,3,4"), 0, -1), BadValue);
 }
 
 } // namespace

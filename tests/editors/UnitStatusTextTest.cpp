@@ -1,5 +1,7 @@
 #include "editors/UnitStatusText.h"
 
+#include "host/BadValue.h"
+
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -14,8 +16,8 @@ TEST(UnitStatusTextTest, SplitTakesTheFirstSevenFields)
     EXPECT_EQ(fields[0], QStringLiteral("HVAC_AUTO"));
     EXPECT_EQ(fields[1], QStringLiteral("1.5"));
     EXPECT_EQ(fields[6], QStringLiteral("1"));
-    EXPECT_THROW(split(QStringLiteral("HVAC_AUTO,1,2")), std::invalid_argument);
-    EXPECT_THROW(split(QString()), std::invalid_argument);
+    EXPECT_THROW(split(QStringLiteral("HVAC_AUTO,1,2")), BadValue);
+    EXPECT_THROW(split(QString()), BadValue);
 }
 
 TEST(UnitStatusTextTest, DecimalCommasAreCutInPairs)
@@ -44,7 +46,7 @@ TEST(UnitStatusTextTest, ShortTextsRunToTheirEnd)
     EXPECT_TRUE(result.fields[2].isEmpty());
     EXPECT_TRUE(result.fields[6].isEmpty());
     EXPECT_EQ(result.value, QStringLiteral("HVAC_OFF,1.5,,,,,"));
-    EXPECT_THROW(normaliseCommaDecimals(QStringLiteral("HVAC_OFF")), std::invalid_argument);
+    EXPECT_THROW(normaliseCommaDecimals(QStringLiteral("HVAC_OFF")), BadValue);
 }
 
 } // namespace

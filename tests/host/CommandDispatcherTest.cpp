@@ -9,7 +9,7 @@
 #include "registration/NetworkRegistration.h"
 #include "registration/PlugInDeregistration.h"
 #include "registration/support/FakeSelfLauncher.h"
-#include "registration/support/PlugInTestContext.h"
+#include "support/PlugInTestContext.h"
 
 #include <gtest/gtest.h>
 

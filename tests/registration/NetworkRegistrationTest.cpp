@@ -4,7 +4,7 @@
 #include "host/NetworkOpener.h"
 #include "host/RegistryKeys.h"
 #include "host/object_server/Error.h"
-#include "registration/support/PlugInTestContext.h"
+#include "support/PlugInTestContext.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "registration/NetworkRegistration.h"
 #include "registration/PlugInRegistration.h"
 #include "registration/support/FakeSelfLauncher.h"
-#include "registration/support/PlugInTestContext.h"
+#include "support/PlugInTestContext.h"
 
 #include <gtest/gtest.h>
 

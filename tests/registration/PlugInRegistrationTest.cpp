@@ -3,7 +3,7 @@
 #include "host/CRegistry.h"
 #include "host/RegistryKeys.h"
 #include "registration/support/FakeSelfLauncher.h"
-#include "registration/support/PlugInTestContext.h"
+#include "support/PlugInTestContext.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,6 @@
 #include "lns/monitor/NvPoller.h"
 
+#include "host/object_server/Error.h"
 #include "lns/db/NetworkDatabase.h"
 #include "lns/device/DeviceAccess.h"
 #include "lns/monitor/MonitorTable.h"
@@ -14,7 +15,7 @@ std::unique_ptr<NetworkDatabase> openDatabase(const QString& lonWorksHome)
 {
     try {
         return std::make_unique<NetworkDatabase>(lonWorksHome);
-    } catch (const std::exception&) {
+    } catch (const lns::Error&) {
         return nullptr;
     }
 }
@@ -56,7 +57,7 @@ std::optional<QString> NvPoller::poll(NetworkDatabase* database, const PollReque
         DeviceAccess access(database->connection(), m_interfaces);
         const QString stored = access.readNv(request.key.deviceId, *nv, DeviceOperation::Poll);
         return value_codec::format(nv->type, stored, m_decimalSeparator);
-    } catch (const std::exception&) {
+    } catch (const lns::Error&) {
         return std::nullopt;
     }
 }

@@ -14,6 +14,7 @@
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
 #include "host/StepRunner.h"
+#include "host/catalogue/TextIds.h"
 #include "host/object_server/DeviceInterface.h"
 
 #include <QLineEdit>
@@ -22,7 +23,6 @@
 namespace {
 
 constexpr int OffnetMode = 1;
-constexpr qint16 NoVariant = 100;
 
 // Array CPs whose elements get boxes of their own: CP position, first box, box array.
 struct ElementBoxes
@@ -112,7 +112,7 @@ bool DeviceReader::InitDevice()
         if (!commissioned) {
             stateText = device_state::NotCommissioned;
         } else {
-            showProgressStatus(m_context, texts[3]);
+            showProgressStatus(m_context, texts[main_text::TestingDevice]);
             bool underTest = false;
             if (steps.run([&] { underTest = device->testFlag(); }) == StepRunner::Outcome::Ignored)
                 underTest = true;
@@ -121,7 +121,7 @@ bool DeviceReader::InitDevice()
             if (underTest) {
                 stateText = device_state::Unknown;
             } else {
-                showProgressStatus(m_context, texts[4]);
+                showProgressStatus(m_context, texts[main_text::ReadingState]);
                 steps.run([&] { stateText = device_state::stateText(device->state()); });
                 if (steps.aborted())
                     return false;
@@ -158,9 +158,9 @@ bool DeviceReader::ReadInitValues()
     };
 
     ui.setPointer(Ui::Pointer::Hourglass);
-    showProgressStatus(m_context, texts[5]);
+    showProgressStatus(m_context, texts[main_text::ReadingNetworkVariables]);
     BuildPointCatalogue(points, device.get(), online());
-    showProgressStatus(m_context, texts[5]);
+    showProgressStatus(m_context, texts[main_text::ReadingNetworkVariables]);
 
     if (online()) {
         for (int position = 0; position < points.nviCount; ++position)
@@ -200,7 +200,8 @@ bool DeviceReader::ReadInitValues()
     }
 
     try {
-        m_framework.UpdateFramework(device->programId(), NoVariant, true, false, QString(), 0);
+        m_framework.UpdateFramework(device->programId(), FrameworkSettings::NoVariant, true, false, QString(),
+                                    0);
     } catch (const lns::Error&) {
         return leave();
     }

@@ -9,6 +9,8 @@
 #include "editors/ui/ButtonFunctionLists.h"
 #include "editors/ui/DeviceTypeLayout.h"
 #include "editors/ui/TabRules.h"
+#include "host/BadValue.h"
+#include "host/object_server/Error.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,13 +39,14 @@ void skippingOnError(const std::function<void()>& step)
 {
     try {
         step();
-    } catch (const std::exception&) {
+    } catch (const BadValue&) {
+    } catch (const lns::Error&) {
     }
 }
 
 [[noreturn]] void reject(const QString& why)
 {
-    throw std::invalid_argument(why.toStdString());
+    throw BadValue(why.toStdString());
 }
 
 int wholeNumber(const QString& text, const QString& decimalSeparator)
@@ -157,7 +160,7 @@ void loadButtonRows(MainControls& controls, const EditorState& state, const Butt
     for (int row = 0; row < ButtonRows; ++row) {
         try {
             loadButtonRow(controls, lists, row);
-        } catch (const std::exception&) {
+        } catch (const BadValue&) {
             // A row that cannot be decoded must not go on showing another device's choices; its
             // text stays in txtNcielement as read.
             controls.cmb_device(row)->setCurrentIndex(-1);

@@ -7,6 +7,8 @@
 #include "host/AppContext.h"
 #include "host/CRegistry.h"
 #include "host/MessageCatalogue.h"
+#include "host/catalogue/TextIds.h"
+#include "host/object_server/Error.h"
 
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -54,7 +56,7 @@ void FrameworkUpdater::UpdateFramework(const QString& programId, qint16 variantS
     if (loadEditors) {
         try {
             m_loader.load(m_controls.PlugInStatus->panelText(4) == device_state::Online);
-        } catch (const std::exception&) {
+        } catch (const lns::Error&) {
             // Loading is one step of the routine; the help still follows.
         }
     }
@@ -69,20 +71,20 @@ void FrameworkUpdater::showPointHelp(const QString& pointKind, qint16 pointIndex
     QString text;
     try {
         if (pointKind == QLatin1String("Nvi")) {
-            header = texts.MainTexts[36];
+            header = texts.MainTexts[main_text::SnvtTypeHeader];
             text = texts.NviHelp[pointIndex];
         } else if (pointKind == QLatin1String("Nci")) {
-            header = texts.MainTexts[37];
+            header = texts.MainTexts[main_text::ScptTypeHeader];
             text = texts.CpHelp[pointIndex];
         } else if (pointKind == QLatin1String("Nvo")) {
-            header = texts.MainTexts[36];
+            header = texts.MainTexts[main_text::SnvtTypeHeader];
             text = texts.NvoHelp[pointIndex];
         }
     } catch (const std::out_of_range&) {
         // A position beyond the help table leaves the box as it was.
         return;
     }
-    showHelp(m_controls.RTHinweis, text, header, texts.MainTexts[8]);
+    showHelp(m_controls.RTHinweis, text, header, texts.MainTexts[main_text::FunctionHeader]);
 }
 
 void FrameworkUpdater::showHelp(QTextEdit* box, const QString& text, const QString& header,

@@ -14,6 +14,7 @@
 #include "host/ProgressDisplay.h"
 #include "host/RegistryKeys.h"
 #include "host/Ui.h"
+#include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
 #include "host/ui/ApplyControlTexts.h"
@@ -33,7 +34,6 @@
 
 namespace {
 
-constexpr qint16 NoVariant = 100;
 // Large enough for the widest page and the log beneath it.
 constexpr QSize DefaultSize(1100, 820);
 // Room beside the tab bar for the tab control's frame.
@@ -63,7 +63,7 @@ template <typename Step> void tryStep(Step step)
 {
     try {
         step();
-    } catch (const std::exception&) {
+    } catch (const lns::Error&) {
     }
 }
 
@@ -270,7 +270,8 @@ void MainWindow::tabData_Click()
     if (!m_session.currentDevice)
         return;
     try {
-        UpdateFramework(m_session.currentDevice->programId(), NoVariant, false, false, QString(), 0);
+        UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, false,
+                        QString(), 0);
     } catch (const lns::Error& error) {
         m_controls.echLog->addError(error.description() + QStringLiteral(" tabData(fMain)"));
     }
@@ -284,7 +285,10 @@ void MainWindow::mnuExit_Click()
         return;
     }
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
-    const QString question = directors == 1 ? texts[20] : texts[21] + QString::number(directors) + texts[22];
+    const QString question = directors == 1
+                                 ? texts[main_text::OneDirectorExitQuestion]
+                                 : texts[main_text::DirectorsExitQuestionStart] + QString::number(directors) +
+                                       texts[main_text::DirectorsExitQuestionEnd];
     if (m_context.ui.message(question, registry_keys::ProductKey, Ui::Icon::None, Ui::Buttons::YesNo, 1) ==
         Ui::Answer::Yes)
         EndPlugIn();
@@ -334,24 +338,24 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
 
         bool proceed = true;
         if (!CheckResourceFiles(m_session, m_context))
-            proceed = ui.message(texts[0], registry_keys::ProductKey, Ui::Icon::Warning,
-                                 Ui::Buttons::YesNo) == Ui::Answer::Yes;
+            proceed = ui.message(texts[main_text::ResourceFilesMissingQuestion], registry_keys::ProductKey,
+                                 Ui::Icon::Warning, Ui::Buttons::YesNo) == Ui::Answer::Yes;
         else if (!m_context.connection.RemoteClient && !DrfLookUp(*device, m_context))
-            proceed = ui.message(texts[1], registry_keys::ProductKey, Ui::Icon::Warning,
-                                 Ui::Buttons::YesNo) == Ui::Answer::Yes;
+            proceed = ui.message(texts[main_text::LonMarkModeQuestion], registry_keys::ProductKey,
+                                 Ui::Icon::Warning, Ui::Buttons::YesNo) == Ui::Answer::Yes;
         if (!proceed) {
             closeProgressWindows(m_context);
             return;
         }
 
         m_context.settings.settingsStale = true;
-        UpdateFramework(device->programId(), NoVariant, false, false, QString(), 0);
+        UpdateFramework(device->programId(), FrameworkSettings::NoVariant, false, false, QString(), 0);
         if (InitDevice()) {
             if (m_controls.chkMonitor)
                 m_controls.chkMonitor->setChecked(true);
             closeProgressWindows(m_context);
         }
-    } catch (const std::exception&) {
+    } catch (const lns::Error&) {
         closeProgressWindows(m_context);
         ui.message(QStringLiteral(
                        "Error: ProcessDeviceCommand in fMain\r\nDevice not online? Press Ok to Resume..."),

@@ -6,6 +6,7 @@
 #include "device/ui/FrameworkUpdater.h"
 #include "device/ui/MainControls.h"
 #include "host/PlugInWindow.h"
+#include "host/ui/WidgetWindow.h"
 
 #include <QMainWindow>
 
@@ -13,7 +14,7 @@ struct AppContext;
 
 // The plug-in's configuration window fMain: the tabs with every editor, the status bar with
 // the device, the description box, the log, the menus and the device session. It is loaded
-// hidden when the first automation object is created and shown by a device command.
+// hidden when the first automation object is created; the director shows it.
 class MainWindow final : public QMainWindow, public PlugInWindow
 {
     Q_OBJECT
@@ -24,7 +25,7 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    QWidget* window() override { return this; }
+    TopLevelWindow& window() override { return m_topLevel; }
     // Opens, initialises and shows the device; problems are told to the user, never raised.
     void ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, PlugInCommand& command) override;
     // Every step runs even when an earlier one fails; ends with the program.
@@ -67,5 +68,6 @@ private:
     DeviceSession m_session;
     FrameworkUpdater m_framework;
     DeviceReader m_reader;
+    WidgetWindow m_topLevel{*this};
     bool m_ending = false;
 };

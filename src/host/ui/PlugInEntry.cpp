@@ -1,5 +1,6 @@
 #include "host/ui/PlugInEntry.h"
 
+#include "automation/AutomationServer.h"
 #include "host/ActivationFile.h"
 #include "host/AppContext.h"
 #include "host/CommandLine.h"
@@ -7,7 +8,6 @@
 #include "host/RegistryStore.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
-#include "host/ui/AutomationServer.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -31,6 +31,8 @@ PlugInEntry::PlugInEntry(AppContext& context, PlugInHost::WindowFactory windowFa
 PlugInEntry::~PlugInEntry()
 {
     shutdown();
+    if (m_server)
+        m_context.endProgram = m_endProgram;
     delete m_dialog;
 }
 
@@ -67,6 +69,14 @@ PlugInEntry::Result PlugInEntry::serveDirectors()
 {
     m_host = std::make_unique<PlugInHost>(m_context, m_windowFactory, m_launcher);
     m_server = std::make_unique<AutomationServer>(*m_host, QDBusConnection::sessionBus());
+    // Whatever ends the program (the last director leaving, the window's exit, the idle time)
+    // first hands the bus name back, while the call that ended it is still being answered.
+    m_endProgram = m_context.endProgram;
+    m_context.endProgram = [this] {
+        m_server->retire();
+        if (m_endProgram)
+            m_endProgram();
+    };
     const QString failure = m_server->start();
     if (!failure.isEmpty()) {
         report(failure);

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "automation/PlugInHost.h"
 #include "host/CommandLine.h"
-#include "host/ui/PlugInHost.h"
 #include "host/ui/fRegisterPlugIn.h"
 #include "registration/PlugInDeregistration.h"
 #include "registration/PlugInRegistration.h"
 
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class AutomationServer;
@@ -57,6 +58,8 @@ private:
     SelfLauncher& m_launcher;
     PlugInRegistration m_registration;
     PlugInDeregistration m_deregistration;
+    // How the program ends once the bus name is handed back.
+    std::function<void()> m_endProgram;
     std::unique_ptr<PlugInHost> m_host;
     std::unique_ptr<AutomationServer> m_server;
     QPointer<fRegisterPlugIn> m_dialog;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/PlugInWindow.h"
+#include "host/ui/WidgetWindow.h"
 
 #include <QList>
 #include <QString>
@@ -18,7 +19,8 @@ public:
         qint32 commandId;
     };
 
-    QWidget* window() override { return &m_widget; }
+    TopLevelWindow& window() override { return m_window; }
+    QWidget& widget() { return m_widget; }
     void ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, PlugInCommand& command) override;
     void EndPlugIn() override
     {
@@ -34,6 +36,7 @@ public:
 
 private:
     QWidget m_widget;
+    WidgetWindow m_window{m_widget};
     QList<HandOver> m_handOvers;
     std::function<void()> m_onProcess;
     int m_endCalls = 0;

@@ -1,12 +1,12 @@
-#include "host/ui/LNSPlugInAPI.h"
+#include "automation/LNSPlugInAPI.h"
 
+#include "automation/PlugInHost.h"
 #include "host/AutomationError.h"
 #include "host/CRegistry.h"
 #include "host/RegistryKeys.h"
 #include "host/support/FakePlugInWindow.h"
-#include "host/ui/PlugInHost.h"
 #include "registration/support/FakeSelfLauncher.h"
-#include "registration/support/PlugInTestContext.h"
+#include "support/PlugInTestContext.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -108,22 +108,22 @@ TEST_F(LNSPlugInAPITest, GeometryInPixelsWhileTheWindowIsNormal)
 TEST_F(LNSPlugInAPITest, GeometryWhileMaximisedFailsAndChangesNothing)
 {
     LNSPlugInAPI api(m_host);
-    m_window->window()->setWindowState(Qt::WindowMaximized);
-    const QRect before = m_window->window()->geometry();
+    m_window->widget().setWindowState(Qt::WindowMaximized);
+    const QRect before = m_window->widget().geometry();
     expectError([&] { api.setWidth(800); }, 20006, NotNormal);
     expectError([&] { api.setHeight(800); }, 20006, NotNormal);
     expectError([&] { api.setLeft(99); }, 20006, NotNormal);
     expectError([&] { api.setTop(99); }, 20006, NotNormal);
-    EXPECT_EQ(m_window->window()->geometry(), before);
+    EXPECT_EQ(m_window->widget().geometry(), before);
 
-    m_window->window()->setWindowState(Qt::WindowMinimized);
+    m_window->widget().setWindowState(Qt::WindowMinimized);
     expectError([&] { api.setWidth(800); }, 20006, NotNormal);
 }
 
 TEST_F(LNSPlugInAPITest, FixedSizeWindowCannotBeSizedButMoved)
 {
     LNSPlugInAPI api(m_host);
-    m_window->window()->setFixedSize(300, 200);
+    m_window->widget().setFixedSize(300, 200);
     expectError([&] { api.setHeight(400); }, 20002, ReadOnly);
     api.setLeft(40);
     EXPECT_EQ(api.Left(), 40);
@@ -143,14 +143,14 @@ TEST_F(LNSPlugInAPITest, MinimizedWhileHiddenRaisesButTakesEffectWhenShown)
     api.setMinimized(false);
     EXPECT_FALSE(api.Minimized());
     api.setVisible(false);
-    EXPECT_FALSE(m_window->window()->isVisible());
+    EXPECT_FALSE(m_window->widget().isVisible());
 }
 
 TEST_F(LNSPlugInAPITest, FirstInstanceLoadsTheHiddenWindowAndCounts)
 {
     auto first = std::make_unique<LNSPlugInAPI>(m_host);
     ASSERT_NE(m_window, nullptr);
-    EXPECT_FALSE(m_window->window()->isVisible());
+    EXPECT_FALSE(m_window->widget().isVisible());
     EXPECT_TRUE(m_test.commands.isFilled());
     auto second = std::make_unique<LNSPlugInAPI>(m_host);
     EXPECT_EQ(m_test.connection.directorCount, 2);

@@ -5,7 +5,7 @@
 #include "host/RegistryKeys.h"
 #include "host/support/FakePlugInWindow.h"
 #include "registration/support/FakeSelfLauncher.h"
-#include "registration/support/PlugInTestContext.h"
+#include "support/PlugInTestContext.h"
 
 #include <QFile>
 #include <QTemporaryDir>

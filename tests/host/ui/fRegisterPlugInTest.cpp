@@ -5,7 +5,7 @@
 #include "registration/PlugInDeregistration.h"
 #include "registration/PlugInRegistration.h"
 #include "registration/support/FakeSelfLauncher.h"
-#include "registration/support/PlugInTestContext.h"
+#include "support/PlugInTestContext.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,17 +1,16 @@
-#include "host/ui/InstanceBusObject.h"
+#include "automation/InstanceBusObject.h"
 
+#include "automation/AutomationErrorName.h"
+#include "automation/AutomationProperties.h"
+#include "automation/AutomationServer.h"
+#include "automation/LNSPlugInAPI.h"
 #include "host/AutomationError.h"
 #include "host/RegistryKeys.h"
 #include "host/object_server/Error.h"
-#include "host/ui/AutomationErrorName.h"
-#include "host/ui/AutomationProperties.h"
-#include "host/ui/AutomationServer.h"
-#include "host/ui/LNSPlugInAPI.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QTimer>
 #include <memory>
 
 namespace {
@@ -73,7 +72,7 @@ bool InstanceBusObject::handleMessage(const QDBusMessage& message, const QDBusCo
 
     // Held for the whole call: a Release or a client leaving while the call lets events run
     // must not destroy the instance under it.
-    const std::shared_ptr<LNSPlugInAPI> api = m_server.instance(message.path());
+    std::shared_ptr<LNSPlugInAPI> api = m_server.instance(message.path());
     if (!api) {
         connection.send(message.createErrorReply(
             QDBusError::UnknownObject, QStringLiteral("No automation instance at ") + message.path()));
@@ -83,7 +82,7 @@ bool InstanceBusObject::handleMessage(const QDBusMessage& message, const QDBusCo
 
     QDBusMessage reply;
     try {
-        reply = call(message, connection, *api);
+        reply = call(message, *api);
     } catch (const AutomationError& error) {
         reply =
             message.createErrorReply(automation_error_name::forNumber(error.number()), error.description());
@@ -93,26 +92,28 @@ bool InstanceBusObject::handleMessage(const QDBusMessage& message, const QDBusCo
     } catch (const std::exception& error) {
         reply = message.createErrorReply(QDBusError::Failed, QString::fromLocal8Bit(error.what()));
     }
+    // A released instance goes before the answer: when it was the last one the program ends,
+    // and the bus name is handed back before the caller hears that the release is done, so a
+    // director starting right after reaches a fresh process.
+    api.reset();
     if (reply.type() != QDBusMessage::InvalidMessage)
         connection.send(reply);
     return true;
 }
 
-QDBusMessage InstanceBusObject::call(const QDBusMessage& message, const QDBusConnection& connection,
-                                     LNSPlugInAPI& api)
+QDBusMessage InstanceBusObject::call(const QDBusMessage& message, LNSPlugInAPI& api)
 {
     const QString interface = message.interface();
     if (interface == PropertiesInterface)
         return callProperties(message, api);
     if (interface.isEmpty() || interface == registry_keys::ProgId)
-        return callPlugIn(message, connection, api);
+        return callPlugIn(message, api);
     return message.createErrorReply(QDBusError::UnknownInterface, QStringLiteral("No interface \"") +
                                                                       interface + QStringLiteral("\" at ") +
                                                                       message.path());
 }
 
-QDBusMessage InstanceBusObject::callPlugIn(const QDBusMessage& message, const QDBusConnection& connection,
-                                           LNSPlugInAPI& api)
+QDBusMessage InstanceBusObject::callPlugIn(const QDBusMessage& message, LNSPlugInAPI& api)
 {
     const QString member = message.member();
     const QString signature = message.signature();
@@ -131,11 +132,8 @@ QDBusMessage InstanceBusObject::callPlugIn(const QDBusMessage& message, const QD
         if (!signature.isEmpty())
             return invalidArgs(message,
                                QStringLiteral("Release takes no arguments; got ") + signatureName(signature));
-        // Answer first: the last release may end the program.
-        connection.send(message.createReply());
-        const QString path = message.path();
-        QTimer::singleShot(0, &m_server, [server = &m_server, path] { server->release(path); });
-        return QDBusMessage();
+        m_server.release(message.path());
+        return message.createReply();
     }
     return message.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No method \"") + member +
                                                                    QStringLiteral("\" in ") +

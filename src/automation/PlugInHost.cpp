@@ -1,12 +1,11 @@
-#include "host/ui/PlugInHost.h"
+#include "automation/PlugInHost.h"
 
 #include "host/AppContext.h"
 #include "host/CommandTable.h"
 #include "host/ConnectionState.h"
 #include "host/PlugInWindow.h"
 #include "host/ResourceDirSpec.h"
-
-#include <QWidget>
+#include "host/TopLevelWindow.h"
 
 PlugInHost::PlugInHost(AppContext& context, WindowFactory windowFactory, SelfLauncher& launcher)
     : m_context(context), m_windowFactory(std::move(windowFactory)), m_registration(context),
@@ -44,8 +43,7 @@ void PlugInHost::classTerminate()
     --connection.directorCount;
     if (m_ending || !m_window)
         return;
-    QWidget* shown = m_window->window();
-    if (connection.directorCount == 0 && !(shown && shown->isVisible())) {
+    if (connection.directorCount == 0 && !m_window->window().isVisible()) {
         m_ending = true;
         m_window->EndPlugIn();
     }

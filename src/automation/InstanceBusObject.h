@@ -26,9 +26,8 @@ public:
     static QString interfaceXml();
 
 private:
-    QDBusMessage call(const QDBusMessage& message, const QDBusConnection& connection, LNSPlugInAPI& api);
-    QDBusMessage callPlugIn(const QDBusMessage& message, const QDBusConnection& connection,
-                            LNSPlugInAPI& api);
+    QDBusMessage call(const QDBusMessage& message, LNSPlugInAPI& api);
+    QDBusMessage callPlugIn(const QDBusMessage& message, LNSPlugInAPI& api);
     QDBusMessage callProperties(const QDBusMessage& message, LNSPlugInAPI& api);
 
     AutomationServer& m_server;

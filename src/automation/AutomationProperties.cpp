@@ -1,6 +1,6 @@
-#include "host/ui/AutomationProperties.h"
+#include "automation/AutomationProperties.h"
 
-#include "host/ui/LNSPlugInAPI.h"
+#include "automation/LNSPlugInAPI.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
-#include "host/ui/AutomationServer.h"
+#include "automation/AutomationServer.h"
 
+#include "automation/ClassFactory.h"
+#include "automation/InstanceBusObject.h"
+#include "automation/LNSPlugInAPI.h"
+#include "automation/PlugInHost.h"
 #include "host/AppContext.h"
+#include "host/AutomationError.h"
 #include "host/RegistryKeys.h"
-#include "host/ui/ClassFactory.h"
-#include "host/ui/InstanceBusObject.h"
-#include "host/ui/LNSPlugInAPI.h"
-#include "host/ui/PlugInHost.h"
 
 AutomationServer::AutomationServer(PlugInHost& host, const QDBusConnection& bus,
                                    std::chrono::milliseconds idleTime, std::chrono::milliseconds graceTime,
@@ -77,6 +78,9 @@ QString AutomationServer::pathOf(quint64 number)
 
 QString AutomationServer::createInstance(const QString& client)
 {
+    if (m_retired)
+        throw AutomationError(AutomationError::NotPossibleNow,
+                              QStringLiteral("The plug-in is ending; start it again"));
     auto instance = std::make_shared<LNSPlugInAPI>(m_host);
     const quint64 number = m_nextNumber++;
     m_everCreated = true;
@@ -142,6 +146,17 @@ QStringList AutomationServer::instancePaths() const
     for (const auto& [number, entry] : m_instances)
         paths.append(pathOf(number));
     return paths;
+}
+
+void AutomationServer::retire()
+{
+    if (m_retired)
+        return;
+    m_retired = true;
+    m_idleTimer.stop();
+    // A blocking call: once it returns, the bus routes the name to nobody but a new process.
+    if (m_registered)
+        m_bus.unregisterService(registry_keys::ProgId);
 }
 
 void AutomationServer::shutdown()

@@ -1,15 +1,15 @@
-#include "host/ui/LNSPlugInAPI.h"
+#include "automation/LNSPlugInAPI.h"
 
+#include "automation/PlugInHost.h"
 #include "host/AppContext.h"
 #include "host/AutomationError.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
 #include "host/PlugInIdentity.h"
 #include "host/PlugInWindow.h"
+#include "host/TopLevelWindow.h"
+#include "host/catalogue/TextIds.h"
 #include "host/object_server/ObjectServer.h"
-#include "host/ui/PlugInHost.h"
-
-#include <QWidget>
 
 namespace {
 
@@ -27,12 +27,9 @@ LNSPlugInAPI::~LNSPlugInAPI()
     m_host.classTerminate();
 }
 
-QWidget& LNSPlugInAPI::window() const
+TopLevelWindow& LNSPlugInAPI::window() const
 {
-    QWidget* widget = m_host.window().window();
-    if (!widget)
-        throw AutomationError(AutomationError::NotPossibleNow, QStringLiteral("The plug-in has no window"));
-    return *widget;
+    return m_host.window().window();
 }
 
 void LNSPlugInAPI::SendCommand(qint32 commandId, qint16 objectClassId, const QString& objectName)
@@ -47,12 +44,7 @@ bool LNSPlugInAPI::Visible() const
 
 void LNSPlugInAPI::setVisible(bool visible)
 {
-    QWidget& widget = window();
-    widget.setVisible(visible);
-    if (visible) {
-        widget.raise();
-        widget.activateWindow();
-    }
+    window().setVisible(visible);
 }
 
 QString LNSPlugInAPI::networkName() const
@@ -78,85 +70,88 @@ void LNSPlugInAPI::setRemote(bool remote)
 void LNSPlugInAPI::checkSizable() const
 {
     // A window of fixed size cannot be sized by the director.
-    const QWidget& widget = window();
-    if (widget.minimumSize() == widget.maximumSize())
-        throw AutomationError(AutomationError::ReadOnlyProperty, m_host.context().catalogue.ApiTexts[7]);
+    if (!window().isSizable())
+        throw AutomationError(AutomationError::ReadOnlyProperty,
+                              m_host.context().catalogue.ApiTexts[api_text::ReadOnlyProperty]);
 }
 
 void LNSPlugInAPI::checkNormalState() const
 {
-    if (window().windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-        throw AutomationError(AutomationError::NotPossibleNow, m_host.context().catalogue.ApiTexts[9]);
+    if (window().state() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        throw AutomationError(AutomationError::NotPossibleNow,
+                              m_host.context().catalogue.ApiTexts[api_text::NotWhileMinimisedOrMaximised]);
 }
 
 qint32 LNSPlugInAPI::Height() const
 {
-    return window().height();
+    return window().size().height();
 }
 
 void LNSPlugInAPI::setHeight(qint32 pixels)
 {
     checkSizable();
     checkNormalState();
-    QWidget& widget = window();
-    widget.resize(widget.width(), pixels);
+    TopLevelWindow& shown = window();
+    shown.resize(QSize(shown.size().width(), pixels));
 }
 
 qint32 LNSPlugInAPI::Width() const
 {
-    return window().width();
+    return window().size().width();
 }
 
 void LNSPlugInAPI::setWidth(qint32 pixels)
 {
     checkSizable();
     checkNormalState();
-    QWidget& widget = window();
-    widget.resize(pixels, widget.height());
+    TopLevelWindow& shown = window();
+    shown.resize(QSize(pixels, shown.size().height()));
 }
 
 qint32 LNSPlugInAPI::Left() const
 {
-    return window().x();
+    return window().position().x();
 }
 
 void LNSPlugInAPI::setLeft(qint32 pixels)
 {
     checkNormalState();
-    QWidget& widget = window();
-    widget.move(pixels, widget.y());
+    TopLevelWindow& shown = window();
+    shown.move(QPoint(pixels, shown.position().y()));
 }
 
 qint32 LNSPlugInAPI::Top() const
 {
-    return window().y();
+    return window().position().y();
 }
 
 void LNSPlugInAPI::setTop(qint32 pixels)
 {
     checkNormalState();
-    QWidget& widget = window();
-    widget.move(widget.x(), pixels);
+    TopLevelWindow& shown = window();
+    shown.move(QPoint(shown.position().x(), pixels));
 }
 
 bool LNSPlugInAPI::Minimized() const
 {
-    return window().isMinimized();
+    return window().state().testFlag(Qt::WindowMinimized);
 }
 
 void LNSPlugInAPI::setMinimized(bool minimized)
 {
-    QWidget& widget = window();
-    const Qt::WindowStates others = widget.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-    widget.setWindowState(minimized ? (others | Qt::WindowMinimized) : others);
+    TopLevelWindow& shown = window();
+    const Qt::WindowStates others = shown.state() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    shown.setState(minimized ? (others | Qt::WindowMinimized) : others);
     // The state is kept all the same and applies when the window is shown.
-    if (!widget.isVisible())
-        throw AutomationError(AutomationError::NotPossibleNow, m_host.context().catalogue.ApiTexts[10]);
+    if (!shown.isVisible())
+        throw AutomationError(AutomationError::NotPossibleNow,
+                              m_host.context().catalogue.ApiTexts[api_text::MinimisedWhileHidden]);
 }
 
 void LNSPlugInAPI::readOnly() const
 {
-    throw AutomationError(AutomationError::ReadOnlyProperty, m_host.context().catalogue.ApiTexts[7]);
+    throw AutomationError(AutomationError::ReadOnlyProperty,
+                          m_host.context().catalogue.ApiTexts[api_text::ReadOnlyProperty]);
 }
 
 QString LNSPlugInAPI::ManufacturerID() const

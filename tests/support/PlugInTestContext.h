@@ -11,9 +11,9 @@
 #include "host/object_server/ObjectServer.h"
 #include "lns/PlatformAdmin.h"
 #include "lns/SimObjectServer.h"
-#include "registration/support/RecordingProgress.h"
 #include "registry/SqliteRegistryStore.h"
 #include "support/FakeUi.h"
+#include "support/RecordingProgress.h"
 #include "support/TempLonWorksHome.h"
 
 #include <memory>

@@ -51,6 +51,10 @@ public:
     bool release(const QString& path);
     QStringList instancePaths() const;
 
+    // The program is about to end: gives up the bus name at once, so that the bus starts a
+    // fresh process for the next director instead of handing it to this one, and refuses new
+    // instances from here on.
+    void retire();
     // The program is ending: drop every instance without ending it again.
     void shutdown();
 
@@ -84,4 +88,5 @@ private:
     quint64 m_nextNumber = 1;
     bool m_everCreated = false;
     bool m_registered = false;
+    bool m_retired = false;
 };

@@ -1,9 +1,9 @@
-#include "host/ui/ClassFactory.h"
+#include "automation/ClassFactory.h"
 
+#include "automation/AutomationErrorName.h"
+#include "automation/AutomationServer.h"
 #include "host/AutomationError.h"
 #include "host/object_server/Error.h"
-#include "host/ui/AutomationErrorName.h"
-#include "host/ui/AutomationServer.h"
 
 #include <QDBusMessage>
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 class PlugInHost;
-class QWidget;
+class TopLevelWindow;
 
 // The automation class a director creates and drives. Window properties act on the main
 // window, object-server settings on the shared connection. Failures throw AutomationError
@@ -57,7 +57,7 @@ public:
     void setDevelopmentProgramId(const QString& value);
 
 private:
-    QWidget& window() const;
+    TopLevelWindow& window() const;
     [[noreturn]] void readOnly() const;
     void checkSizable() const;
     void checkNormalState() const;

@@ -1,0 +1,31 @@
+#include "support/DemoSession.h"
+
+#include "host/RegistryKeys.h"
+
+DemoSession::DemoSession(const QString& language)
+{
+    if (!language.isEmpty())
+        registry.writeValue(RegistryStore::Hive::LocalMachine, registry_keys::PlugInKey,
+                            registry_keys::LanguageValue, language);
+    commands.fill();
+
+    objectServer->open();
+    connection.ServerOpen = true;
+    connection.network = objectServer->networks()->item(Network);
+    connection.network->open();
+    connection.CurrentNetworkName = connection.network->name();
+    connection.system = connection.network->systems()->item(1);
+    connection.system->open();
+    connection.NetworkOpen = true;
+}
+
+std::shared_ptr<lns::AppDevice> DemoSession::device(const QString& path) const
+{
+    const QStringList parts = path.split(QLatin1Char('/'));
+    return connection.system->subsystems()->item(parts.at(0))->applicationDevices()->item(parts.at(1));
+}
+
+QString DemoSession::value(const QString& path, const QString& point, std::optional<int> element) const
+{
+    return admin.get(Network, path, point, element);
+}

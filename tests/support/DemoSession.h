@@ -1,0 +1,25 @@
+#pragma once
+
+#include "lns/PlatformAdmin.h"
+#include "support/PlugInTestContext.h"
+
+#include <optional>
+
+// The demo network of a plug-in test context, opened as a director would open it, so that a
+// main window can be shown on its devices.
+class DemoSession final : public PlugInTestContext
+{
+public:
+    static inline const QString Network = QStringLiteral("Demo");
+
+    // language: the plug-in's "Language" registry value; empty leaves it unset.
+    explicit DemoSession(const QString& language = QStringLiteral("english"));
+    DemoSession(const DemoSession&) = delete;
+    DemoSession& operator=(const DemoSession&) = delete;
+
+    // "F1/ROU_1" and the like.
+    std::shared_ptr<lns::AppDevice> device(const QString& path) const;
+    QString value(const QString& path, const QString& point, std::optional<int> element = std::nullopt) const;
+
+    lnssim::PlatformAdmin admin{home.path()};
+};
