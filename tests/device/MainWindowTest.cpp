@@ -6,6 +6,7 @@
 #include "support/DemoSession.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -76,6 +77,9 @@ TEST_F(MainWindowTest, LoadsHiddenWithTheDesignedShell)
     EXPECT_EQ(controls().cmdApply->text(), QStringLiteral("A&pply"));
     EXPECT_EQ(controls().cmdGerAuswahl->toolTip(),
               QStringLiteral("shows a list with all devices of the same program-id "));
+    // Screen readers speak the captions of the chosen language.
+    EXPECT_EQ(controls().txtNci(4)->accessibleName(), QStringLiteral("Update interval [s]"));
+    EXPECT_EQ(controls().cmb_function(0)->accessibleName(), QStringLiteral("T1 Button Function"));
 }
 
 TEST(MainWindowGermanTest, KeepsTheDesignedCaptions)
@@ -91,6 +95,8 @@ TEST(MainWindowGermanTest, KeepsTheDesignedCaptions)
     EXPECT_EQ(controls.cmdCancel->text(), QStringLiteral("A&bbrechen"));
     EXPECT_EQ(controls.cmdGerAuswahl->text(), QStringLiteral("&Geräteauswahl"));
     EXPECT_TRUE(controls.RTHinweis->toPlainText().contains(QStringLiteral("Das Korvandel Team wünscht")));
+    EXPECT_EQ(controls.txtNci(4)->accessibleName(), QStringLiteral("Aktuallisierungsintervall [s]"));
+    EXPECT_EQ(controls.cmb_function(0)->accessibleName(), QStringLiteral("T1 Tastenfunktion"));
 }
 
 TEST_F(MainWindowTest, LogMenuDrivesTheLog)

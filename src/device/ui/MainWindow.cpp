@@ -6,6 +6,7 @@
 #include "device/ProgressStatus.h"
 #include "device/ui/StatusPanels.h"
 #include "echlog/EchLog.h"
+#include "editors/ui/AccessibleNames.h"
 #include "editors/ui/MainPages.h"
 #include "editors/ui/TabRules.h"
 #include "host/AppContext.h"
@@ -196,6 +197,8 @@ void MainWindow::Form_Load()
 
     const MessageCatalogue::WindowTexts texts = m_context.catalogue.LoadTexts(0);
     applyControlTexts(this, texts.controls);
+    // The names screen readers speak are made of the captions just set.
+    accessible_names::refresh(this);
     m_controls.RTHinweis->setPlainText(texts.helpIntro);
 
     m_context.progress.showSplash();
