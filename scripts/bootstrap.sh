@@ -14,6 +14,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     dbus dbus-daemon dbus-bin libglib2.0-bin
     xvfb xauth
+    clang-format
 )
 
 missing=()
