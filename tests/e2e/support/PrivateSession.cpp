@@ -70,19 +70,33 @@ PrivateSession::PrivateSession()
         m_failure = QStringLiteral("dbus-daemon is not installed");
         return;
     }
-    // The activated plug-in inherits the daemon's environment.
+    // The activated plug-in inherits the daemon's environment and its output. Both go to files:
+    // a pipe nobody reads while the test sits in a blocking call fills up, and a plug-in
+    // writing a box to stderr would then wait for ever.
     m_daemon.setProcessEnvironment(m_environment);
     m_daemon.setProgram(daemon);
     m_daemon.setArguments({QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
                            QStringLiteral("--print-address=1")});
+    const QString addressFile = root + QStringLiteral("/bus.address");
+    m_daemon.setStandardOutputFile(addressFile);
+    m_daemon.setStandardErrorFile(busLog());
     m_daemon.start();
+    QFile address(addressFile);
     QDeadlineTimer deadline(StartTimeout);
-    while (!deadline.hasExpired() && !m_daemon.canReadLine())
-        m_daemon.waitForReadyRead(100);
-    m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+    while (m_address.isEmpty() && !deadline.hasExpired() && m_daemon.state() != QProcess::NotRunning) {
+        if (address.open(QIODevice::ReadOnly)) {
+            const QByteArray line = address.readLine();
+            if (line.endsWith('\n'))
+                m_address = QString::fromUtf8(line).trimmed();
+            address.close();
+        }
+        if (m_address.isEmpty())
+            QThread::msleep(20);
+    }
     if (m_address.isEmpty()) {
+        QFile log(busLog());
         m_failure = QStringLiteral("dbus-daemon did not start: ") +
-                    QString::fromUtf8(m_daemon.readAllStandardError());
+                    (log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString());
         return;
     }
     m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);

@@ -35,6 +35,8 @@ public:
     QString lonWorksHome() const { return m_root.path() + QStringLiteral("/lonworks"); }
     QString dataHome() const { return m_root.path() + QStringLiteral("/data"); }
     QString activationFile() const;
+    // What the bus and the plug-ins it started wrote to stdout and stderr.
+    QString busLog() const { return m_root.path() + QStringLiteral("/bus.log"); }
     QProcessEnvironment environment() const { return m_environment; }
     // Later programs start without these variables (the activated plug-in keeps them).
     void unsetForPrograms(const QStringList& names);
