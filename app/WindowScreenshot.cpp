@@ -1,23 +1,37 @@
 #include "WindowScreenshot.h"
 
+#include "device/ui/MainWindow.h"
+
 #include <QEvent>
 #include <QPixmap>
 #include <QTextStream>
 #include <QTimer>
 #include <QWidget>
 
-WindowScreenshot::WindowScreenshot(QWidget* window, QString fileName)
+WindowScreenshot::WindowScreenshot(MainWindow* window, QString fileName)
     : QObject(window), m_window(window), m_fileName(std::move(fileName))
 {
     window->installEventFilter(this);
+    connect(window, &MainWindow::deviceOpened, this, [this] {
+        m_deviceOpened = true;
+        saveWhenReady();
+    });
 }
 
 bool WindowScreenshot::eventFilter(QObject* watched, QEvent* event)
 {
-    // The window shows itself only after the device values are loaded; let the layout settle.
     if (watched == m_window && event->type() == QEvent::Show)
-        QTimer::singleShot(500, this, &WindowScreenshot::save);
+        saveWhenReady();
     return QObject::eventFilter(watched, event);
+}
+
+void WindowScreenshot::saveWhenReady()
+{
+    if (m_scheduled || !m_deviceOpened || !m_window->isVisible())
+        return;
+    m_scheduled = true;
+    // Let the layout settle first.
+    QTimer::singleShot(500, this, &WindowScreenshot::save);
 }
 
 void WindowScreenshot::save()

@@ -8,7 +8,7 @@ bin=$1 device=$2 picture=$3
 exec dbus-run-session -- bash -c '
     set -e
     "$0/lnsdirector" --network Demo register
-    "$0/lnsdirector" --network Demo open "$1" &
+    "$0/lnsdirector" --network Demo --wait open "$1" &
     director=$!
     for _ in $(seq 1 240); do
         [ -s "$2" ] && break

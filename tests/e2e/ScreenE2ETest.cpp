@@ -89,9 +89,9 @@ TEST(ScreenE2ETest, TheDirectorOpensTheDeviceInARealWindow)
     update << QVariant::fromValue(environment);
     ASSERT_EQ(session.bus().call(update).type(), QDBusMessage::ReplyMessage);
 
-    QProcess& open =
-        session.start(QStringLiteral("lnsdirector"), {QStringLiteral("--network"), QStringLiteral("Demo"),
-                                                      QStringLiteral("open"), e2e_steps::Rou1});
+    QProcess& open = session.start(QStringLiteral("lnsdirector"),
+                                   {QStringLiteral("--network"), QStringLiteral("Demo"),
+                                    QStringLiteral("--wait"), QStringLiteral("open"), e2e_steps::Rou1});
     ASSERT_TRUE(PrivateSession::waitForFile(picture, true, 90000))
         << describe(PrivateSession::finish(open, 1000));
     // The file is written once; give the writer a moment to finish it.

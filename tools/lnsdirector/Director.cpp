@@ -1,5 +1,7 @@
 #include "Director.h"
 
+#include "host/UnattendedUi.h"
+
 #include <QDBusObjectPath>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
@@ -94,9 +96,15 @@ int Director::run(const DirectorOptions& options)
                 setProperty(QStringLiteral("Top"), options.geometry->top());
     }
     // A director shows the window before it hands over the device; the plug-in never shows
-    // itself.
-    const bool showWindow = options.action == DirectorOptions::Action::Open && !options.hidden;
-    if (ready && (options.hidden || showWindow))
+    // itself. Where nobody could close it, waiting would never end.
+    const bool open = options.action == DirectorOptions::Action::Open;
+    bool showWindow = open && !options.hidden;
+    if (showWindow && !options.wait && UnattendedUi::displayMissing()) {
+        m_err << "lnsdirector: no display, so the window stays hidden (--wait shows it and waits)"
+              << Qt::endl;
+        showWindow = false;
+    }
+    if (ready && (options.hidden || open))
         ready = setProperty(QStringLiteral("Visible"), showWindow);
 
     if (ready) {

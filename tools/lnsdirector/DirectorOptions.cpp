@@ -30,6 +30,8 @@ QString DirectorOptions::usage()
         "  --interface NAME    the network interface (NetworkInterfaceName)\n"
         "  --remote            open the object server for remote access (Remote)\n"
         "  --hidden            keep the plug-in's window hidden\n"
+        "  --wait              show the window and wait until it is closed, even without a display\n"
+        "                      (without one, open keeps the window hidden unless this is given)\n"
         "  --geometry WxH+X+Y  the window's size and position in pixels\n"
         "  --timeout SECONDS   how long a command may take (default 600)\n"
         "\n"
@@ -86,6 +88,8 @@ DirectorOptions DirectorOptions::parse(const QStringList& arguments, QString& er
             options.remote = true;
         } else if (argument == QLatin1String("--hidden")) {
             options.hidden = true;
+        } else if (argument == QLatin1String("--wait")) {
+            options.wait = true;
         } else if (argument == QLatin1String("--geometry")) {
             if (const auto text = value()) {
                 options.geometry = parseGeometry(*text);

@@ -22,6 +22,8 @@ struct DirectorOptions
     std::optional<QString> interfaceName;
     bool remote = false;
     bool hidden = false;
+    // Wait for the window to be closed even where nobody can see it.
+    bool wait = false;
     std::optional<QRect> geometry;
     QString objectName;
     qint32 commandId = 13;

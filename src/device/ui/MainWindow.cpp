@@ -357,6 +357,7 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
             if (m_controls.chkMonitor)
                 m_controls.chkMonitor->setChecked(true);
             closeProgressWindows(m_context);
+            emit deviceOpened();
         }
     } catch (const lns::Error&) {
         closeProgressWindows(m_context);

@@ -37,6 +37,7 @@ public:
                          const QString& pointKind, qint16 pointIndex);
 
     void Form_Load();
+
     void Form_Resize();
     void Form_Unload();
     bool SelectActiveTab();
@@ -54,6 +55,10 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+signals:
+    // A device command has loaded its device into the editors.
+    void deviceOpened();
 
 private:
     void buildShell();
