@@ -72,4 +72,25 @@ Normalised normaliseCommaDecimals(const QString& value)
     return result;
 }
 
+QString normaliseField(const QString& field, const QString& separator)
+{
+    if (field.isEmpty())
+        return field;
+    constexpr int Decimals = 3;
+    const qsizetype at = separator.isEmpty() ? -1 : field.indexOf(separator);
+    if (at < 0)
+        return field + Point + QString(Decimals, u'0');
+    const QString fraction = field.mid(at + separator.size());
+    return field.left(at) + Point + fraction.leftJustified(Decimals, u'0');
+}
+
+QString compose(const Fields& fields, const QString& separator)
+{
+    Fields normalised = fields;
+    for (int k = FirstDecimalField; k <= LastDecimalField; ++k)
+        normalised[static_cast<std::size_t>(k)] =
+            normaliseField(fields[static_cast<std::size_t>(k)], separator);
+    return joined(normalised);
+}
+
 } // namespace unit_status_text

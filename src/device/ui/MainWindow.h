@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+class Editors;
 struct AppContext;
 
 // The plug-in's configuration window fMain: the tabs with every editor, the status bar with
@@ -40,12 +41,15 @@ public:
     void Form_Unload();
     bool SelectActiveTab();
     void set_tabs();
+    // Apply and Cancel are enabled exactly while some field is marked as changed.
+    void func_red_field();
     void tabData_Click();
     void mnuExit_Click();
 
     MainControls& controls() { return m_controls; }
     DeviceSession& session() { return m_session; }
     EditorState& editorState() { return m_editorState; }
+    Editors& editors() { return *m_editors; }
 
     // The window caption while the window is not minimised.
     static const QString Caption;
@@ -67,5 +71,6 @@ private:
     DeviceSession m_session;
     FrameworkUpdater m_framework;
     DeviceReader m_reader;
+    std::unique_ptr<Editors> m_editors;
     bool m_ending = false;
 };
