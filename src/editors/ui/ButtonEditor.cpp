@@ -131,7 +131,8 @@ void ButtonEditor::txtNciscene_Change(int row)
         return;
     bool ok = false;
     const int scene = m_context.controls.txtNciscene(row)->text().toInt(&ok);
-    if (ok)
+    // A number beyond a byte waits for leaving the field, which settles it to 255.
+    if (ok && scene <= MaxScene)
         writeByte(row, 1, scene);
 }
 

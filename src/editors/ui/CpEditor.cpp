@@ -128,8 +128,11 @@ void CpEditor::numberChange(int index, const QString& reference)
 {
     QLineEdit* field = m_context.controls.txtNci(index);
     const QString& separator = m_context.separator();
-    if (field->text().isEmpty())
+    if (field->text().isEmpty()) {
+        // Selected, so that the next digit typed replaces it.
         field->setText(QStringLiteral("0"));
+        field->selectAll();
+    }
     const QString text = field->text();
     bool marked = false;
     if (number_text::parse(text, separator)) {

@@ -134,7 +134,7 @@ void NvInputPanel::txtNvi_Change(int index)
     try {
         split(index);
         const int own = ownField(index);
-        const bool marked = controls.txtNvi(own)->text() != m_context.points.nvi(own).value;
+        const bool marked = controls.txtNvi(own)->text() != reference(own);
         if (marked)
             hold(own);
         change_marker::setMarked(controls.txtNvi(own), marked);
@@ -211,11 +211,23 @@ void NvInputPanel::split(int index)
     }
 }
 
+QString NvInputPanel::reference(int position) const
+{
+    const QString& value = m_context.points.nvi(position).value;
+    if (position != UnitStatus || m_context.separator() != QLatin1String(","))
+        return value;
+    // Compared in the form the box shows, whether or not the loading has normalised it yet.
+    try {
+        return unit_status_text::normaliseCommaDecimals(value).value;
+    } catch (const std::invalid_argument&) {
+        return value;
+    }
+}
+
 void NvInputPanel::markUnitStatusFields()
 {
     MainControls& controls = m_context.controls;
-    const QString device = m_context.points.nvi(UnitStatus).value;
-    QStringList deviceFields = device.split(QLatin1Char(','));
+    const QStringList deviceFields = reference(UnitStatus).split(QLatin1Char(','));
     for (const int field : {71, 73}) {
         const int k = field - FirstUnitField;
         const QString shown =

@@ -37,6 +37,8 @@ private:
     void connectControls();
     void split(int index);
     void markUnitStatusFields();
+    // The device's value of an input as its box shows it.
+    QString reference(int position) const;
     void hold(int position);
 
     EditorContext& m_context;

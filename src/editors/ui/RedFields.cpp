@@ -28,12 +28,13 @@ bool markGroup(MainControls& controls, int arrayField, ControlArray<QLineEdit>& 
 
 void scan(MainControls& controls, const PointTables& points)
 {
-    bool anyRed = false;
-    for (int position = 0; position < points.cpCount; ++position)
-        anyRed = change_marker::isMarked(controls.txtNci(position)) || anyRed;
-    anyRed = markGroup(controls, 2, controls.txtNcielement, 0, ButtonRows) || anyRed;
+    // The array fields are coloured before the CP fields are counted, so that Apply follows the
+    // marks of this very edit and not those of the one before.
+    bool anyRed = markGroup(controls, 2, controls.txtNcielement, 0, ButtonRows);
     anyRed = markGroup(controls, 5, controls.txtNci, 100, 2) || anyRed;
     anyRed = markGroup(controls, 6, controls.txtNci, 102, 2) || anyRed;
+    for (int position = 0; position < points.cpCount; ++position)
+        anyRed = change_marker::isMarked(controls.txtNci(position)) || anyRed;
     for (int position = 0; position < points.nviCount; ++position)
         anyRed = change_marker::isMarked(controls.txtNvi(position)) || anyRed;
     controls.cmdApply->setEnabled(anyRed);

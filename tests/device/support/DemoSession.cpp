@@ -4,10 +4,13 @@
 #include "host/RegistryKeys.h"
 #include "lns/SimObjectServer.h"
 
-DemoSession::DemoSession(const QString& language)
+DemoSession::DemoSession(const QString& language, const QString& decimalSeparator)
 {
     admin.createDemo();
     registry = std::make_unique<SqliteRegistryStore>(lonworks_home::registryFile());
+    if (!decimalSeparator.isEmpty())
+        registry->writeValue(RegistryStore::Hive::CurrentUser, registry_keys::InternationalKey,
+                             registry_keys::DecimalValue, decimalSeparator);
     if (!language.isEmpty())
         registry->writeValue(RegistryStore::Hive::LocalMachine, registry_keys::PlugInKey,
                              registry_keys::LanguageValue, language);
