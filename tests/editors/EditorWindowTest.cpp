@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -244,7 +245,7 @@ TEST_P(EditorWindowTest, HeldArrowRepeatsOnTimerTicksUntilReleased)
     const AutoRepeat& repeat = window->editors().cps().autoRepeat();
     ASSERT_TRUE(repeat.isRunning());
     EXPECT_EQ(repeat.timer().interval(), 250);
-    QTRY_COMPARE_WITH_TIMEOUT(field->text(), QStringLiteral("13"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(field->text().toInt() >= 13, 10000);
     QTest::mouseRelease(arrows, Qt::LeftButton, {}, QPoint(arrows->width() / 2, 2));
     EXPECT_FALSE(repeat.isRunning());
     EXPECT_TRUE(isMarked(field));
@@ -262,6 +263,7 @@ TEST_P(EditorWindowTest, RepeatStopsWhenTheReleaseMayNeverCome)
         [&] { arrows->hide(); },
     };
     for (const auto& interrupt : interruptions) {
+        SCOPED_TRACE(&interrupt - interruptions);
         arrows->setEnabled(true);
         arrows->show();
         QTest::mousePress(arrows, Qt::LeftButton, {}, down);
@@ -271,6 +273,43 @@ TEST_P(EditorWindowTest, RepeatStopsWhenTheReleaseMayNeverCome)
         EXPECT_FALSE(repeat.isRunning());
         QTest::mouseRelease(arrows, Qt::LeftButton, {}, down);
     }
+}
+
+TEST_P(EditorWindowTest, ModalBoxThatTookTheReleaseStopsTheRepeat)
+{
+    c().tabData->setCurrentIndex(6);
+    UpDown* arrows = c().UpD_nci(64);
+    const QPoint up(arrows->width() / 2, 2);
+    QTest::mousePress(arrows, Qt::LeftButton, {}, up);
+    QDialog box(window.get());
+    box.setModal(true);
+    box.show();
+    // The next tick finds the box and stops instead of stepping on underneath it.
+    const QString before = c().txtNci(64)->text();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->editors().cps().autoRepeat().isRunning(), 10000);
+    EXPECT_EQ(c().txtNci(64)->text(), before);
+    box.close();
+    QTest::mouseRelease(arrows, Qt::LeftButton, {}, up);
+}
+
+TEST_P(EditorWindowTest, EditingAnInputWhileMonitoringHoldsItsNv)
+{
+    c().chkMonitor->setChecked(true);
+    const std::shared_ptr<lns::NetworkVariable> spaceTemp =
+        window->session().nvCollection->item(demo.points.nvi(9).nvIndex);
+    const std::shared_ptr<lns::NetworkVariable> unitStatus =
+        window->session().nvCollection->item(demo.points.nvi(12).nvIndex);
+    spaceTemp->setHold(false);
+    unitStatus->setHold(false);
+    QTest::keyClick(c().txtNvi(9), Qt::Key_A);
+    EXPECT_TRUE(spaceTemp->hold());
+    QTest::keyClick(c().txtNvi(73), Qt::Key_1);
+    EXPECT_TRUE(unitStatus->hold());
+
+    c().chkMonitor->setChecked(false);
+    spaceTemp->setHold(false);
+    c().cmd_Nvi_Reset(9)->click();
+    EXPECT_FALSE(spaceTemp->hold());
 }
 
 TEST_P(EditorWindowTest, ButtonRowPicksWriteTheirByteAndMarkTheRow)

@@ -5,6 +5,7 @@
 #include "device/point_catalogue/PointTables.h"
 #include "device/ui/MainControls.h"
 #include "editors/NumberText.h"
+#include "editors/ui/ButtonRowView.h"
 #include "editors/ui/ChangeMarker.h"
 #include "editors/ui/ControlEvents.h"
 #include "editors/ui/DeviceTypeLayout.h"
@@ -32,12 +33,6 @@ std::optional<int> byteOf(const QString& element, int byte)
     } catch (const std::invalid_argument&) {
         return std::nullopt;
     }
-}
-
-// A code counted from 1 selects entry code - 1; 0 and codes beyond the list select nothing.
-void selectCode(QComboBox* list, int code)
-{
-    list->setCurrentIndex(code >= 1 && code <= list->count() ? code - 1 : -1);
 }
 
 } // namespace
@@ -156,9 +151,7 @@ void ButtonEditor::txtNcielement_Change(int row)
 {
     if (!m_context.windowVisible())
         return;
-    m_decoding.insert(row);
     showRow(row);
-    m_decoding.remove(row);
     markRow(row);
     m_context.procedures.set_tabs();
     m_context.procedures.func_red_field();
@@ -166,34 +159,9 @@ void ButtonEditor::txtNcielement_Change(int row)
 
 void ButtonEditor::showRow(int row)
 {
-    MainControls& controls = m_context.controls;
-    const QString element = controls.txtNcielement(row)->text();
-    const std::optional<int> object = byteOf(element, 0);
-    const std::optional<int> function = byteOf(element, 1);
-    const std::optional<int> led = byteOf(element, 2);
-    const std::optional<ButtonFunctionLists::ObjectKind> kind =
-        object ? ButtonFunctionLists::kindOf(*object) : std::nullopt;
-    if (!kind || !function || !led) {
-        // An element that names no object shows no choice rather than another row's.
-        controls.cmb_device(row)->setCurrentIndex(-1);
-        return;
-    }
-    controls.cmb_device(row)->setCurrentIndex(*object);
-    const bool scene = *kind == ButtonFunctionLists::ObjectKind::ScenePanel;
-    controls.cmb_function(row)->setVisible(!scene);
-    controls.txtNciscene(row)->setVisible(scene);
-    if (scene) {
-        setTextIfDifferent(controls.txtNciscene(row), QString::number(*function));
-    } else {
-        if (controls.cmb_function(row)->count() != m_lists.functions(*kind).size() ||
-            controls.cmb_function(row)->itemText(0) != m_lists.functions(*kind).value(0))
-            m_lists.fillFunctions(controls.cmb_function(row), *kind);
-        selectCode(controls.cmb_function(row), *function);
-    }
-    if (controls.cmb_led(row)->count() != m_lists.leds(*kind).size() ||
-        controls.cmb_led(row)->itemText(0) != m_lists.leds(*kind).value(0))
-        m_lists.fillLeds(controls.cmb_led(row), *kind);
-    selectCode(controls.cmb_led(row), *led);
+    m_decoding.insert(row);
+    showButtonRow(m_context.controls, m_lists, row);
+    m_decoding.remove(row);
 }
 
 void ButtonEditor::markRow(int row)
@@ -254,11 +222,8 @@ void ButtonEditor::txtNci_Change(int index)
         change_marker::setMarked(controls.cmb_nci(DeviceType), marked);
         return;
     }
-    for (int row = 0; row < ButtonRows; ++row) {
-        m_decoding.insert(row);
+    for (int row = 0; row < ButtonRows; ++row)
         showRow(row);
-        m_decoding.remove(row);
-    }
     m_context.procedures.set_tabs();
     change_marker::setMarked(controls.txtNci(DiConfig), text != reference);
 }
