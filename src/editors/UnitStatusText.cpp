@@ -93,4 +93,22 @@ QString compose(const Fields& fields, const QString& separator)
     return joined(normalised);
 }
 
+bool sameStatus(const QString& value, const QString& other)
+{
+    const QStringList parts = value.split(Comma);
+    const QStringList otherParts = other.split(Comma);
+    if (parts.size() != FieldCount || otherParts.size() != FieldCount)
+        return value == other;
+    for (int k = 0; k < FieldCount; ++k) {
+        const bool decimal = k >= FirstDecimalField && k <= LastDecimalField;
+        bool ok = false;
+        bool otherOk = false;
+        const double number = parts.at(k).toDouble(&ok);
+        const double otherNumber = otherParts.at(k).toDouble(&otherOk);
+        if (decimal && ok && otherOk ? number != otherNumber : parts.at(k) != otherParts.at(k))
+            return false;
+    }
+    return true;
+}
+
 } // namespace unit_status_text

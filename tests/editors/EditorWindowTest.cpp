@@ -484,6 +484,32 @@ TEST_P(EditorWindowTest, UnitStatusFieldsKeepTheirEdits)
     EXPECT_FALSE(isMarked(c().txtNvi(12)));
 }
 
+TEST_P(EditorWindowTest, UnitStatusWithOtherDecimalsIsShownAsItIs)
+{
+    // One decimal instead of three: splitting must not compose the value anew from the fields.
+    const QString value = separator() == QLatin1String(",")
+                              ? QStringLiteral("HVAC_HEAT,1,5,0,0,0,0,0,0,0,0,1")
+                              : QStringLiteral("HVAC_HEAT,1.5,0.0,0.0,0.0,0.0,1");
+    demo.points.nvi(12).value = value;
+    c().txtNvi(12)->setText(value);
+    EXPECT_EQ(c().txtNvi(12)->text(), QStringLiteral("HVAC_HEAT,1.5,0.0,0.0,0.0,0.0,1"));
+    EXPECT_EQ(c().txtNvi(71)->text(), n("1.5"));
+    EXPECT_EQ(c().txtNvi(76)->text(), QStringLiteral("1"));
+    EXPECT_FALSE(isMarked(c().txtNvi(12)));
+    EXPECT_FALSE(isMarked(c().txtNvi(71)));
+    // Typed back after an edit, the value counts as the device's again.
+    retype(c().txtNvi(71), QStringLiteral("2"));
+    EXPECT_TRUE(isMarked(c().txtNvi(12)));
+    retype(c().txtNvi(71), n("1.5"));
+    EXPECT_FALSE(isMarked(c().txtNvi(12)));
+    EXPECT_FALSE(applyEnabled());
+
+    c().txtNvi(8)->setText(QStringLiteral("SC_STORE 7"));
+    EXPECT_EQ(c().txtNvi(80)->text(), QStringLiteral("SC_STORE"));
+    EXPECT_EQ(c().txtNvi(81)->text(), QStringLiteral("7"));
+    EXPECT_EQ(c().txtNvi(8)->text(), QStringLiteral("SC_STORE 7"));
+}
+
 TEST_P(EditorWindowTest, DateAndTimeSettleAndCompose)
 {
     QLineEdit* year = c().txtdate(1);

@@ -126,8 +126,9 @@ void ButtonEditor::txtNciscene_Change(int row)
         return;
     bool ok = false;
     const int scene = m_context.controls.txtNciscene(row)->text().toInt(&ok);
-    // A number beyond a byte waits for leaving the field, which settles it to 255.
-    if (ok && scene <= MaxScene)
+    // A number beyond a byte waits for leaving the field, which settles it to 255. The number the
+    // element already holds is not written again, so a decoded row never rewrites its element.
+    if (ok && scene <= MaxScene && byteOf(m_context.controls.txtNcielement(row)->text(), 1) != scene)
         writeByte(row, 1, scene);
 }
 

@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -134,7 +136,9 @@ void NvInputPanel::txtNvi_Change(int index)
     try {
         split(index);
         const int own = ownField(index);
-        const bool marked = controls.txtNvi(own)->text() != reference(own);
+        const bool marked = own == UnitStatus
+                                ? !unit_status_text::sameStatus(controls.txtNvi(own)->text(), reference(own))
+                                : controls.txtNvi(own)->text() != reference(own);
         if (marked)
             hold(own);
         change_marker::setMarked(controls.txtNvi(own), marked);
@@ -150,6 +154,18 @@ void NvInputPanel::txtNvi_Change(int index)
     m_context.procedures.func_red_field();
 }
 
+void NvInputPanel::fillSubFields(const std::vector<std::pair<int, QString>>& texts)
+{
+    // The sub-fields are written as a whole: none of them composes the value from the others while
+    // the rest still show the previous one.
+    for (const auto& [field, text] : texts)
+        m_changing.insert(field);
+    for (const auto& [field, text] : texts)
+        setTextIfDifferent(m_context.controls.txtNvi(field), text);
+    for (const auto& [field, text] : texts)
+        m_changing.remove(field);
+}
+
 void NvInputPanel::split(int index)
 {
     MainControls& controls = m_context.controls;
@@ -158,8 +174,7 @@ void NvInputPanel::split(int index)
         const qsizetype blank = text.indexOf(QLatin1Char(' '));
         if (blank < 0)
             return;
-        setTextIfDifferent(controls.txtNvi(SceneName), text.left(blank));
-        setTextIfDifferent(controls.txtNvi(SceneNumber), text.mid(blank + 1));
+        fillSubFields({{SceneName, text.left(blank)}, {SceneNumber, text.mid(blank + 1)}});
         const QString device = m_context.points.nvi(Scene).value;
         const qsizetype deviceBlank = device.indexOf(QLatin1Char(' '));
         change_marker::setMarked(controls.txtNvi(SceneName), device.left(deviceBlank) != text.left(blank));
@@ -182,8 +197,10 @@ void NvInputPanel::split(int index)
             fields = unit_status_text::split(text);
             m_context.state.unitStatusFields = fields;
         }
+        std::vector<std::pair<int, QString>> texts;
         for (int k = 0; k < unit_status_text::FieldCount; ++k)
-            setTextIfDifferent(controls.txtNvi(FirstUnitField + k), fields[static_cast<std::size_t>(k)]);
+            texts.emplace_back(FirstUnitField + k, fields[static_cast<std::size_t>(k)]);
+        fillSubFields(texts);
     } else if (isUnitField(index)) {
         unit_status_text::Fields fields;
         for (int k = 0; k < unit_status_text::FieldCount; ++k)
@@ -232,7 +249,8 @@ void NvInputPanel::markUnitStatusFields()
         const int k = field - FirstUnitField;
         const QString shown =
             unit_status_text::normaliseField(controls.txtNvi(field)->text(), m_context.separator());
-        change_marker::setMarked(controls.txtNvi(field), deviceFields.value(k) != shown);
+        change_marker::setMarked(controls.txtNvi(field),
+                                 !number_text::sameValue(shown, deviceFields.value(k), QStringLiteral(".")));
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QSet>
 #include <QString>
+#include <utility>
+#include <vector>
 
 class EditorContext;
 class QKeyEvent;
@@ -36,6 +38,7 @@ public:
 private:
     void connectControls();
     void split(int index);
+    void fillSubFields(const std::vector<std::pair<int, QString>>& texts);
     void markUnitStatusFields();
     // The device's value of an input as its box shows it.
     QString reference(int position) const;
