@@ -53,11 +53,14 @@ void ButtonEditor::connectControls()
         QComboBox* led = controls.cmb_led(row);
         QLineEdit* scene = controls.txtNciscene(row);
         // User picks only: refilling or selecting from the element text must not write it back.
-        QObject::connect(device, &QComboBox::activated, device, [this, row] { cmb_device_Click(row); });
-        QObject::connect(function, &QComboBox::activated, function, [this, row] { cmb_function_Click(row); });
-        QObject::connect(led, &QComboBox::activated, led, [this, row] { cmb_led_Click(row); });
-        QObject::connect(scene, &QLineEdit::textChanged, scene, [this, row] { txtNciscene_Change(row); });
-        QObject::connect(controls.txtNcielement(row), &QLineEdit::textChanged, controls.txtNcielement(row),
+        QObject::connect(device, &QComboBox::activated, &m_context.events,
+                         [this, row] { cmb_device_Click(row); });
+        QObject::connect(function, &QComboBox::activated, &m_context.events,
+                         [this, row] { cmb_function_Click(row); });
+        QObject::connect(led, &QComboBox::activated, &m_context.events, [this, row] { cmb_led_Click(row); });
+        QObject::connect(scene, &QLineEdit::textChanged, &m_context.events,
+                         [this, row] { txtNciscene_Change(row); });
+        QObject::connect(controls.txtNcielement(row), &QLineEdit::textChanged, &m_context.events,
                          [this, row] { txtNcielement_Change(row); });
         for (QWidget* control :
              {static_cast<QWidget*>(device), static_cast<QWidget*>(function), static_cast<QWidget*>(led),
@@ -72,7 +75,7 @@ void ButtonEditor::connectControls()
         sceneHandlers.lostFocus = [this, row] { txtNciscene_LostFocus(row); };
         events.attach(scene, std::move(sceneHandlers));
     }
-    QObject::connect(controls.menucheck, &QCheckBox::clicked, controls.menucheck,
+    QObject::connect(controls.menucheck, &QCheckBox::clicked, &m_context.events,
                      [this] { menucheck_Click(); });
 }
 

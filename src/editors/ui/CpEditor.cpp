@@ -57,7 +57,7 @@ void CpEditor::connectControls()
     MainControls& controls = m_context.controls;
     for (const auto& [index, field] : controls.txtNci.items()) {
         const int i = index;
-        QObject::connect(field, &QLineEdit::textChanged, field, [this, i] { txtNci_Change(i); });
+        QObject::connect(field, &QLineEdit::textChanged, &m_context.events, [this, i] { txtNci_Change(i); });
         ControlEvents::Handlers handlers;
         handlers.gotFocus = [this, i] { txtNci_GotFocus(i); };
         if (!field->isReadOnly()) {
@@ -68,15 +68,15 @@ void CpEditor::connectControls()
     }
     for (const auto& [index, upDown] : controls.UpD_nci.items()) {
         const int i = index;
-        QObject::connect(upDown, &UpDown::upClicked, upDown,
+        QObject::connect(upDown, &UpDown::upClicked, &m_context.events,
                          [this, i] { UpD_nci_Click(i, UpDown::Direction::Up); });
-        QObject::connect(upDown, &UpDown::downClicked, upDown,
+        QObject::connect(upDown, &UpDown::downClicked, &m_context.events,
                          [this, i] { UpD_nci_Click(i, UpDown::Direction::Down); });
         m_repeat.attach(upDown, i);
     }
     for (const auto& [index, list] : controls.cmb_nci.items()) {
         const int i = index;
-        QObject::connect(list, &QComboBox::activated, list, [this, i] { cmb_nci_Click(i); });
+        QObject::connect(list, &QComboBox::activated, &m_context.events, [this, i] { cmb_nci_Click(i); });
         ControlEvents::Handlers handlers;
         handlers.gotFocus = [this, i] { cmb_nci_GotFocus(i); };
         m_context.events.attach(list, std::move(handlers));

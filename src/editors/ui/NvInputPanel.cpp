@@ -88,7 +88,7 @@ void NvInputPanel::connectControls()
     ControlEvents& events = m_context.events;
     for (const auto& [index, field] : controls.txtNvi.items()) {
         const int i = index;
-        QObject::connect(field, &QLineEdit::textChanged, field, [this, i] { txtNvi_Change(i); });
+        QObject::connect(field, &QLineEdit::textChanged, &m_context.events, [this, i] { txtNvi_Change(i); });
         ControlEvents::Handlers handlers;
         handlers.keyPress = [this, i](QKeyEvent& event) { return txtNvi_KeyPress(i, event); };
         handlers.lostFocus = [this, i] { txtNvi_LostFocus(i); };
@@ -97,21 +97,22 @@ void NvInputPanel::connectControls()
     }
     for (const auto& [index, list] : controls.cmb_nvi.items()) {
         const int i = index;
-        QObject::connect(list, &QComboBox::activated, list, [this, i] { cmb_nvi_Click(i); });
+        QObject::connect(list, &QComboBox::activated, &m_context.events, [this, i] { cmb_nvi_Click(i); });
         ControlEvents::Handlers handlers;
         handlers.gotFocus = [this, i] { txtNvi_GotFocus(i); };
         events.attach(list, std::move(handlers));
     }
     for (const auto& [index, box] : controls.nviCmd_all.items()) {
         const int k = index;
-        QObject::connect(box, &QCheckBox::clicked, box, [this, k] { nviCmd_all_Click(k); });
+        QObject::connect(box, &QCheckBox::clicked, &m_context.events, [this, k] { nviCmd_all_Click(k); });
         ControlEvents::Handlers handlers;
         handlers.gotFocus = [this] { txtNvi_GotFocus(CommandBits); };
         events.attach(box, std::move(handlers));
     }
     for (const auto& [index, button] : controls.cmd_Nvi_Reset.items()) {
         const int i = index;
-        QObject::connect(button, &QPushButton::clicked, button, [this, i] { cmd_Nvi_Reset_Click(i); });
+        QObject::connect(button, &QPushButton::clicked, &m_context.events,
+                         [this, i] { cmd_Nvi_Reset_Click(i); });
     }
 }
 

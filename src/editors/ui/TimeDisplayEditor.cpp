@@ -62,7 +62,7 @@ void TimeDisplayEditor::connectControls()
     ControlEvents& events = m_context.events;
     for (const auto& [index, list] : controls.cmb_time.items()) {
         const int k = index;
-        QObject::connect(list, &QComboBox::activated, list, [this, k] { cmb_time_Click(k); });
+        QObject::connect(list, &QComboBox::activated, &m_context.events, [this, k] { cmb_time_Click(k); });
         ControlEvents::Handlers handlers;
         handlers.gotFocus = [this] { help(TimeConfig, false); };
         events.attach(list, std::move(handlers));
@@ -84,13 +84,14 @@ void TimeDisplayEditor::connectControls()
     for (const auto& [index, box] : controls.UCPTdisplConfig.items()) {
         const int k = index;
         // clicked: every user toggle, by pointer or by Space, and never a loaded value.
-        QObject::connect(box, &QCheckBox::clicked, box, [this, k] { UCPTdisplConfig_Click(k); });
+        QObject::connect(box, &QCheckBox::clicked, &m_context.events,
+                         [this, k] { UCPTdisplConfig_Click(k); });
         ControlEvents::Handlers handlers;
         handlers.gotFocus = [this] { help(DisplayConfig, false); };
         events.attach(box, std::move(handlers));
     }
     for (const auto& [index, option] : controls.Unit.items()) {
-        QObject::connect(option, &QRadioButton::clicked, option, [this] { Unit_Click(); });
+        QObject::connect(option, &QRadioButton::clicked, &m_context.events, [this] { Unit_Click(); });
         ControlEvents::Handlers handlers;
         handlers.gotFocus = [this] { help(DisplayConfig, false); };
         events.attach(option, std::move(handlers));
