@@ -261,6 +261,7 @@ TEST_P(EditorWindowTest, RepeatStopsWhenTheReleaseMayNeverCome)
         [&] { QTest::mouseMove(arrows, QPoint(arrows->width() * 2, down.y())); },
         [&] { arrows->setEnabled(false); },
         [&] { arrows->hide(); },
+        [&] { focusOut(arrows); },
     };
     for (const auto& interrupt : interruptions) {
         SCOPED_TRACE(&interrupt - interruptions);
