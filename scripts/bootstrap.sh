@@ -13,7 +13,7 @@ packages=(
     libsqlite3-dev sqlite3
     libgtest-dev libgmock-dev libbenchmark-dev
     dbus dbus-daemon dbus-bin libglib2.0-bin
-    xvfb xauth
+    xvfb xauth xdotool
     clang-format
 )
 

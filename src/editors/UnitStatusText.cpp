@@ -74,4 +74,43 @@ Normalised normaliseCommaDecimals(const QString& value)
     return result;
 }
 
+QString normaliseField(const QString& field, const QString& separator)
+{
+    if (field.isEmpty())
+        return field;
+    constexpr int Decimals = 3;
+    const qsizetype at = separator.isEmpty() ? -1 : field.indexOf(separator);
+    if (at < 0)
+        return field + Point + QString(Decimals, u'0');
+    const QString fraction = field.mid(at + separator.size());
+    return field.left(at) + Point + fraction.leftJustified(Decimals, u'0');
+}
+
+QString compose(const Fields& fields, const QString& separator)
+{
+    Fields normalised = fields;
+    for (int k = FirstDecimalField; k <= LastDecimalField; ++k)
+        normalised[static_cast<std::size_t>(k)] =
+            normaliseField(fields[static_cast<std::size_t>(k)], separator);
+    return joined(normalised);
+}
+
+bool sameStatus(const QString& value, const QString& other)
+{
+    const QStringList parts = value.split(Comma);
+    const QStringList otherParts = other.split(Comma);
+    if (parts.size() != FieldCount || otherParts.size() != FieldCount)
+        return value == other;
+    for (int k = 0; k < FieldCount; ++k) {
+        const bool decimal = k >= FirstDecimalField && k <= LastDecimalField;
+        bool ok = false;
+        bool otherOk = false;
+        const double number = parts.at(k).toDouble(&ok);
+        const double otherNumber = otherParts.at(k).toDouble(&otherOk);
+        if (decimal && ok && otherOk ? number != otherNumber : parts.at(k) != otherParts.at(k))
+            return false;
+    }
+    return true;
+}
+
 } // namespace unit_status_text

@@ -28,4 +28,14 @@ struct Normalised
 // text without any ",".
 Normalised normaliseCommaDecimals(const QString& value);
 
+// A field as the user typed it (decimals with `separator`) in the object server's form: "."
+// as decimal point and three decimals ("5" -> "5.000", "0,5" -> "0.500"). Longer fractions keep
+// their digits; an empty field stays empty.
+QString normaliseField(const QString& field, const QString& separator);
+// The value made of the seven fields as the user sees them: fields 1-5 normalised, 0 and 6 as they are.
+QString compose(const Fields& fields, const QString& separator);
+// Two values in the object server's form ("." decimals) stand for the same status: the same mode
+// and alarm, the same numbers however many decimals they are written with.
+bool sameStatus(const QString& value, const QString& other);
+
 } // namespace unit_status_text

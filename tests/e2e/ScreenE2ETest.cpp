@@ -1,6 +1,7 @@
 #include "e2e/support/E2ESteps.h"
 #include "e2e/support/PrivateSession.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDeadlineTimer>
@@ -107,4 +108,31 @@ TEST(ScreenE2ETest, TheDirectorOpensTheDeviceInARealWindow)
     const QString kept = artifactsFolder() + QStringLiteral("/e2e-main-window-ROU_1.png");
     QFile::remove(kept);
     QFile::copy(picture, kept);
+}
+
+// The editors in a real window, driven through the X server by pointer and key events: typing
+// marks a CP field and enables Apply, letters stay out of a number, a held arrow repeats, and the
+// focused point's help is shown in the registered language. The pictures are kept for a reviewer.
+TEST(ScreenE2ETest, EditorsAnswerRealPointerAndKeyEvents)
+{
+    VirtualScreen screen;
+    if (screen.display().isEmpty())
+        GTEST_SKIP() << "Xvfb is not available";
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "xdotool is not available";
+
+    QProcess check;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), screen.display());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("ZEP31_ARTIFACTS"), artifactsFolder());
+    check.setProcessEnvironment(environment);
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(QCoreApplication::applicationDirPath() + QStringLiteral("/editors-screen-check"), {});
+    ASSERT_TRUE(check.waitForStarted());
+    ASSERT_TRUE(check.waitForFinished(180000));
+    const QString output = QString::fromUtf8(check.readAll());
+    EXPECT_EQ(check.exitStatus(), QProcess::NormalExit) << output.toStdString();
+    EXPECT_EQ(check.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(QFile::exists(artifactsFolder() + QStringLiteral("/editors-typed-cp-marked.png")));
 }

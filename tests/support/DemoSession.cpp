@@ -2,8 +2,11 @@
 
 #include "host/RegistryKeys.h"
 
-DemoSession::DemoSession(const QString& language)
+DemoSession::DemoSession(const QString& language, const QString& decimalSeparator)
 {
+    if (!decimalSeparator.isEmpty())
+        registry.writeValue(RegistryStore::Hive::CurrentUser, registry_keys::InternationalKey,
+                            registry_keys::DecimalValue, decimalSeparator);
     if (!language.isEmpty())
         registry.writeValue(RegistryStore::Hive::LocalMachine, registry_keys::PlugInKey,
                             registry_keys::LanguageValue, language);

@@ -12,8 +12,10 @@ class DemoSession final : public PlugInTestContext
 public:
     static inline const QString Network = QStringLiteral("Demo");
 
-    // language: the plug-in's "Language" registry value; empty leaves it unset.
-    explicit DemoSession(const QString& language = QStringLiteral("english"));
+    // language: the plug-in's "Language" registry value; empty leaves it unset. decimalSeparator:
+    // the user's "sDecimal"; empty keeps the one the platform was set up with.
+    explicit DemoSession(const QString& language = QStringLiteral("english"),
+                         const QString& decimalSeparator = QString());
     DemoSession(const DemoSession&) = delete;
     DemoSession& operator=(const DemoSession&) = delete;
 

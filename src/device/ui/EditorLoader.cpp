@@ -7,6 +7,7 @@
 #include "device/ui/MainControls.h"
 #include "editors/UnitStatusText.h"
 #include "editors/ui/ButtonFunctionLists.h"
+#include "editors/ui/ButtonRowView.h"
 #include "editors/ui/DeviceTypeLayout.h"
 #include "editors/ui/TabRules.h"
 #include "host/BadValue.h"
@@ -21,7 +22,6 @@
 #include <array>
 #include <cmath>
 #include <functional>
-#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -75,12 +75,6 @@ bool bitAt(const QString& text, int bit)
     return text_fields::BitField(text, false, bit, false, false) == QLatin1String("1");
 }
 
-// A code counted from 1 selects entry code - 1; 0 and codes beyond the list select nothing.
-void selectCode(QComboBox* list, int code)
-{
-    list->setCurrentIndex(code >= 1 && code <= list->count() ? code - 1 : -1);
-}
-
 QStringList partsAtLeast(const QString& text, QChar separator, int count)
 {
     const QStringList parts = text.split(separator);
@@ -131,43 +125,11 @@ void loadDisplayConfig(MainControls& controls)
     controls.Unit(controls.UCPTdisplConfig(UnitItem)->isChecked() ? 0 : 1)->setChecked(true);
 }
 
-void loadButtonRow(MainControls& controls, const ButtonFunctionLists& lists, int row)
-{
-    const QString text = controls.txtNcielement(row)->text();
-    const int object = byteAt(text, 0);
-    const int function = byteAt(text, 1);
-    const int led = byteAt(text, 2);
-    const std::optional<ButtonFunctionLists::ObjectKind> kind = ButtonFunctionLists::kindOf(object);
-    if (!kind)
-        reject(QStringLiteral("\"%1\" names no object").arg(text));
-
-    controls.cmb_device(row)->setCurrentIndex(object);
-    const bool scene = *kind == ButtonFunctionLists::ObjectKind::ScenePanel;
-    controls.cmb_function(row)->setVisible(!scene);
-    controls.txtNciscene(row)->setVisible(scene);
-    if (scene) {
-        controls.txtNciscene(row)->setText(QString::number(function));
-    } else {
-        lists.fillFunctions(controls.cmb_function(row), *kind);
-        selectCode(controls.cmb_function(row), function);
-    }
-    lists.fillLeds(controls.cmb_led(row), *kind);
-    selectCode(controls.cmb_led(row), led);
-}
-
 void loadButtonRows(MainControls& controls, const EditorState& state, const ButtonFunctionLists& lists)
 {
-    for (int row = 0; row < ButtonRows; ++row) {
-        try {
-            loadButtonRow(controls, lists, row);
-        } catch (const BadValue&) {
-            // A row that cannot be decoded must not go on showing another device's choices; its
-            // text stays in txtNcielement as read.
-            controls.cmb_device(row)->setCurrentIndex(-1);
-            controls.cmb_function(row)->setCurrentIndex(-1);
-            controls.cmb_led(row)->setCurrentIndex(-1);
-        }
-    }
+    // A row that cannot be decoded keeps its text in txtNcielement as read and shows no choice.
+    for (int row = 0; row < ButtonRows; ++row)
+        showButtonRow(controls, lists, row);
     set_tabs(controls, state);
 }
 

@@ -7,7 +7,9 @@
 #include "device/ui/StatusPanels.h"
 #include "echlog/EchLog.h"
 #include "editors/ui/AccessibleNames.h"
+#include "editors/ui/Editors.h"
 #include "editors/ui/MainPages.h"
+#include "editors/ui/RedFields.h"
 #include "editors/ui/TabRules.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
@@ -79,6 +81,17 @@ MainWindow::MainWindow(AppContext& context)
     setObjectName(QStringLiteral("fMain"));
     m_context.ui.setParentWindow(this);
     buildShell();
+    EditorContext::Procedures procedures;
+    procedures.func_red_field = [this] { func_red_field(); };
+    procedures.set_tabs = [this] { set_tabs(); };
+    procedures.showHelp = [this](const QString& pointKind, int pointIndex) {
+        if (m_session.currentDevice)
+            UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, false,
+                            pointKind, static_cast<qint16>(pointIndex));
+    };
+    m_editors =
+        std::make_unique<Editors>(m_controls, m_editorState, m_context.points, m_context.settings, m_session,
+                                  m_context.ui, m_context.catalogue, std::move(procedures));
     Form_Load();
 }
 
@@ -267,6 +280,11 @@ void MainWindow::set_tabs()
     ::set_tabs(m_controls, m_editorState);
 }
 
+void MainWindow::func_red_field()
+{
+    red_fields::scan(m_controls, m_context.points);
+}
+
 void MainWindow::tabData_Click()
 {
     // Before the first device there is nothing to refresh.
@@ -369,6 +387,8 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
 
 bool MainWindow::InitDevice()
 {
+    // The values about to be read are the new references: no field differs from them yet.
+    m_editors->unmarkAll();
     return m_reader.InitDevice();
 }
 

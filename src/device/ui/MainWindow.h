@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 
+class Editors;
 struct AppContext;
 
 // The plug-in's configuration window fMain: the tabs with every editor, the status bar with
@@ -42,12 +43,15 @@ public:
     void Form_Unload();
     bool SelectActiveTab();
     void set_tabs();
+    // Apply and Cancel are enabled exactly while some field is marked as changed.
+    void func_red_field();
     void tabData_Click();
     void mnuExit_Click();
 
     MainControls& controls() { return m_controls; }
     DeviceSession& session() { return m_session; }
     EditorState& editorState() { return m_editorState; }
+    Editors& editors() { return *m_editors; }
 
     // The window caption while the window is not minimised.
     static const QString Caption;
@@ -74,5 +78,6 @@ private:
     FrameworkUpdater m_framework;
     DeviceReader m_reader;
     WidgetWindow m_topLevel{*this};
+    std::unique_ptr<Editors> m_editors;
     bool m_ending = false;
 };

@@ -1,0 +1,243 @@
+#include "editors/ui/CpEditor.h"
+
+#include "device/point_catalogue/PointTables.h"
+#include "device/ui/MainControls.h"
+#include "editors/CpFieldRules.h"
+#include "editors/NumberText.h"
+#include "editors/ui/ButtonEditor.h"
+#include "editors/ui/ChangeMarker.h"
+#include "editors/ui/ControlEvents.h"
+#include "editors/ui/EditorContext.h"
+#include "editors/ui/TimeDisplayEditor.h"
+#include "host/Log.h"
+#include "host/object_server/Error.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int FanStages = 63;
+constexpr int FirstBacklightElement = 100;
+constexpr int LastBacklightElement = 103;
+
+bool isBacklightElement(int index)
+{
+    return index >= FirstBacklightElement && index <= LastBacklightElement;
+}
+
+// The array CP an element field belongs to (5 or 6) and its element number.
+int backlightArray(int index)
+{
+    return index < 102 ? 5 : 6;
+}
+
+int backlightElement(int index)
+{
+    return (index - FirstBacklightElement) % 2;
+}
+
+// The catalogue position whose help a field shows.
+int helpIndex(int index)
+{
+    return isBacklightElement(index) ? backlightArray(index) : index;
+}
+
+} // namespace
+
+CpEditor::CpEditor(EditorContext& context, ButtonEditor& buttons, TimeDisplayEditor& timeDisplay)
+    : m_context(context), m_buttons(buttons), m_timeDisplay(timeDisplay),
+      m_repeat([this](int index, UpDown::Direction direction) { UpD_nci_Click(index, direction); })
+{
+    connectControls();
+}
+
+void CpEditor::connectControls()
+{
+    MainControls& controls = m_context.controls;
+    for (const auto& [index, field] : controls.txtNci.items()) {
+        const int i = index;
+        QObject::connect(field, &QLineEdit::textChanged, &m_context.events, [this, i] { txtNci_Change(i); });
+        ControlEvents::Handlers handlers;
+        handlers.gotFocus = [this, i] { txtNci_GotFocus(i); };
+        if (!field->isReadOnly()) {
+            handlers.keyPress = [this, i](QKeyEvent& event) { return txtNci_KeyPress(i, event); };
+            handlers.lostFocus = [this, i] { txtNci_LostFocus(i); };
+        }
+        m_context.events.attach(field, std::move(handlers));
+    }
+    for (const auto& [index, upDown] : controls.UpD_nci.items()) {
+        const int i = index;
+        QObject::connect(upDown, &UpDown::upClicked, &m_context.events,
+                         [this, i] { UpD_nci_Click(i, UpDown::Direction::Up); });
+        QObject::connect(upDown, &UpDown::downClicked, &m_context.events,
+                         [this, i] { UpD_nci_Click(i, UpDown::Direction::Down); });
+        m_repeat.attach(upDown, i);
+    }
+    for (const auto& [index, list] : controls.cmb_nci.items()) {
+        const int i = index;
+        QObject::connect(list, &QComboBox::activated, &m_context.events, [this, i] { cmb_nci_Click(i); });
+        ControlEvents::Handlers handlers;
+        handlers.gotFocus = [this, i] { cmb_nci_GotFocus(i); };
+        m_context.events.attach(list, std::move(handlers));
+    }
+}
+
+bool CpEditor::hasUpDown(int index) const
+{
+    return m_context.controls.UpD_nci.contains(index);
+}
+
+void CpEditor::txtNci_Change(int index)
+{
+    if (!m_context.windowVisible() || m_changing.contains(index))
+        return;
+    m_changing.insert(index);
+    try {
+        switch (index) {
+        case 0:
+        case 3:
+            m_timeDisplay.txtNci_Change(index);
+            break;
+        case 1:
+        case 2:
+            m_buttons.txtNci_Change(index);
+            break;
+        case 5:
+        case 6:
+            // The array fields carry only the mark of their elements.
+            break;
+        case FanStages:
+            fanStagesChange();
+            break;
+        default:
+            if (isBacklightElement(index))
+                numberChange(index,
+                             m_context.elementReference(backlightArray(index), backlightElement(index)));
+            else
+                numberChange(index, m_context.points.cp(index).value);
+        }
+    } catch (const lns::Error&) {
+        // The reference cannot be read: the field keeps its text and its mark.
+    }
+    m_changing.remove(index);
+    m_context.procedures.func_red_field();
+}
+
+void CpEditor::numberChange(int index, const QString& reference)
+{
+    QLineEdit* field = m_context.controls.txtNci(index);
+    const QString& separator = m_context.separator();
+    if (field->text().isEmpty()) {
+        // Selected, so that the next digit typed replaces it.
+        field->setText(QStringLiteral("0"));
+        field->selectAll();
+    }
+    const QString text = field->text();
+    bool marked = false;
+    if (number_text::parse(text, separator)) {
+        marked = !number_text::sameValue(text, reference, separator);
+    } else if (number_text::isIncomplete(text, separator)) {
+        // "-" or the separator alone: the number is still being typed; leaving the field settles it.
+        marked = true;
+    } else if (number_text::parse(reference, separator)) {
+        field->setText(reference);
+    } else {
+        // Without a readable device value there is nothing sound to go back to.
+        marked = text != reference;
+    }
+    change_marker::setMarked(field, marked);
+}
+
+void CpEditor::fanStagesChange()
+{
+    MainControls& controls = m_context.controls;
+    QLineEdit* field = controls.txtNci(FanStages);
+    const QString reference = m_context.points.cp(FanStages).value;
+    const QString& separator = m_context.separator();
+    std::optional<double> stages = number_text::parse(field->text(), separator);
+    if (!stages && !number_text::isIncomplete(field->text(), separator) &&
+        number_text::parse(reference, separator)) {
+        field->setText(reference);
+        stages = number_text::parse(reference, separator);
+    }
+    QComboBox* list = controls.cmb_nci(FanStages);
+    const int position = stages ? static_cast<int>(*stages) - 1 : -1;
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+    const bool marked = !number_text::sameValue(field->text(), reference, separator);
+    change_marker::setMarked(field, marked);
+    change_marker::setMarked(list, marked);
+}
+
+bool CpEditor::txtNci_KeyPress(int index, QKeyEvent& event)
+{
+    return m_context.filterKey(m_context.controls.txtNci(index), event, cp_field_rules::keyClass(index));
+}
+
+void CpEditor::txtNci_LostFocus(int index)
+{
+    if (!hasUpDown(index))
+        return;
+    QLineEdit* field = m_context.controls.txtNci(index);
+    const QString& separator = m_context.separator();
+    if (number_text::isIncomplete(field->text(), separator)) {
+        field->setText(QStringLiteral("0"));
+        return;
+    }
+    const std::optional<double> x = number_text::parse(field->text(), separator);
+    if (!x)
+        return;
+    const UpDown* upDown = m_context.controls.UpD_nci(index);
+    if (*x < upDown->minimum())
+        field->setText(number_text::format(upDown->minimum(), separator));
+    else if (*x > upDown->maximum())
+        field->setText(number_text::format(upDown->maximum(), separator));
+}
+
+void CpEditor::txtNci_GotFocus(int index)
+{
+    try {
+        m_context.procedures.showHelp(QStringLiteral("Nci"), helpIndex(index));
+    } catch (const lns::Error& error) {
+        m_context.controls.echLog->addError(QStringLiteral(" txtNci_GotFocus") + error.description());
+    }
+}
+
+void CpEditor::UpD_nci_Click(int index, UpDown::Direction direction)
+{
+    MainControls& controls = m_context.controls;
+    const QString& separator = m_context.separator();
+    const std::optional<double> x = number_text::parse(controls.txtNci(index)->text(), separator);
+    if (!x)
+        return;
+    double step = cp_field_rules::step(index);
+    if (index == cp_field_rules::OffsetRangeField) {
+        const std::optional<double> fieldStep =
+            number_text::parse(controls.txtNci(cp_field_rules::StepValueField)->text(), separator);
+        if (!fieldStep)
+            return;
+        step = *fieldStep;
+    }
+    const UpDown* upDown = controls.UpD_nci(index);
+    const double stepped = direction == UpDown::Direction::Up
+                               ? number_text::stepUp(*x, step, upDown->maximum())
+                               : number_text::stepDown(*x, step, upDown->minimum());
+    controls.txtNci(index)->setText(number_text::format(stepped, separator));
+}
+
+void CpEditor::cmb_nci_Click(int index)
+{
+    MainControls& controls = m_context.controls;
+    const int position = controls.cmb_nci(index)->currentIndex();
+    if (position < 0)
+        return;
+    if (index == FanStages)
+        controls.txtNci(FanStages)->setText(QString::number(position + 1));
+    else
+        m_buttons.cmb_nci_Click(index);
+}
+
+void CpEditor::cmb_nci_GotFocus(int index)
+{
+    txtNci_GotFocus(index);
+}

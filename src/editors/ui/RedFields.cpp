@@ -1,0 +1,44 @@
+#include "editors/ui/RedFields.h"
+
+#include "device/point_catalogue/PointTables.h"
+#include "device/ui/MainControls.h"
+#include "editors/ui/ChangeMarker.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace red_fields {
+
+namespace {
+
+constexpr int ButtonRows = 12;
+
+// Marks the array field after its element fields; true when one of them is marked.
+bool markGroup(MainControls& controls, int arrayField, ControlArray<QLineEdit>& elements, int first,
+               int count)
+{
+    bool groupRed = false;
+    for (int k = first; k < first + count; ++k)
+        groupRed = change_marker::isMarked(elements(k)) || groupRed;
+    change_marker::setMarked(controls.txtNci(arrayField), groupRed);
+    return groupRed;
+}
+
+} // namespace
+
+void scan(MainControls& controls, const PointTables& points)
+{
+    // The array fields are coloured before the CP fields are counted, so that Apply follows the
+    // marks of this very edit and not those of the one before.
+    bool anyRed = markGroup(controls, 2, controls.txtNcielement, 0, ButtonRows);
+    anyRed = markGroup(controls, 5, controls.txtNci, 100, 2) || anyRed;
+    anyRed = markGroup(controls, 6, controls.txtNci, 102, 2) || anyRed;
+    for (int position = 0; position < points.cpCount; ++position)
+        anyRed = change_marker::isMarked(controls.txtNci(position)) || anyRed;
+    for (int position = 0; position < points.nviCount; ++position)
+        anyRed = change_marker::isMarked(controls.txtNvi(position)) || anyRed;
+    controls.cmdApply->setEnabled(anyRed);
+    controls.cmdCancel->setEnabled(anyRed);
+}
+
+} // namespace red_fields
