@@ -9,6 +9,7 @@
 #include "editors/ui/AccessibleNames.h"
 #include "editors/ui/MainPages.h"
 #include "editors/ui/TabRules.h"
+#include "files/ui/ParameterFiles.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
@@ -176,11 +177,16 @@ void MainWindow::buildMenus()
     m_controls.mnuBeschreibung = menuItem(help, "mnuBeschreibung", QStringLiteral("Gerätebeschreibung"));
     m_controls.mnuReadme = menuItem(help, "mnuReadme", QStringLiteral("Readme"));
 
-    // Parameter files, printing and the help documents come with their own windows.
+    // Printing and the help documents come with their own windows.
     for (QAction* pending :
-         {m_controls.mnuParameter_laden, m_controls.mnuParameter_speichern, m_controls.mnuDrucken,
-          m_controls.mnuAbout, m_controls.mnuBeschreibung, m_controls.mnuReadme})
+         {m_controls.mnuDrucken, m_controls.mnuAbout, m_controls.mnuBeschreibung, m_controls.mnuReadme})
         pending->setEnabled(false);
+
+    auto* parameterFiles = new ParameterFiles(m_context, m_controls, m_session, this);
+    connect(m_controls.mnuParameter_speichern, &QAction::triggered, parameterFiles,
+            &ParameterFiles::mnuParameter_speichern_Click);
+    connect(m_controls.mnuParameter_laden, &QAction::triggered, parameterFiles,
+            &ParameterFiles::mnuParameter_laden_Click);
 
     Log* log = m_controls.echLog;
     connect(m_controls.mnuClearLog, &QAction::triggered, this, [log] { log->clear(); });
