@@ -10,6 +10,7 @@
 #include "editors/ui/MainPages.h"
 #include "editors/ui/TabRules.h"
 #include "files/ui/ParameterFiles.h"
+#include "files/ui/Printing.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
@@ -177,7 +178,7 @@ void MainWindow::buildMenus()
     m_controls.mnuBeschreibung = menuItem(help, "mnuBeschreibung", QStringLiteral("Gerätebeschreibung"));
     m_controls.mnuReadme = menuItem(help, "mnuReadme", QStringLiteral("Readme"));
 
-    // Printing and the help documents come with their own windows.
+    // The help documents come with their own windows.
     for (QAction* pending :
          {m_controls.mnuDrucken, m_controls.mnuAbout, m_controls.mnuBeschreibung, m_controls.mnuReadme})
         pending->setEnabled(false);
@@ -187,6 +188,8 @@ void MainWindow::buildMenus()
             &ParameterFiles::mnuParameter_speichern_Click);
     connect(m_controls.mnuParameter_laden, &QAction::triggered, parameterFiles,
             &ParameterFiles::mnuParameter_laden_Click);
+    auto* printing = new Printing(m_context, m_controls, m_session, this);
+    connect(m_controls.mnuDrucken, &QAction::triggered, printing, &Printing::mnuDrucken_Click);
 
     Log* log = m_controls.echLog;
     connect(m_controls.mnuClearLog, &QAction::triggered, this, [log] { log->clear(); });
