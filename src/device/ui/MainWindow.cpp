@@ -179,8 +179,7 @@ void MainWindow::buildMenus()
     m_controls.mnuReadme = menuItem(help, "mnuReadme", QStringLiteral("Readme"));
 
     // The help documents come with their own windows.
-    for (QAction* pending :
-         {m_controls.mnuDrucken, m_controls.mnuAbout, m_controls.mnuBeschreibung, m_controls.mnuReadme})
+    for (QAction* pending : {m_controls.mnuAbout, m_controls.mnuBeschreibung, m_controls.mnuReadme})
         pending->setEnabled(false);
 
     auto* parameterFiles = new ParameterFiles(m_context, m_controls, m_session, this);
