@@ -42,7 +42,8 @@ QString decode(const QByteArray& bytes)
     text.reserve(bytes.size());
     for (const char byte : bytes) {
         const auto code = static_cast<unsigned char>(byte);
-        text.append(code >= 0x80 && code < 0xA0 ? QChar(High.at(code - 0x80)) : QChar(code));
+        text.append(code >= 0x80 && code < 0xA0 ? QChar(High.at(code - 0x80))
+                                                : QChar(static_cast<char16_t>(code)));
     }
     return text;
 }

@@ -1,7 +1,7 @@
-#include "device/support/DemoSession.h"
 #include "device/ui/MainWindow.h"
 #include "echlog/EchLog.h"
 #include "files/ui/fAbout.h"
+#include "support/DemoSession.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,7 +22,7 @@ protected:
     bool english() const { return QString::fromLatin1(GetParam()) == QStringLiteral("english"); }
 
     DemoSession demo{QString::fromLatin1(GetParam())};
-    MainWindow window{*demo.context};
+    MainWindow window{demo.context};
 };
 
 TEST_P(HelpMenuTest, OpensOurDocumentsInTheUsersLanguage)

@@ -1,6 +1,6 @@
-#include "device/support/DemoSession.h"
 #include "device/ui/MainWindow.h"
 #include "files/ParameterFile.h"
+#include "support/DemoSession.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -45,7 +45,7 @@ protected:
 
     QTemporaryDir dir;
     DemoSession demo;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(*demo.context);
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(demo.context);
 };
 
 TEST_F(ParameterFilesTest, SavesTheReadValuesAndTheDevicesElements)

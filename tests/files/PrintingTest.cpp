@@ -1,5 +1,5 @@
-#include "device/support/DemoSession.h"
 #include "device/ui/MainWindow.h"
+#include "support/DemoSession.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,7 +47,7 @@ TEST_P(PrintingTest, PrintsRou1ToPdf)
         GTEST_SKIP() << "poppler-utils is not installed";
     const bool english = QString::fromLatin1(GetParam()) == QStringLiteral("english");
     DemoSession demo(QString::fromLatin1(GetParam()));
-    MainWindow window(*demo.context);
+    MainWindow window(demo.context);
     std::shared_ptr<lns::AppDevice> device = demo.device(QStringLiteral("F1/ROU_1"));
     PlugInCommand command = demo.commands.row(0);
     window.ProcessDeviceCommand(device, command);
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, PrintingTest, ::testing::Values("english", "
 TEST(PrintingMenuTest, CancelledPrinterDialogPrintsNothingAndKeepsTheChoice)
 {
     DemoSession demo;
-    MainWindow window(*demo.context);
+    MainWindow window(demo.context);
     choose(true, false, true);
     window.controls().mnuDrucken->trigger();
     EXPECT_EQ(demo.ui.printerDialogs().size(), 1);

@@ -2,9 +2,9 @@
 
 #include "device/FrameworkSettings.h"
 #include "device/ui/MainControls.h"
-#include "echlog/EchLog.h"
 #include "files/ui/fAbout.h"
 #include "host/AppContext.h"
+#include "host/Log.h"
 #include "host/MessageCatalogue.h"
 #include "host/Ui.h"
 
