@@ -61,6 +61,10 @@ TEST_P(HelpMenuTest, AboutBoxIsNonModalAndOpensItsLinks)
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
     EXPECT_EQ(about->windowTitle(), QStringLiteral("Information"));
+    // For a reviewer: the box as the user sees it.
+    if (const QString artifacts = qEnvironmentVariable("ZEP31_ARTIFACTS"); !artifacts.isEmpty())
+        about->grab().save(artifacts + QStringLiteral("/about-") + QString::fromLatin1(GetParam()) +
+                           QStringLiteral(".png"));
     EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("lblCompany"))
                     ->text()
                     .contains(QStringLiteral("Korvandel Devices GmbH")));

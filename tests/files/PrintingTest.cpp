@@ -25,6 +25,8 @@ void choose(bool cps, bool nvis, bool nvos)
         menu->findChild<QCheckBox*>(QStringLiteral("chknci"))->setChecked(cps);
         menu->findChild<QCheckBox*>(QStringLiteral("chknvi"))->setChecked(nvis);
         menu->findChild<QCheckBox*>(QStringLiteral("chknvo"))->setChecked(nvos);
+        if (const QString artifacts = qEnvironmentVariable("ZEP31_ARTIFACTS"); !artifacts.isEmpty())
+            menu->grab().save(artifacts + QStringLiteral("/print-selection.png"));
         menu->findChild<QPushButton*>(QStringLiteral("cmdDruck"))->click();
     });
 }
