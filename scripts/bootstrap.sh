@@ -15,6 +15,7 @@ packages=(
     dbus dbus-daemon dbus-bin libglib2.0-bin
     xvfb xauth xdotool
     clang-format
+    poppler-utils
 )
 
 missing=()

@@ -104,9 +104,6 @@ TEST_F(MainWindowTest, LogMenuDrivesTheLog)
     controls().echLog->addInformation(QStringLiteral("line"));
     controls().mnuClearLog->trigger();
     EXPECT_TRUE(controls().echLog->entries().isEmpty());
-    // Commands that come with later windows are not offered yet.
-    EXPECT_FALSE(controls().mnuDrucken->isEnabled());
-    EXPECT_FALSE(controls().mnuReadme->isEnabled());
 }
 
 TEST_F(MainWindowTest, OpensAnOnlineDeviceWithEveryValueShown)

@@ -100,9 +100,11 @@ QString FakeUi::saveFileName(const FileDialog& dialog)
     return nextFileName(DialogKind::Save, dialog);
 }
 
-bool FakeUi::choosePrinter(QPrinter&, const QString& title)
+bool FakeUi::choosePrinter(QPrinter& printer, const QString& title)
 {
     m_printerDialogs.append(title);
+    if (m_printerAnswer && m_printerSetup)
+        m_printerSetup(printer);
     return m_printerAnswer;
 }
 

@@ -55,6 +55,8 @@ public:
 
     // Printer dialogs all give the same answer (Cancel unless set).
     void setPrinterAnswer(bool accept) { m_printerAnswer = accept; }
+    // Sets up the printer an accepted dialog hands back (for example a PDF file).
+    void setPrinterSetup(std::function<void(QPrinter&)> setup) { m_printerSetup = std::move(setup); }
     const QStringList& printerDialogs() const { return m_printerDialogs; }
 
     void setOpenDocumentResult(bool result) { m_openDocumentResult = result; }
@@ -105,6 +107,7 @@ private:
     QStringList m_fileNames;
     QList<FileDialogRequest> m_fileDialogs;
     bool m_printerAnswer = false;
+    std::function<void(QPrinter&)> m_printerSetup;
     QStringList m_printerDialogs;
     bool m_openDocumentResult = true;
     QList<Document> m_documents;

@@ -11,6 +11,9 @@
 #include "editors/ui/MainPages.h"
 #include "editors/ui/RedFields.h"
 #include "editors/ui/TabRules.h"
+#include "files/ui/HelpMenu.h"
+#include "files/ui/ParameterFiles.h"
+#include "files/ui/Printing.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
@@ -189,11 +192,17 @@ void MainWindow::buildMenus()
     m_controls.mnuBeschreibung = menuItem(help, "mnuBeschreibung", QStringLiteral("Gerätebeschreibung"));
     m_controls.mnuReadme = menuItem(help, "mnuReadme", QStringLiteral("Readme"));
 
-    // Parameter files, printing and the help documents come with their own windows.
-    for (QAction* pending :
-         {m_controls.mnuParameter_laden, m_controls.mnuParameter_speichern, m_controls.mnuDrucken,
-          m_controls.mnuAbout, m_controls.mnuBeschreibung, m_controls.mnuReadme})
-        pending->setEnabled(false);
+    auto* parameterFiles = new ParameterFiles(m_context, m_controls, m_session, this);
+    connect(m_controls.mnuParameter_speichern, &QAction::triggered, parameterFiles,
+            &ParameterFiles::mnuParameter_speichern_Click);
+    connect(m_controls.mnuParameter_laden, &QAction::triggered, parameterFiles,
+            &ParameterFiles::mnuParameter_laden_Click);
+    auto* printing = new Printing(m_context, m_controls, m_session, this);
+    connect(m_controls.mnuDrucken, &QAction::triggered, printing, &Printing::mnuDrucken_Click);
+    auto* helpMenu = new HelpMenu(m_context, m_controls, this);
+    connect(m_controls.mnuBeschreibung, &QAction::triggered, helpMenu, &HelpMenu::mnuBeschreibung_Click);
+    connect(m_controls.mnuReadme, &QAction::triggered, helpMenu, &HelpMenu::mnuReadme_Click);
+    connect(m_controls.mnuAbout, &QAction::triggered, helpMenu, &HelpMenu::mnuAbout_Click);
 
     Log* log = m_controls.echLog;
     connect(m_controls.mnuClearLog, &QAction::triggered, this, [log] { log->clear(); });

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// The CP values a parameter file holds: the whole values by CP position and the elements of
+// the three array CPs. A value that was never read is empty (nullopt).
+struct ParameterSet
+{
+    static constexpr int Positions = 65;
+    static constexpr int DiConfigPosition = 2;
+    static constexpr int BacklightMinPosition = 5;
+    static constexpr int BacklightMaxPosition = 6;
+    // The CP whose value tells which decimal separator the saving system used (SCPToffsetTemp).
+    static constexpr int SeparatorProbePosition = 59;
+
+    using Value = std::optional<QString>;
+
+    std::array<Value, Positions> values{};
+    std::array<Value, 12> diConfig{};
+    std::array<Value, 2> backlightMin{};
+    std::array<Value, 2> backlightMax{};
+
+    // True when the file was saved with the other decimal separator than `decimalSeparator`.
+    bool isForeign(const QString& decimalSeparator) const;
+    // The text a position's box gets when loading; positions 0, 1 and 3 are never converted.
+    QString loadedText(int position, bool foreign, const QString& decimalSeparator) const;
+};

@@ -1,0 +1,46 @@
+#include "files/ui/HelpMenu.h"
+
+#include "device/FrameworkSettings.h"
+#include "device/ui/MainControls.h"
+#include "files/ui/fAbout.h"
+#include "host/AppContext.h"
+#include "host/Log.h"
+#include "host/MessageCatalogue.h"
+#include "host/Ui.h"
+
+#include <QCoreApplication>
+
+HelpMenu::HelpMenu(AppContext& context, MainControls& controls, QObject* parent)
+    : QObject(parent), m_context(context), m_controls(controls)
+{
+}
+
+QString HelpMenu::programFile(const QString& relativePath)
+{
+    QString path = QCoreApplication::applicationDirPath() + relativePath;
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+void HelpMenu::open(const QString& relativePath, bool maximised)
+{
+    if (!m_context.ui.openDocument(programFile(relativePath), maximised))
+        m_controls.echLog->addError(
+            QStringLiteral("Error: loading Description        (mnuBeschreibung_Click(fMain))"));
+}
+
+void HelpMenu::mnuBeschreibung_Click()
+{
+    open(m_context.settings.docFile, true);
+}
+
+void HelpMenu::mnuReadme_Click()
+{
+    open(m_context.settings.readmeFile, false);
+}
+
+void HelpMenu::mnuAbout_Click()
+{
+    auto* about = new fAbout(m_context.ui, m_context.catalogue.currentLanguage() == QStringLiteral("english"),
+                             m_controls.fMain);
+    about->show();
+}

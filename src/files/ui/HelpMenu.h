@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+struct AppContext;
+struct MainControls;
+
+// The Help menu: the device description and the readme in the user's language, opened with
+// the desktop's program for them, and the about box.
+class HelpMenu final : public QObject
+{
+    Q_OBJECT
+
+public:
+    HelpMenu(AppContext& context, MainControls& controls, QObject* parent);
+
+    void mnuBeschreibung_Click();
+    void mnuReadme_Click();
+    void mnuAbout_Click();
+
+    // Program folder + a stored relative path, with "\" turned to "/" for opening.
+    static QString programFile(const QString& relativePath);
+
+private:
+    void open(const QString& relativePath, bool maximised);
+
+    AppContext& m_context;
+    MainControls& m_controls;
+};

@@ -1,0 +1,155 @@
+#include "files/ui/ParameterFiles.h"
+
+#include "device/DeviceSession.h"
+#include "device/FindConfigProperty.h"
+#include "device/FrameworkSettings.h"
+#include "device/point_catalogue/PointTables.h"
+#include "device/ui/MainControls.h"
+#include "files/ParameterFile.h"
+#include "host/AppContext.h"
+#include "host/MessageCatalogue.h"
+#include "host/RegistryKeys.h"
+#include "host/Ui.h"
+#include "host/object_server/Error.h"
+
+#include <QLineEdit>
+#include <algorithm>
+
+namespace {
+
+Ui::FileDialog fileDialog(const QString& title, const QString& lonWorksPath)
+{
+    Ui::FileDialog dialog;
+    dialog.title = title;
+    dialog.filter = QStringLiteral("Parameter (*.par)|*.par");
+    // The folder is kept in its stored form; only the dialog needs it with "/".
+    QString folder = lonWorksPath + QStringLiteral("\\PlugIns\\Korvandel\\zep31");
+    dialog.initialFolder = folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return dialog;
+}
+
+ParameterSet::Value valueOf(const QString& text)
+{
+    return text.isNull() ? ParameterSet::Value() : ParameterSet::Value(text);
+}
+
+} // namespace
+
+ParameterFiles::ParameterFiles(AppContext& context, MainControls& controls, DeviceSession& session,
+                               QObject* parent)
+    : QObject(parent), m_context(context), m_controls(controls), m_session(session)
+{
+}
+
+void ParameterFiles::mnuParameter_speichern_Click()
+{
+    Ui& ui = m_context.ui;
+    Ui::FileDialog dialog = fileDialog(m_context.catalogue.MainTexts[27], m_context.settings.lonWorksPath);
+    dialog.confirmOverwrite = true;
+    const QString path = ui.saveFileName(dialog);
+    if (path.isEmpty())
+        return;
+
+    ParameterSet set;
+    ui.setPointer(Ui::Pointer::Hourglass);
+    const bool collected = collect(set);
+    ui.setPointer(Ui::Pointer::Default);
+    if (!collected)
+        return;
+    const QString error = ParameterFile::write(path, set);
+    if (!error.isEmpty())
+        ui.message(error, registry_keys::ProductKey, Ui::Icon::Critical);
+}
+
+bool ParameterFiles::collect(ParameterSet& set)
+{
+    const PointTables& points = m_context.points;
+    Ui& ui = m_context.ui;
+    for (int position = 0; position < std::min<int>(points.cpCount, ParameterSet::Positions); ++position) {
+        const CpEntry& entry = points.cp(position);
+        set.values.at(position) = valueOf(entry.value);
+        ParameterSet::Value* elements = nullptr;
+        int count = 0;
+        if (position == ParameterSet::DiConfigPosition) {
+            elements = set.diConfig.data();
+            count = static_cast<int>(set.diConfig.size());
+        } else if (position == ParameterSet::BacklightMinPosition) {
+            elements = set.backlightMin.data();
+            count = static_cast<int>(set.backlightMin.size());
+        } else if (position == ParameterSet::BacklightMaxPosition) {
+            elements = set.backlightMax.data();
+            count = static_cast<int>(set.backlightMax.size());
+        }
+        if (!elements)
+            continue;
+        if (!m_session.currentDevice)
+            return false;
+        // FindConfigProperty has asked the user already when it gives nothing.
+        const std::shared_ptr<lns::ConfigProperty> property =
+            FindConfigProperty(entry.id, *m_session.currentDevice, m_session.nvCollection, ui);
+        if (!property)
+            return false;
+        try {
+            for (int element = 0; element < count; ++element)
+                elements[element] = valueOf(property->elementValue(element));
+        } catch (const lns::Error& error) {
+            ui.message(QStringLiteral("The parameters were not saved: ") + error.description(),
+                       registry_keys::ProductKey, Ui::Icon::Critical);
+            return false;
+        }
+    }
+    return true;
+}
+
+void ParameterFiles::mnuParameter_laden_Click()
+{
+    Ui& ui = m_context.ui;
+    Ui::FileDialog dialog = fileDialog(m_context.catalogue.MainTexts[26], m_context.settings.lonWorksPath);
+    dialog.mustExist = true;
+    const QString path = ui.openFileName(dialog);
+    if (path.isEmpty())
+        return;
+    const ParameterFile::Decoded decoded = ParameterFile::read(path, m_context.settings.decimalSeparator);
+    if (!decoded.error.isEmpty()) {
+        ui.message(decoded.error, registry_keys::ProductKey, Ui::Icon::Critical);
+        return;
+    }
+    load(decoded.set);
+}
+
+void ParameterFiles::load(const ParameterSet& set)
+{
+    const QString& separator = m_context.settings.decimalSeparator;
+    const bool foreign = set.isForeign(separator);
+    const auto setText = [](QLineEdit* box, const ParameterSet::Value& value) {
+        // An empty record leaves its field as it is.
+        if (value)
+            box->setText(*value);
+    };
+    // The own box goes through "" so that its change handling runs even for an equal value.
+    const auto setArray = [&](int position, const auto& elements, const auto& elementBox) {
+        if (!elements.front())
+            return;
+        if (foreign)
+            m_controls.txtNci(position)->setText(QString());
+        for (int element = 0; element < static_cast<int>(elements.size()); ++element)
+            setText(elementBox(element), elements.at(element));
+        m_controls.txtNci(position)->setText(QString());
+        m_controls.txtNci(position)->setText(*elements.front());
+    };
+
+    for (int position = 0; position < std::min<int>(m_context.points.cpCount, ParameterSet::Positions);
+         ++position) {
+        if (position == ParameterSet::DiConfigPosition)
+            setArray(position, set.diConfig,
+                     [this](int element) { return m_controls.txtNcielement(element); });
+        else if (position == ParameterSet::BacklightMinPosition)
+            setArray(position, set.backlightMin,
+                     [this](int element) { return m_controls.txtNci(100 + element); });
+        else if (position == ParameterSet::BacklightMaxPosition)
+            setArray(position, set.backlightMax,
+                     [this](int element) { return m_controls.txtNci(102 + element); });
+        else if (set.values.at(position))
+            m_controls.txtNci(position)->setText(set.loadedText(position, foreign, separator));
+    }
+}

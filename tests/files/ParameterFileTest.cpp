@@ -1,0 +1,200 @@
+#include "files/ParameterFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A record written by hand: type code, and for text the count and the bytes.
+QByteArray textRecord(const QByteArray& text)
+{
+    QByteArray bytes("\x08\x00", 2);
+    char length[2];
+    qToLittleEndian(static_cast<quint16>(text.size()), length);
+    bytes.append(length, 2);
+    return bytes + text;
+}
+
+const QByteArray EmptyRecord("\x00\x00", 2);
+
+// 78 records: every record empty except the ones given by record number.
+QByteArray fileOf(const std::map<int, QByteArray>& records)
+{
+    QByteArray bytes;
+    for (int record = 0; record < ParameterFile::RecordCount; ++record) {
+        const auto found = records.find(record);
+        bytes += found == records.end() ? EmptyRecord : found->second;
+    }
+    return bytes;
+}
+
+ParameterSet fullSet(const QString& separator)
+{
+    ParameterSet set;
+    for (int position = 0; position < ParameterSet::Positions; ++position)
+        set.values.at(position) = QStringLiteral("1") + separator + QString::number(position);
+    for (size_t element = 0; element < set.diConfig.size(); ++element)
+        set.diConfig.at(element) = QStringLiteral("0x%1 00 00 00").arg(element);
+    set.backlightMin = {QStringLiteral("10"), QStringLiteral("11")};
+    set.backlightMax = {QStringLiteral("90"), QStringLiteral("91")};
+    return set;
+}
+
+TEST(ParameterFileTest, RecordsLieInTheFixedOrder)
+{
+    ParameterSet set;
+    set.values.at(0) = QStringLiteral("T0");
+    set.values.at(1) = QStringLiteral("D");
+    set.diConfig.at(0) = QStringLiteral("a");
+    set.diConfig.at(11) = QStringLiteral("l");
+    set.values.at(3) = QStringLiteral("C3");
+    set.values.at(4) = QStringLiteral("4");
+    set.backlightMin.at(1) = QStringLiteral("m");
+    set.backlightMax.at(0) = QStringLiteral("x");
+    set.values.at(7) = QStringLiteral("7");
+    set.values.at(64) = QStringLiteral("\u00e4\u20ac");
+    const QByteArray expected = fileOf({{0, textRecord("T0")},
+                                        {1, textRecord("D")},
+                                        {2, textRecord("a")},
+                                        {13, textRecord("l")},
+                                        {14, textRecord("C3")},
+                                        {15, textRecord("4")},
+                                        {17, textRecord("m")},
+                                        {18, textRecord("x")},
+                                        {20, textRecord("7")},
+                                        {77, textRecord("\xe4\x80")}});
+    const ParameterFile::Encoded encoded = ParameterFile::encode(set);
+    ASSERT_TRUE(encoded.error.isEmpty());
+    EXPECT_EQ(encoded.bytes, expected);
+
+    const ParameterFile::Decoded decoded = ParameterFile::decode(expected, QStringLiteral("."));
+    ASSERT_TRUE(decoded.error.isEmpty()) << decoded.error.toStdString();
+    EXPECT_EQ(decoded.set.values.at(64), QStringLiteral("\u00e4\u20ac"));
+    EXPECT_EQ(decoded.set.diConfig.at(11), QStringLiteral("l"));
+    EXPECT_FALSE(decoded.set.values.at(2).has_value());
+    EXPECT_FALSE(decoded.set.values.at(63).has_value());
+}
+
+TEST(ParameterFileTest, SaveLoadSaveGivesTheSameBytes)
+{
+    const QByteArray first = ParameterFile::encode(fullSet(QStringLiteral(","))).bytes;
+    const ParameterFile::Decoded decoded = ParameterFile::decode(first, QStringLiteral("."));
+    ASSERT_TRUE(decoded.error.isEmpty());
+    EXPECT_EQ(ParameterFile::encode(decoded.set).bytes, first);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.par"));
+    ASSERT_TRUE(ParameterFile::write(path, decoded.set).isEmpty());
+    const ParameterFile::Decoded reread = ParameterFile::read(path, QStringLiteral(","));
+    ASSERT_TRUE(reread.error.isEmpty());
+    EXPECT_EQ(ParameterFile::encode(reread.set).bytes, first);
+}
+
+TEST(ParameterFileTest, NumericRecordsReadAsText)
+{
+    struct Case
+    {
+        QByteArray record;
+        QString text;
+    };
+    const std::vector<Case> cases = {
+        {QByteArray("\x02\x00\xfe\xff", 4), QStringLiteral("-2")},
+        {QByteArray("\x03\x00\x40\x42\x0f\x00", 6), QStringLiteral("1000000")},
+        {QByteArray("\x04\x00\x00\x00\xc0\x3f", 6), QStringLiteral("1,5")},
+        {QByteArray("\x05\x00\x00\x00\x00\x00\x00\x00\x04\xc0", 10), QStringLiteral("-2,5")},
+        {QByteArray("\x0b\x00\xff\xff", 4), QStringLiteral("True")},
+        {QByteArray("\x0b\x00\x00\x00", 4), QStringLiteral("False")},
+        {QByteArray("\x11\x00\xc8", 3), QStringLiteral("200")},
+    };
+    for (const Case& c : cases) {
+        const ParameterFile::Decoded decoded =
+            ParameterFile::decode(fileOf({{20, c.record}}), QStringLiteral(","));
+        ASSERT_TRUE(decoded.error.isEmpty()) << c.text.toStdString();
+        EXPECT_EQ(decoded.set.values.at(7), c.text);
+    }
+}
+
+TEST(ParameterFileTest, BadFilesAreRefusedWhole)
+{
+    const QByteArray good = fileOf({{0, textRecord("abc")}});
+    struct Case
+    {
+        const char* what;
+        QByteArray bytes;
+    };
+    const std::vector<Case> cases = {
+        {"empty", QByteArray()},
+        {"one record short", good.left(good.size() - 2)},
+        {"half a type code", good.left(good.size() - 1)},
+        {"text past the end", fileOf({}).left(77 * 2) + QByteArray("\x08\x00\x05\x00"
+                                                                   "ab",
+                                                                   6)},
+        {"text without its count", fileOf({}).left(77 * 2) + QByteArray("\x08\x00", 2)},
+        {"unknown type", fileOf({{5, QByteArray("\x09\x00", 2)}})},
+        {"number past the end", fileOf({}).left(77 * 2) + QByteArray("\x05\x00\x01\x02", 4)},
+    };
+    for (const Case& c : cases) {
+        const ParameterFile::Decoded decoded = ParameterFile::decode(c.bytes, QStringLiteral("."));
+        EXPECT_FALSE(decoded.error.isEmpty()) << c.what;
+        EXPECT_FALSE(decoded.set.values.at(0).has_value()) << c.what;
+    }
+    // Bytes after the last record are left from an older, longer file.
+    const ParameterFile::Decoded trailing =
+        ParameterFile::decode(good + QByteArray("\x08\x00\xff\xff", 4), QStringLiteral("."));
+    EXPECT_TRUE(trailing.error.isEmpty());
+    EXPECT_EQ(trailing.set.values.at(0), QStringLiteral("abc"));
+}
+
+TEST(ParameterFileTest, TextOutsideTheCodePageIsRefused)
+{
+    ParameterSet set;
+    set.values.at(9) = QStringLiteral("20 \u2103");
+    const ParameterFile::Encoded encoded = ParameterFile::encode(set);
+    EXPECT_TRUE(encoded.bytes.isEmpty());
+    EXPECT_TRUE(encoded.error.contains(QStringLiteral("20 \u2103")));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.par"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    EXPECT_FALSE(ParameterFile::write(path, set).isEmpty());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old"));
+
+    set.values.at(9) = QString(70000, QLatin1Char('x'));
+    EXPECT_FALSE(ParameterFile::encode(set).error.isEmpty());
+}
+
+TEST(ParameterFileTest, ForeignSeparatorIsConvertedFromPositionFour)
+{
+    struct Case
+    {
+        QString probe;
+        QString system;
+        bool foreign;
+    };
+    const std::vector<Case> cases = {
+        {QStringLiteral("1,5"), QStringLiteral("."), true},
+        {QStringLiteral("1.5"), QStringLiteral(","), true},
+        {QStringLiteral("1.5"), QStringLiteral("."), false},
+        {QStringLiteral("2"), QStringLiteral("."), false},
+    };
+    for (const Case& c : cases) {
+        ParameterSet set =
+            fullSet(c.system == QStringLiteral(".") ? QStringLiteral(",") : QStringLiteral("."));
+        set.values.at(ParameterSet::SeparatorProbePosition) = c.probe;
+        EXPECT_EQ(set.isForeign(c.system), c.foreign) << c.probe.toStdString();
+        const bool foreign = set.isForeign(c.system);
+        const QString other = c.system == QStringLiteral(".") ? QStringLiteral(",") : QStringLiteral(".");
+        EXPECT_EQ(set.loadedText(9, foreign, c.system),
+                  QStringLiteral("1") + (foreign ? c.system : other) + QStringLiteral("9"));
+        for (int never : {0, 1, 3})
+            EXPECT_EQ(set.loadedText(never, foreign, c.system), *set.values.at(never));
+    }
+}
+
+} // namespace
