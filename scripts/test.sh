@@ -8,6 +8,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     build=$root/build-sanitize
     "$root/scripts/bootstrap.sh" "$build" -DZEP31_SANITIZE=ON -DZEP31_BUILD_BENCH=OFF
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
     build=$root/build
