@@ -25,14 +25,18 @@ public:
     void showSplash() override { m_splashVisible = true; }
     bool splashVisible() const override { return m_splashVisible; }
     void closeSplash() override { m_splashVisible = false; }
-    void setSearchVisible(bool) override {}
-    void setSearchRange(int) override {}
-    void setSearchValue(int) override {}
-    void setSearchText(const QString&) override {}
+    void setSearchVisible(bool visible) override { m_searchVisible = visible; }
+    void setSearchRange(int maximum) override { m_searchRange = maximum; }
+    void setSearchValue(int value) override { m_searchValue = value; }
+    void setSearchText(const QString& text) override { m_searchText = text; }
 
     const QStringList& statuses() const { return m_statuses; }
     int startPositions() const { return m_startPositions; }
     int closeCount() const { return m_closeCount; }
+    bool searchVisible() const { return m_searchVisible; }
+    int searchRange() const { return m_searchRange; }
+    int searchValue() const { return m_searchValue; }
+    const QString& searchText() const { return m_searchText; }
 
 private:
     QStringList m_statuses;
@@ -40,4 +44,8 @@ private:
     bool m_splashVisible = false;
     int m_startPositions = 0;
     int m_closeCount = 0;
+    bool m_searchVisible = false;
+    int m_searchRange = 0;
+    int m_searchValue = 0;
+    QString m_searchText;
 };

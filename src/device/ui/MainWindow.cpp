@@ -24,6 +24,7 @@
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
 #include "host/ui/ApplyControlTexts.h"
+#include "transfer/ui/DeviceSelection.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -84,6 +85,9 @@ MainWindow::MainWindow(AppContext& context)
     setObjectName(QStringLiteral("fMain"));
     m_context.ui.setParentWindow(this);
     buildShell();
+    m_deviceSelection = new DeviceSelection(m_context, m_controls, m_session, m_transfer, this);
+    connect(m_controls.cmdGerAuswahl, &QPushButton::clicked, m_deviceSelection,
+            &DeviceSelection::cmdGerAuswahl_Click);
     EditorContext::Procedures procedures;
     procedures.func_red_field = [this] { func_red_field(); };
     procedures.set_tabs = [this] { set_tabs(); };
@@ -361,6 +365,9 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
     Ui& ui = m_context.ui;
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
     try {
+        // Devices chosen for the previous device must never receive this one's values.
+        m_deviceSelection->invalidate();
+        m_controls.cmdGerAuswahl->setEnabled(false);
         m_session.currentDevice = device;
         m_session.lastCommandId = command.CommandId;
         if (!device)
@@ -384,6 +391,7 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
             if (m_controls.chkMonitor)
                 m_controls.chkMonitor->setChecked(true);
             closeProgressWindows(m_context);
+            m_controls.cmdGerAuswahl->setEnabled(true);
             emit deviceOpened();
         }
     } catch (const lns::Error&) {

@@ -7,9 +7,11 @@
 #include "device/ui/MainControls.h"
 #include "host/PlugInWindow.h"
 #include "host/ui/WidgetWindow.h"
+#include "transfer/TransferState.h"
 
 #include <QMainWindow>
 
+class DeviceSelection;
 class Editors;
 struct AppContext;
 
@@ -52,6 +54,8 @@ public:
     DeviceSession& session() { return m_session; }
     EditorState& editorState() { return m_editorState; }
     Editors& editors() { return *m_editors; }
+    TransferState& transfer() { return m_transfer; }
+    DeviceSelection& deviceSelection() { return *m_deviceSelection; }
 
     // The window caption while the window is not minimised.
     static const QString Caption;
@@ -79,5 +83,7 @@ private:
     DeviceReader m_reader;
     WidgetWindow m_topLevel{*this};
     std::unique_ptr<Editors> m_editors;
+    TransferState m_transfer;
+    DeviceSelection* m_deviceSelection = nullptr;
     bool m_ending = false;
 };

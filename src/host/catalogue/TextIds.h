@@ -60,5 +60,11 @@ inline constexpr int DirectorsExitQuestionStart = 21;
 inline constexpr int DirectorsExitQuestionEnd = 22;
 inline constexpr int SnvtTypeHeader = 36;
 inline constexpr int ScptTypeHeader = 37;
+inline constexpr int SearchingDevices = 38;
+inline constexpr int DevicesFound = 39;
+inline constexpr int StatusDevices = 40;
+inline constexpr int StatusParameters = 41;
+inline constexpr int StatusRemainingTime = 42;
 inline constexpr int InstallationSuccessful = 46;
+inline constexpr int StatusCloseToCancel = 47;
 } // namespace main_text

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "transfer/RemainingTime.h"
+
+#include <QWidget>
+
+class MessageCatalogue;
+class QLabel;
+class QProgressBar;
+struct TransferState;
+
+// The transfer status window: devices and parameters written so far, the time left, and the
+// hint that closing the window cancels the transfer. Closing it only hides it, because the
+// transfer still sets its bars until it notices the cancel.
+class fStatus final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    fStatus(MessageCatalogue& catalogue, TransferState& transfer, QWidget* parent,
+            RemainingTime::Clock clock = {});
+
+    // A transfer to deviceCount devices of cpCount parameters each begins; shows the window.
+    void start(int deviceCount, int cpCount);
+    // Device number `device` (from 1) begins: bar, counter and the estimate.
+    void setDevice(int device);
+    // Parameter number `parameter` (from 1) of the current device.
+    void setParameter(int parameter);
+    // The transfer has ended.
+    void finish();
+
+    void Lbl_Devices_Change();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load(MessageCatalogue& catalogue);
+
+    TransferState& m_transfer;
+    RemainingTime m_remaining;
+    int m_deviceCount = 0;
+    int m_cpCount = 0;
+    int m_device = 0;
+    QLabel* lbl_St_Device = nullptr;
+    QProgressBar* Progr_Devices = nullptr;
+    QLabel* Lbl_Devices = nullptr;
+    QLabel* lbl_St_Parameter = nullptr;
+    QProgressBar* Progr_Parameter = nullptr;
+    QLabel* Lbl_Parameters = nullptr;
+    QLabel* lbl_Zeit = nullptr;
+    QLabel* lbl_time = nullptr;
+    QLabel* lblclose = nullptr;
+};
