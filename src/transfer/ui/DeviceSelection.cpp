@@ -5,6 +5,7 @@
 #include "device/ui/MainControls.h"
 #include "host/AppContext.h"
 #include "host/MessageCatalogue.h"
+#include "host/ProgressDisplay.h"
 #include "host/catalogue/TextIds.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/fGeraeteauswahl.h"
@@ -24,8 +25,9 @@ DeviceSelection::~DeviceSelection()
 
 void DeviceSelection::cmdGerAuswahl_Click()
 {
-    // The search lets events run; a second click meanwhile must not start another one.
-    if (m_searching || !m_session.currentDevice)
+    // The search lets events run; a second click meanwhile must not start another one. A running
+    // transfer walks the selection, which must not change under it.
+    if (m_searching || m_transfer.transferRunning || !m_session.currentDevice)
         return;
     m_context.progress.showSplash();
     showProgressStatus(m_context, m_context.catalogue.MainTexts[main_text::SearchingDevices]);
@@ -68,6 +70,11 @@ void DeviceSelection::KnotenReset()
         m_window->KnotenReset();
     else
         m_transfer.selectedDevices.clear();
+}
+
+fGeraeteauswahl* DeviceSelection::window() const
+{
+    return m_window;
 }
 
 bool DeviceSelection::synchronise() const

@@ -33,7 +33,7 @@ public:
     bool synchronise() const;
 
     // The loaded window; null before the first search and after invalidate().
-    fGeraeteauswahl* window() const { return m_window; }
+    fGeraeteauswahl* window() const;
 
 private:
     void load();
