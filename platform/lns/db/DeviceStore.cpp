@@ -98,6 +98,13 @@ std::optional<qint64> DeviceStore::ofTemplateAt(qint64 templateId, int position)
     return firstId(query);
 }
 
+std::optional<qint64> DeviceStore::ofTemplateAfter(qint64 templateId, qint64 deviceId)
+{
+    SqliteQuery query(m_db, "SELECT id FROM devices WHERE template_id = ? AND id > ? ORDER BY id LIMIT 1");
+    query.bind(1, templateId).bind(2, deviceId);
+    return firstId(query);
+}
+
 std::optional<qint64> DeviceStore::findOfTemplate(qint64 templateId, const QString& name)
 {
     SqliteQuery query(

@@ -24,6 +24,8 @@ public:
     std::optional<qint64> findInSubsystem(qint64 subsystemId, const QString& name);
     int countOfTemplate(qint64 templateId);
     std::optional<qint64> ofTemplateAt(qint64 templateId, int position);
+    // The template's device that follows deviceId in the collection's order.
+    std::optional<qint64> ofTemplateAfter(qint64 templateId, qint64 deviceId);
     std::optional<qint64> findOfTemplate(qint64 templateId, const QString& name);
 
     // Adds the device to the subsystem; the Neuron ID (12 hex digits) follows from its row.

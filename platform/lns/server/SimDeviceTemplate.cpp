@@ -28,15 +28,28 @@ std::shared_ptr<lns::AppDevices> SimDeviceTemplate::devices() const
                        systemId](const std::optional<qint64>& id) -> std::shared_ptr<lns::AppDevice> {
         return id ? std::make_shared<SimAppDevice>(context, *id, systemId) : nullptr;
     };
+    // Walking the collection item by item continues from the item before instead of counting
+    // from the start each time, which made a walk over a large template quadratic.
+    struct Cursor
+    {
+        int position = 0;
+        qint64 deviceId = 0;
+    };
+    const auto cursor = std::make_shared<Cursor>();
     return std::make_shared<LazyCollection<lns::AppDevice>>(LazyCollection<lns::AppDevice>::Source{
         QStringLiteral("device"), QStringLiteral("using template \"%1\"").arg(current.name), false,
         [context, systemId, templateId] {
             context->requireSystemOpen(systemId);
             return DeviceStore(context->db()).countOfTemplate(templateId);
         },
-        [context, systemId, templateId, make](int position) {
+        [context, systemId, templateId, make, cursor](int position) {
             context->requireSystemOpen(systemId);
-            return make(DeviceStore(context->db()).ofTemplateAt(templateId, position));
+            DeviceStore store(context->db());
+            const std::optional<qint64> id = cursor->position > 0 && position == cursor->position + 1
+                                                 ? store.ofTemplateAfter(templateId, cursor->deviceId)
+                                                 : store.ofTemplateAt(templateId, position);
+            *cursor = id ? Cursor{position, *id} : Cursor{};
+            return make(id);
         },
         [context, systemId, templateId, make](const QString& name) {
             context->requireSystemOpen(systemId);

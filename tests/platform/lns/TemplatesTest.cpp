@@ -49,6 +49,25 @@ TEST(SimTemplates, FoundByProgramIdAndByName)
               lns::errors::NotSupported);
 }
 
+TEST(SimTemplates, DevicesByPositionInAnyOrder)
+{
+    DemoPlatform platform;
+    // A device added later sits between the subsystems' devices in the template's order.
+    platform.admin().addDevice(QStringLiteral("Demo"), QStringLiteral("F1"), QStringLiteral("ROU_7"),
+                               QStringLiteral("Korvandel zep31_06"), QString());
+    const auto devices =
+        platform.system().deviceTemplates()->findByProgramId(QStringLiteral("9FFF3C0A00060417"))->devices();
+    const auto name = [&devices](int position) { return devices->item(position)->name(); };
+    // Forwards, repeated, backwards and jumping: each position names the same device.
+    const QList<int> order{1, 2, 3, 4, 5, 5, 4, 2, 3, 1, 5, 2};
+    const QStringList expected{QStringLiteral("ROU_1"), QStringLiteral("ROU_2"), QStringLiteral("ROU_4"),
+                               QStringLiteral("ROU_5"), QStringLiteral("ROU_7")};
+    for (const int position : order)
+        EXPECT_EQ(name(position), expected.at(position - 1)) << position;
+    EXPECT_EQ(number([&] { devices->item(6); }), lns::errors::NotFound);
+    EXPECT_EQ(name(1), QStringLiteral("ROU_1"));
+}
+
 TEST(SimTemplates, AddImportAndRemove)
 {
     DemoPlatform platform;
