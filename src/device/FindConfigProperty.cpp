@@ -61,10 +61,6 @@ std::shared_ptr<lns::ConfigProperty> FindConfigProperty(const QString& id, const
                                                         std::shared_ptr<lns::NetworkVariables> nvCollection,
                                                         Ui& ui)
 {
-    const std::optional<Target> target = parse(id);
-    if (!target)
-        return nullptr;
-
     StepRunner steps([&ui](const lns::Error& error) {
         const Ui::Answer answer = ui.message(
             QString::number(error.number()) + QLatin1Char(' ') + error.description(),
@@ -73,6 +69,16 @@ std::shared_ptr<lns::ConfigProperty> FindConfigProperty(const QString& id, const
             return answer;
         return Ui::Answer::Abort;
     });
+    return FindConfigProperty(id, device, std::move(nvCollection), steps);
+}
+
+std::shared_ptr<lns::ConfigProperty> FindConfigProperty(const QString& id, const lns::AppDevice& device,
+                                                        std::shared_ptr<lns::NetworkVariables> nvCollection,
+                                                        StepRunner& steps)
+{
+    const std::optional<Target> target = parse(id);
+    if (!target)
+        return nullptr;
 
     std::shared_ptr<lns::DeviceInterface> deviceInterface;
     steps.run([&] { deviceInterface = device.deviceInterface(); });

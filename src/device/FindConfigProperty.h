@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+class StepRunner;
 class Ui;
 
 namespace lns {
@@ -22,3 +23,7 @@ class AppDevice;
 std::shared_ptr<lns::ConfigProperty> FindConfigProperty(const QString& id, const lns::AppDevice& device,
                                                         std::shared_ptr<lns::NetworkVariables> nvCollection,
                                                         Ui& ui);
+// The same with the caller's steps, whose retries and handler decide about failing calls.
+std::shared_ptr<lns::ConfigProperty> FindConfigProperty(const QString& id, const lns::AppDevice& device,
+                                                        std::shared_ptr<lns::NetworkVariables> nvCollection,
+                                                        StepRunner& steps);

@@ -1,0 +1,231 @@
+#include "transfer/DeviceTransfer.h"
+
+#include "device/FindConfigProperty.h"
+#include "device/point_catalogue/PointTables.h"
+#include "editors/NumberText.h"
+#include "host/Log.h"
+#include "host/MessageCatalogue.h"
+#include "host/catalogue/TextIds.h"
+#include "host/object_server/AppDevice.h"
+#include "host/object_server/DeviceInterface.h"
+#include "host/object_server/Subsystem.h"
+#include "transfer/TransferObserver.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// The time-of-day input a clock configuration is followed by.
+constexpr int TimeSetPosition = 25;
+
+} // namespace
+
+DeviceTransfer::DeviceTransfer(PointTables& points, const MessageCatalogue& catalogue, Log& log,
+                               StepRunner::Handler decide)
+    : m_points(points), m_catalogue(catalogue), m_log(log),
+      m_steps(
+          [this, decide = std::move(decide)](const lns::Error& error) {
+              m_log.addError(error.description());
+              return decide ? decide(error) : Ui::Answer::Abort;
+          },
+          StepRunner::SilentRetries{SilentRetries, [this](const lns::Error& error) {
+                                        m_log.addError(error.description() +
+                                                       m_catalogue.MainTexts[main_text::Repeating]);
+                                    }})
+{
+}
+
+std::optional<DeviceTransfer::Target>
+DeviceTransfer::openTarget(const std::shared_ptr<lns::AppDevice>& device)
+{
+    return open(device, nullptr);
+}
+
+std::optional<DeviceTransfer::Target> DeviceTransfer::openChosen(const lns::DeviceTemplate& deviceTemplate,
+                                                                 const SelectedDevice& chosen)
+{
+    std::shared_ptr<lns::AppDevice> device;
+    if (m_steps.run([&] { device = deviceTemplate.devices()->item(chosen.deviceIndex); }) !=
+        StepRunner::Outcome::Done)
+        return std::nullopt;
+    return open(device, &chosen);
+}
+
+std::optional<DeviceTransfer::Target> DeviceTransfer::open(const std::shared_ptr<lns::AppDevice>& device,
+                                                           const SelectedDevice* chosen)
+{
+    Target target;
+    target.device = device;
+    if (!device)
+        return std::nullopt;
+    std::shared_ptr<lns::DeviceInterface> deviceInterface;
+    QString neuronId;
+    const auto fetch = [&] {
+        target.name = device->name();
+        neuronId = device->neuronId();
+        const std::shared_ptr<lns::Subsystems> subsystems = device->subsystems();
+        target.subsystemName = subsystems->item(1)->name();
+        deviceInterface = device->deviceInterface();
+        target.nvs = deviceInterface->networkVariables();
+    };
+    if (m_steps.run(fetch) != StepRunner::Outcome::Done)
+        return std::nullopt;
+    if (chosen && (chosen->name != target.name || chosen->neuronId != neuronId)) {
+        logSkipped(
+            target,
+            ownText("is no longer the device chosen (the network has changed), skipped",
+                    "ist nicht mehr das gewählte Gerät (das Netzwerk hat sich geändert), übersprungen"));
+        return std::nullopt;
+    }
+
+    // A device that does not answer is asked about once, not for every CP: Ignore skips it.
+    const StepRunner::Outcome answer = m_steps.run([&] { device->state(); });
+    if (answer != StepRunner::Outcome::Done) {
+        if (answer == StepRunner::Outcome::Ignored)
+            logSkipped(target, ownText("skipped", "übersprungen"));
+        return std::nullopt;
+    }
+    return target;
+}
+
+DeviceTransfer::Outcome DeviceTransfer::writeNv(const Target& target, int position, const QString& text,
+                                                QString& readBack)
+{
+    const NvEntry& entry = m_points.nvi(position);
+    std::shared_ptr<lns::NetworkVariable> variable;
+    const StepRunner::Outcome outcome = m_steps.run([&] { variable = target.nvs->item(entry.nvIndex); });
+    if (outcome == StepRunner::Outcome::Done &&
+        m_steps.run([&] { variable->setHold(false); }) == StepRunner::Outcome::Done &&
+        m_steps.run([&] { variable->setValue(text); }) == StepRunner::Outcome::Done &&
+        m_steps.run([&] { readBack = variable->value(); }) == StepRunner::Outcome::Done) {
+        m_log.addInformation(target.subsystemName + QStringLiteral(" : ") + target.name +
+                             QStringLiteral(":  ") + entry.name + QStringLiteral(" = ") + readBack);
+        return Outcome::Written;
+    }
+    if (m_steps.aborted())
+        return Outcome::Aborted;
+    logSkipped(target, entry.name + this->ownText(" not written", " nicht geschrieben"));
+    return Outcome::Skipped;
+}
+
+DeviceTransfer::Outcome DeviceTransfer::writeCp(const Target& target, int position, const CpValue& value,
+                                                Mode mode, QString& readBack)
+{
+    CpEntry& entry = m_points.cp(position);
+    const auto failed = [&](const QString& what) {
+        if (m_steps.aborted())
+            return Outcome::Aborted;
+        logSkipped(target, what + ownText(" not written", " nicht geschrieben"));
+        return Outcome::Skipped;
+    };
+    const auto done = [](StepRunner::Outcome outcome) { return outcome == StepRunner::Outcome::Done; };
+
+    std::function<QString()> read;
+    if (entry.transmit) {
+        const std::shared_ptr<lns::ConfigProperty> property =
+            FindConfigProperty(entry.id, *target.device, target.nvs, m_steps);
+        if (!property)
+            return failed(entry.name);
+        if (value.elements.isEmpty()) {
+            if (!done(m_steps.run([&] { property->setValue(value.text); })))
+                return failed(entry.name);
+        } else {
+            for (int element = 0; element < value.elements.size(); ++element) {
+                if (!done(m_steps.run([&] { property->setElementValue(element, value.elements[element]); })))
+                    return failed(entry.name + ownText(" element ", " Element ") + QString::number(element));
+            }
+        }
+        if (value.timeSet) {
+            const NvEntry& timeSet = m_points.nvi(TimeSetPosition);
+            std::shared_ptr<lns::NetworkVariable> variable;
+            if (!done(m_steps.run([&] { variable = target.nvs->item(timeSet.nvIndex); })) ||
+                !done(m_steps.run([&] { variable->setHold(false); })) ||
+                !done(m_steps.run([&] { variable->setValue(*value.timeSet); }))) {
+                if (m_steps.aborted())
+                    return Outcome::Aborted;
+                logSkipped(target, timeSet.name + ownText(" not written", " nicht geschrieben"));
+            }
+        }
+        read = [property] { return property->value(); };
+    } else {
+        std::shared_ptr<lns::NetworkVariable> variable;
+        if (!done(m_steps.run([&] { variable = target.nvs->item(entry.name); })) ||
+            !done(m_steps.run([&] { variable->setValue(value.text); })))
+            return failed(entry.name);
+        read = [variable] { return variable->value(); };
+    }
+    if (!done(m_steps.run([&] { readBack = read(); })))
+        return failed(entry.name);
+
+    const bool current = mode == Mode::CurrentDevice;
+    m_log.addInformation(target.subsystemName + QStringLiteral(" : ") + target.name +
+                         (current ? QStringLiteral(": ") : QStringLiteral(" :   ")) + entry.name +
+                         (current ? QStringLiteral(" = ") : QStringLiteral("  =  ")) + readBack);
+    entry.value = readBack;
+    return Outcome::Written;
+}
+
+bool DeviceTransfer::writeDevice(const Target& target, Mode mode,
+                                 const std::function<bool(int position)>& chosen,
+                                 const std::function<CpValue(int position)>& valueOf,
+                                 TransferObserver& observer)
+{
+    const int count = m_points.cpCount;
+    for (int position = 0; position < count; ++position) {
+        if (!observer.beforeCp(position))
+            return false;
+        if (mode == Mode::Synchronise) {
+            logHeader();
+            if (!m_points.cp(position).syncable) {
+                m_log.addError(m_points.cp(position).name +
+                               m_catalogue.MainTexts[main_text::NotSynchronisable]);
+                observer.afterCp(position);
+                continue;
+            }
+        } else if (!chosen(position)) {
+            observer.afterCp(position);
+            continue;
+        } else {
+            logHeader();
+        }
+        QString readBack;
+        const Outcome outcome = writeCp(target, position, valueOf(position), mode, readBack);
+        if (outcome == Outcome::Aborted)
+            return false;
+        if (outcome == Outcome::Written)
+            observer.cpWritten(position, readBack);
+        observer.afterCp(position);
+    }
+    return true;
+}
+
+QString DeviceTransfer::backlightElement(const QString& text, const QString& separator)
+{
+    static const QRegularExpression leadingNumber(QStringLiteral("^\\s*([-+]?\\d+)(?:[.,](\\d+))?"));
+    const QRegularExpressionMatch match = leadingNumber.match(text);
+    if (!match.hasMatch())
+        return QStringLiteral("0");
+    const QString whole =
+        match.captured(1) + (match.captured(2).isEmpty() ? QString() : QLatin1Char('.') + match.captured(2));
+    return number_text::format(whole.toDouble(), separator);
+}
+
+void DeviceTransfer::logHeader()
+{
+    if (m_headerLogged)
+        return;
+    m_headerLogged = true;
+    m_log.addInformation(QString());
+    m_log.addInformation(m_catalogue.MainTexts[main_text::WritingParameters]);
+    m_log.addInformation(QString());
+}
+
+void DeviceTransfer::logSkipped(const Target& target, const QString& what)
+{
+    m_log.addError(target.subsystemName + QStringLiteral(" : ") + target.name + QStringLiteral(": ") + what);
+}
+
+QString DeviceTransfer::ownText(const char* english, const char* german) const
+{
+    return QString::fromUtf8(m_catalogue.currentLanguage() == QLatin1String("english") ? english : german);
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "host/StepRunner.h"
+#include "host/object_server/NetworkVariable.h"
+#include "transfer/CpValue.h"
+#include "transfer/TransferState.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class Log;
+class MessageCatalogue;
+class PointTables;
+class TransferObserver;
+
+// Writes the catalogue's points to devices, the work behind Apply and behind the command-line
+// tool. Every object server call is one step: a failing step is repeated silently five times
+// (each repetition logged with "  repeating..."), then the caller decides Abort, Retry or
+// Ignore. Ignore skips the rest of that point on that device: nothing is read back, stored or
+// logged as written. Abort stops everything that follows.
+class DeviceTransfer final
+{
+public:
+    // How CP lines are logged and which CPs a device gets: the current device after the
+    // question, the marked CPs on each chosen device, or every general CP on each chosen device.
+    enum class Mode
+    {
+        CurrentDevice,
+        ChangedOnly,
+        Synchronise
+    };
+    enum class Outcome
+    {
+        Written,
+        Skipped,
+        Aborted
+    };
+
+    // A device being written, with what every write to it needs.
+    struct Target
+    {
+        std::shared_ptr<lns::AppDevice> device;
+        std::shared_ptr<lns::NetworkVariables> nvs;
+        QString name;
+        QString subsystemName;
+    };
+
+    static constexpr int SilentRetries = 5;
+
+    // decide answers a step that failed after the silent retries (the window asks the user).
+    DeviceTransfer(PointTables& points, const MessageCatalogue& catalogue, Log& log,
+                   StepRunner::Handler decide);
+    DeviceTransfer(const DeviceTransfer&) = delete;
+    DeviceTransfer& operator=(const DeviceTransfer&) = delete;
+
+    // Fetches the device's name, subsystem and NVs and asks for its state, so that a device that
+    // does not answer costs one decision, not one per CP. Nothing after Abort or Ignore (logged).
+    std::optional<Target> openTarget(const std::shared_ptr<lns::AppDevice>& device);
+    // The same for a device chosen from the template's devices; when the item there is no longer
+    // the device chosen (name or Neuron ID differ: the network changed), it is logged and skipped.
+    std::optional<Target> openChosen(const lns::DeviceTemplate& deviceTemplate, const SelectedDevice& chosen);
+
+    // Writes the input NV at a catalogue position and reads it back.
+    Outcome writeNv(const Target& target, int position, const QString& text, QString& readBack);
+    // Writes one CP, reads it back into its table entry and logs it.
+    Outcome writeCp(const Target& target, int position, const CpValue& value, Mode mode, QString& readBack);
+
+    // The CPs of one device in catalogue order. Synchronise writes every general CP and logs
+    // the device-specific ones as not possible; the other modes write the positions chosen says.
+    // False when the observer stopped the transfer or the user aborted.
+    bool writeDevice(const Target& target, Mode mode, const std::function<bool(int position)>& chosen,
+                     const std::function<CpValue(int position)>& valueOf, TransferObserver& observer);
+
+    // The header line comes before the first CP of a device (Synchronise), of the transfer
+    // (ChangedOnly) or of the current device.
+    void resetHeader() { m_headerLogged = false; }
+    bool aborted() const { return m_steps.aborted(); }
+
+    // The number an element of the backlight properties stands for, written with the user's
+    // separator: the leading number of the text, read with "." or "," as the decimal point; 0
+    // when the text starts with no digit.
+    static QString backlightElement(const QString& text, const QString& separator);
+
+private:
+    std::optional<Target> open(const std::shared_ptr<lns::AppDevice>& device, const SelectedDevice* chosen);
+    void logHeader();
+    void logSkipped(const Target& target, const QString& what);
+    QString ownText(const char* english, const char* german) const;
+
+    PointTables& m_points;
+    const MessageCatalogue& m_catalogue;
+    Log& m_log;
+    StepRunner m_steps;
+    bool m_headerLogged = false;
+};

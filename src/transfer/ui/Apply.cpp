@@ -1,0 +1,346 @@
+#include "transfer/ui/Apply.h"
+
+#include "device/DeviceSession.h"
+#include "device/DeviceStateText.h"
+#include "device/EditorState.h"
+#include "device/FrameworkSettings.h"
+#include "device/point_catalogue/PointTables.h"
+#include "device/ui/MainControls.h"
+#include "device/ui/StatusPanels.h"
+#include "editors/UnitStatusText.h"
+#include "editors/ui/ChangeMarker.h"
+#include "host/AppContext.h"
+#include "host/Log.h"
+#include "host/MessageCatalogue.h"
+#include "host/catalogue/TextIds.h"
+#include "transfer/TransferObserver.h"
+#include "transfer/TransferState.h"
+#include "transfer/ui/Companions.h"
+#include "transfer/ui/TransferStatus.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int DiConfig = 2;
+constexpr int BacklightMin = 5;
+constexpr int BacklightMax = 6;
+constexpr int ClockConfig = 0;
+constexpr int UnitStatus = 12;
+constexpr int TimeSet = 25;
+
+// Progress, cancelling and the boxes of the CPs while a device is written.
+class WindowObserver final : public TransferObserver
+{
+public:
+    WindowObserver(Ui& ui, TransferState& transfer, TransferStatus* status,
+                   std::function<void(int, const QString&)> onWritten)
+        : m_ui(ui), m_transfer(transfer), m_status(status), m_onWritten(std::move(onWritten))
+    {
+    }
+
+    bool beforeCp(int position) override
+    {
+        if (m_transfer.transferCancelled) {
+            m_transfer.transferCancelled = false;
+            return false;
+        }
+        m_ui.processEvents();
+        if (m_status)
+            m_status->setParameter(position + 1);
+        return true;
+    }
+    void cpWritten(int position, const QString& readBack) override
+    {
+        written.insert(position);
+        m_onWritten(position, readBack);
+    }
+    void afterCp(int) override { m_ui.processEvents(); }
+
+    // The CPs written since the caller last cleared it.
+    std::set<int> written;
+
+private:
+    Ui& m_ui;
+    TransferState& m_transfer;
+    TransferStatus* m_status;
+    std::function<void(int, const QString&)> m_onWritten;
+};
+
+} // namespace
+
+Apply::Apply(AppContext& context, MainControls& controls, DeviceSession& session, EditorState& editorState,
+             TransferState& transfer, TransferStatus& status, Procedures procedures)
+    : m_context(context), m_controls(controls), m_session(session), m_editorState(editorState),
+      m_transfer(transfer), m_status(status), m_procedures(std::move(procedures))
+{
+}
+
+void Apply::cmdApply_Click()
+{
+    // Events run during the transfer; a second click must not start a transfer inside it.
+    if (m_transfer.transferRunning || !m_session.currentDevice)
+        return;
+    m_transfer.transferRunning = true;
+    m_procedures.transferRunning(true);
+    m_incomplete.clear();
+
+    Ui& ui = m_context.ui;
+    ui.setPointer(Ui::Pointer::Hourglass);
+    if (online())
+        m_procedures.Monitor_An(false);
+    m_transfer.transferCancelled = false;
+
+    DeviceTransfer transfer(m_context.points, m_context.catalogue, *m_controls.echLog,
+                            [this](const lns::Error& error) { return decide(error); });
+    End end = writeNvInputs(transfer);
+    if (end == End::Normal) {
+        const QList<CpValue> values = captureCpValues();
+        if (!m_transfer.selectedDevices.empty())
+            end = writeToChosenDevices(transfer, values);
+        else
+            end = writeToCurrentDevice(transfer, values);
+    }
+    finish(end);
+}
+
+Apply::End Apply::writeNvInputs(DeviceTransfer& transfer)
+{
+    PointTables& points = m_context.points;
+    std::optional<DeviceTransfer::Target> target;
+    bool headerLogged = false;
+    for (int position = 0; position < points.nviCount; ++position) {
+        QLineEdit* editor = m_controls.txtNvi(position);
+        // The text as it is now is what gets written, whatever happens while retrying.
+        const QString text = editor->text();
+        if (change_marker::isMarked(editor)) {
+            if (!headerLogged) {
+                headerLogged = true;
+                Log& log = *m_controls.echLog;
+                log.addInformation(QString());
+                log.addInformation(m_context.catalogue.MainTexts[main_text::WritingNetworkVariables]);
+                log.addInformation(QString());
+            }
+            if (!target)
+                target = transfer.openTarget(m_session.currentDevice);
+            if (!target)
+                return transfer.aborted() ? End::Aborted : End::Normal;
+            QString readBack;
+            const DeviceTransfer::Outcome outcome = transfer.writeNv(*target, position, text, readBack);
+            if (outcome == DeviceTransfer::Outcome::Aborted)
+                return End::Aborted;
+            // A point the device did not get keeps the user's edit, marked, and the old value.
+            if (outcome == DeviceTransfer::Outcome::Skipped)
+                continue;
+            change_marker::unmark(editor);
+            companions::unmarkNv(m_controls, position);
+        }
+        points.nvi(position).value = text;
+    }
+    return End::Normal;
+}
+
+Apply::End Apply::writeToChosenDevices(DeviceTransfer& transfer, const QList<CpValue>& values)
+{
+    PointTables& points = m_context.points;
+    const int deviceCount = m_transfer.selectedDeviceCount();
+    const bool synchronise = m_procedures.synchronise();
+    const DeviceTransfer::Mode mode =
+        synchronise ? DeviceTransfer::Mode::Synchronise : DeviceTransfer::Mode::ChangedOnly;
+    // The chosen devices are copied: the selection window may be reset while events run.
+    const std::vector<SelectedDevice> chosen = m_transfer.selectedDevices;
+    const std::shared_ptr<lns::DeviceTemplate> deviceTemplate = m_transfer.deviceTemplate;
+    if (!deviceTemplate)
+        return End::Normal;
+
+    m_status.start(deviceCount, points.cpCount);
+    WindowObserver observer(m_context.ui, m_transfer, &m_status,
+                            [this, synchronise](int position, const QString& readBack) {
+                                if (!synchronise)
+                                    return;
+                                m_controls.txtNci(position)->setText(readBack);
+                                change_marker::unmark(m_controls.txtNci(position));
+                                companions::unmarkCp(m_controls, position);
+                            });
+    const std::set<int> marked = [&] {
+        std::set<int> positions;
+        for (int position = 0; position < points.cpCount; ++position)
+            if (cpMarked(position))
+                positions.insert(position);
+        return positions;
+    }();
+
+    for (int device = 1; device <= deviceCount; ++device) {
+        if (m_transfer.transferCancelled) {
+            m_transfer.transferCancelled = false;
+            return End::Cancelled;
+        }
+        m_status.setDevice(device);
+        const std::optional<DeviceTransfer::Target> target =
+            transfer.openChosen(*deviceTemplate, chosen[static_cast<std::size_t>(device - 1)]);
+        if (!target) {
+            if (transfer.aborted())
+                return End::Aborted;
+            m_incomplete.insert(marked.begin(), marked.end());
+            continue;
+        }
+        if (synchronise)
+            transfer.resetHeader();
+        observer.written.clear();
+        const bool completed = transfer.writeDevice(
+            *target, mode, [&marked](int position) { return marked.count(position) != 0; },
+            [&values](int position) { return values.at(position); }, observer);
+        for (int position : marked)
+            if (observer.written.count(position) == 0 && (!synchronise || points.cp(position).syncable))
+                m_incomplete.insert(position);
+        if (!completed)
+            return transfer.aborted() ? End::Aborted : End::Cancelled;
+    }
+
+    if (!synchronise) {
+        // Every device has the marked CPs now; the boxes show what the last device read back.
+        for (int position : marked) {
+            if (m_incomplete.count(position) != 0)
+                continue;
+            m_controls.txtNci(position)->setText(points.cp(position).value);
+            change_marker::unmark(m_controls.txtNci(position));
+            companions::unmarkCp(m_controls, position);
+        }
+    }
+    return End::Normal;
+}
+
+Apply::End Apply::writeToCurrentDevice(DeviceTransfer& transfer, const QList<CpValue>& values)
+{
+    PointTables& points = m_context.points;
+    bool anyMarked = false;
+    for (int position = 0; position < points.cpCount && !anyMarked; ++position)
+        anyMarked = cpMarked(position);
+    if (!anyMarked)
+        return End::Normal;
+
+    const TextArray<83>& texts = m_context.catalogue.MainTexts;
+    if (m_context.ui.message(texts[main_text::TransmitToCurrentQuestion], texts[main_text::NoDeviceSelected],
+                             Ui::Icon::None, Ui::Buttons::YesNo) != Ui::Answer::Yes)
+        return End::Declined;
+
+    const std::optional<DeviceTransfer::Target> target = transfer.openTarget(m_session.currentDevice);
+    if (!target)
+        return transfer.aborted() ? End::Aborted : End::Normal;
+    WindowObserver observer(m_context.ui, m_transfer, nullptr, [this](int position, const QString& readBack) {
+        m_controls.txtNci(position)->setText(readBack);
+        change_marker::unmark(m_controls.txtNci(position));
+        companions::unmarkCp(m_controls, position);
+    });
+    const bool completed = transfer.writeDevice(
+        *target, DeviceTransfer::Mode::CurrentDevice, [this](int position) { return cpMarked(position); },
+        [&values](int position) { return values.at(position); }, observer);
+    if (!completed)
+        return transfer.aborted() ? End::Aborted : End::Cancelled;
+    return End::Normal;
+}
+
+void Apply::finish(End end)
+{
+    PointTables& points = m_context.points;
+    Log& log = *m_controls.echLog;
+    if (end == End::Normal) {
+        const TextArray<83>& texts = m_context.catalogue.MainTexts;
+        for (int position = 0; position < points.cpCount; ++position) {
+            if (!cpMarked(position) || m_incomplete.count(position) != 0)
+                continue;
+            log.addError(QString());
+            for (int line = main_text::NotSynchronisedFirst; line <= main_text::NotSynchronisedLast; ++line)
+                log.addError(texts[line]);
+        }
+        if (online() && !change_marker::isMarked(m_controls.txtNvi(UnitStatus)))
+            rebuildUnitStatus();
+    }
+    if (end == End::Aborted && m_transfer.deviceListBuilt)
+        m_procedures.KnotenReset();
+    if (end == End::Declined && m_controls.cmdGerAuswahl->isEnabled())
+        m_controls.cmdGerAuswahl->setFocus(Qt::OtherFocusReason);
+
+    m_status.finish();
+    m_transfer.transferCancelled = false;
+    m_transfer.transferRunning = false;
+    m_procedures.transferRunning(false);
+    // Whatever ended the transfer, Apply and Cancel follow the marks and monitoring comes back
+    // as its box says: a ticked box over an unmonitored device would mislead.
+    m_procedures.func_red_field();
+    if (online() && m_controls.chkMonitor && m_controls.chkMonitor->isChecked())
+        m_procedures.Monitor_An(true);
+    m_context.ui.setPointer(Ui::Pointer::Default);
+}
+
+QList<CpValue> Apply::captureCpValues() const
+{
+    const PointTables& points = m_context.points;
+    const QString& separator = m_context.settings.decimalSeparator;
+    QList<CpValue> values;
+    for (int position = 0; position < points.cpCount; ++position) {
+        CpValue value;
+        value.text = m_controls.txtNci(position)->text();
+        if (position == DiConfig) {
+            for (int element = 0; element < 12; ++element)
+                value.elements.append(m_controls.txtNcielement(element)->text());
+        } else if (position == BacklightMin || position == BacklightMax) {
+            const int first = position == BacklightMin ? 100 : 102;
+            for (int element = 0; element < 2; ++element)
+                value.elements.append(
+                    DeviceTransfer::backlightElement(m_controls.txtNci(first + element)->text(), separator));
+        } else if (position == ClockConfig && online()) {
+            value.timeSet = m_controls.txtNvi(TimeSet)->text();
+        }
+        values.append(value);
+    }
+    return values;
+}
+
+bool Apply::cpMarked(int position) const
+{
+    return change_marker::isMarked(m_controls.txtNci(position));
+}
+
+bool Apply::online() const
+{
+    return m_controls.PlugInStatus->panelText(4) == device_state::Online;
+}
+
+void Apply::rebuildUnitStatus()
+{
+    unit_status_text::Fields fields = m_editorState.unitStatusFields;
+    const QString& separator = m_context.settings.decimalSeparator;
+    for (int field = 1; field <= 5; ++field) {
+        const QString normalised =
+            unit_status_text::normaliseField(m_controls.txtNvi(70 + field)->text(), separator);
+        if (separator == QLatin1String("."))
+            fields[static_cast<std::size_t>(field)] = normalised;
+        else if (separator == QLatin1String(","))
+            fields[static_cast<std::size_t>(field)] =
+                QString(normalised).replace(QLatin1Char('.'), QLatin1Char(','));
+    }
+    m_editorState.unitStatusFields = fields;
+    const QString value = unit_status_text::compose(fields, separator);
+    m_context.points.nvi(UnitStatus).value = value;
+    m_controls.txtNvi(UnitStatus)->setText(value);
+    for (int field = 0; field < unit_status_text::FieldCount; ++field) {
+        QLineEdit* box = m_controls.txtNvi(70 + field);
+        box->setText(fields[static_cast<std::size_t>(field)]);
+        change_marker::unmark(box);
+    }
+    change_marker::unmark(m_controls.txtNvi(UnitStatus));
+}
+
+Ui::Answer Apply::decide(const lns::Error& error)
+{
+    const Ui::Answer answer = m_context.ui.message(
+        QStringLiteral("Error updating \r\n") + error.description() + QStringLiteral(" in cmdApply(fMain)"),
+        QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore);
+    // A box closed without a choice leaves, as Abort does.
+    if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+        return answer;
+    return Ui::Answer::Abort;
+}

@@ -1,0 +1,122 @@
+#include "transfer/ui/CancelEdits.h"
+
+#include "device/DeviceSession.h"
+#include "device/DeviceStateText.h"
+#include "device/FindConfigProperty.h"
+#include "device/point_catalogue/PointTables.h"
+#include "device/ui/MainControls.h"
+#include "device/ui/StatusPanels.h"
+#include "editors/ui/ChangeMarker.h"
+#include "host/AppContext.h"
+#include "host/Ui.h"
+#include "host/object_server/Error.h"
+#include "transfer/TransferState.h"
+#include "transfer/ui/Companions.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int DiConfig = 2;
+constexpr int BacklightMin = 5;
+constexpr int BacklightMax = 6;
+constexpr int SceneFeedback = 8;
+constexpr int TimeSet = 25;
+
+// Part k of a text split at a separator, empty where the text has fewer parts.
+QString part(const QString& text, QChar separator, int k)
+{
+    const QStringList parts = text.split(separator);
+    return k < parts.size() ? parts.at(k) : QString();
+}
+
+} // namespace
+
+CancelEdits::CancelEdits(AppContext& context, MainControls& controls, DeviceSession& session,
+                         TransferState& transfer, Procedures procedures)
+    : m_context(context), m_controls(controls), m_session(session), m_transfer(transfer),
+      m_procedures(std::move(procedures))
+{
+}
+
+void CancelEdits::cmdCancel_Click()
+{
+    if (m_transfer.transferRunning || !m_session.currentDevice)
+        return;
+    Ui& ui = m_context.ui;
+    try {
+        for (int position = 0; position < m_context.points.nviCount; ++position)
+            restoreNvInput(position);
+        ui.setPointer(Ui::Pointer::Hourglass);
+        for (int position = 0; position < m_context.points.cpCount; ++position)
+            refillCp(position);
+        ui.setPointer(Ui::Pointer::Default);
+        change_marker::unmark(m_controls.txtNci(DiConfig));
+        if (m_transfer.deviceListBuilt)
+            m_procedures.KnotenReset();
+        m_procedures.func_red_field();
+    } catch (const lns::Error&) {
+        ui.setPointer(Ui::Pointer::Default);
+        ui.message(QStringLiteral("Error: cmdCancel(fMain)"));
+        m_procedures.unloadSelection();
+        m_transfer.selectedDevices.clear();
+        m_controls.cmdApply->setEnabled(false);
+        m_controls.cmdCancel->setEnabled(false);
+    }
+}
+
+void CancelEdits::restoreNvInput(int position)
+{
+    const NvEntry& entry = m_context.points.nvi(position);
+    QLineEdit* editor = m_controls.txtNvi(position);
+    if (change_marker::isMarked(editor)) {
+        const std::shared_ptr<lns::NetworkVariable> variable = m_session.nvCollection->item(entry.nvIndex);
+        variable->setHold(false);
+        editor->setText(entry.value);
+        change_marker::unmark(editor);
+        variable->setHold(false);
+    }
+    if (online()) {
+        const QString text = editor->text();
+        if (position == SceneFeedback) {
+            m_controls.txtNvi(80)->setText(part(text, QLatin1Char(' '), 0));
+            m_controls.txtNvi(81)->setText(part(text, QLatin1Char(' '), 1));
+        } else if (position == TimeSet) {
+            const QString date = part(text, QLatin1Char(' '), 0);
+            const QString time = part(text, QLatin1Char(' '), 1);
+            m_controls.txtdate(0)->setText(date);
+            m_controls.txttime(0)->setText(time);
+            for (int k = 1; k <= 3; ++k) {
+                m_controls.txtdate(k)->setText(part(date, QLatin1Char('/'), k - 1));
+                m_controls.txttime(k)->setText(part(time, QLatin1Char(':'), k - 1));
+            }
+        }
+    }
+    companions::unmarkNv(m_controls, position);
+}
+
+void CancelEdits::refillCp(int position)
+{
+    const CpEntry& entry = m_context.points.cp(position);
+    const auto elementsFromDevice = [&](const ControlArray<QLineEdit>& boxes, int first, int count) {
+        const std::shared_ptr<lns::ConfigProperty> property =
+            FindConfigProperty(entry.id, *m_session.currentDevice, m_session.nvCollection, m_context.ui);
+        if (!property)
+            return;
+        for (int element = 0; element < count; ++element)
+            boxes(first + element)->setText(property->elementValue(element));
+    };
+    if (position == DiConfig)
+        elementsFromDevice(m_controls.txtNcielement, 0, 12);
+    else if (position == BacklightMin)
+        elementsFromDevice(m_controls.txtNci, 100, 2);
+    else if (position == BacklightMax)
+        elementsFromDevice(m_controls.txtNci, 102, 2);
+    m_controls.txtNci(position)->setText(entry.value);
+}
+
+bool CancelEdits::online() const
+{
+    return m_controls.PlugInStatus->panelText(4) == device_state::Online;
+}

@@ -1,0 +1,473 @@
+#include "transfer/ui/Apply.h"
+
+#include "device/ui/MainWindow.h"
+#include "editors/ui/ChangeMarker.h"
+#include "host/Log.h"
+#include "support/DemoSession.h"
+#include "transfer/TransferState.h"
+#include "transfer/ui/CancelEdits.h"
+#include "transfer/ui/TransferStatus.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using change_marker::isMarked;
+using Operation = lnssim::PlatformAdmin::Operation;
+
+const QString Rou1 = QStringLiteral("F1/ROU_1");
+const QString Rou2 = QStringLiteral("F1/ROU_2");
+const QString Rou4 = QStringLiteral("F2/ROU_4");
+
+constexpr int MaxSendTime = 8;    // F:1/C:0:49, SNVT_time_sec
+constexpr int MinSendTime = 57;   // N:47/C:0:52, a CP of an NV
+constexpr int OffsetTemp = 59;    // the one CP that is never synchronised
+constexpr int BacklightMin = 5;   // two elements
+constexpr int SetpointInput = 10; // nviTempSetpoint, a plain number
+
+class RecordingStatus final : public TransferStatus
+{
+public:
+    void start(int deviceCount, int) override { started.append(deviceCount); }
+    void setDevice(int device) override
+    {
+        devices.append(device);
+        if (onDevice)
+            onDevice(device);
+    }
+    void setParameter(int) override {}
+    void finish() override { ++finished; }
+
+    QList<int> started;
+    QList<int> devices;
+    int finished = 0;
+    std::function<void(int)> onDevice;
+};
+
+// The window on ROU_1 of the demo network with its editors, and apply and cancel over its
+// controls; the window's procedures they call are recorded.
+class ApplyTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window->show();
+        std::shared_ptr<lns::AppDevice> device = demo.device(Rou1);
+        PlugInCommand command = demo.commands.row(0);
+        window->ProcessDeviceCommand(device, command);
+        log().clear();
+    }
+
+    MainControls& c() { return window->controls(); }
+    Log& log() { return *c().echLog; }
+    QStringList logLines()
+    {
+        QStringList lines;
+        for (const Log::Entry& entry : log().entries())
+            lines.append(entry.text);
+        return lines;
+    }
+    QString value(const QString& path, int cp) { return demo.value(path, demo.points.cp(cp).id); }
+    // A number as the server writes it, with the user's separator.
+    QString n(const char* text) const
+    {
+        return QString::fromLatin1(text).replace(QLatin1Char('.'), demo.settings.decimalSeparator);
+    }
+    void edit(QLineEdit* field, const QString& text)
+    {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+
+    void expectQuestion(Ui::Answer answer)
+    {
+        demo.ui.expectMessage(QStringLiteral("Transmit parameters to the current Device ?"),
+                              QStringLiteral(" ! No Device selected !"), Ui::Icon::None, Ui::Buttons::YesNo,
+                              answer);
+    }
+    void expectFailedCpWrite(const QString& device, Ui::Answer answer)
+    {
+        demo.ui.expectMessage(
+            QStringLiteral("Error updating \r\n") + device +
+                QStringLiteral(" did not respond to the CP write: injected fault in cmdApply(fMain)"),
+            QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore,
+            answer);
+    }
+
+    // Chooses devices as the selection window's Done does.
+    void choose(const QStringList& paths)
+    {
+        transfer.deviceTemplate =
+            demo.connection.system->deviceTemplates()->findByProgramId(demo.device(Rou1)->programId());
+        const std::shared_ptr<lns::AppDevices> devices = transfer.deviceTemplate->devices();
+        for (const QString& path : paths) {
+            const std::shared_ptr<lns::AppDevice> wanted = demo.device(path);
+            for (int item = 1; item <= devices->count(); ++item)
+                if (devices->item(item)->neuronId() == wanted->neuronId())
+                    transfer.selectedDevices.push_back({wanted->name(), item, wanted->neuronId()});
+        }
+        transfer.deviceListBuilt = true;
+    }
+
+    DemoSession demo;
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(demo.context);
+    TransferState transfer;
+    RecordingStatus status;
+    QList<bool> monitorCalls;
+    bool synchronise = false;
+    int knotenResets = 0;
+    QList<bool> runningCalls;
+    Apply apply{demo.context,
+                window->controls(),
+                window->session(),
+                window->editorState(),
+                transfer,
+                status,
+                {[this](bool on) {
+                     monitorCalls.append(on);
+                     return true;
+                 },
+                 [this] { return synchronise; }, [this] { ++knotenResets; },
+                 [this] { window->func_red_field(); },
+                 [this](bool running) { runningCalls.append(running); }}};
+    CancelEdits cancel{demo.context,
+                       window->controls(),
+                       window->session(),
+                       transfer,
+                       {[this] {
+                            ++knotenResets;
+                            transfer.selectedDevices.clear();
+                        },
+                        [this] { transfer.selectedDevices.clear(); }, [this] { window->func_red_field(); }}};
+};
+
+TEST_F(ApplyTest, NothingMarkedWritesNothingAndAsksNothing)
+{
+    apply.cmdApply_Click();
+    EXPECT_TRUE(log().entries().isEmpty());
+    EXPECT_FALSE(c().cmdApply->isEnabled());
+    EXPECT_EQ(monitorCalls, (QList<bool>{false, true}));
+    EXPECT_EQ(runningCalls, (QList<bool>{true, false}));
+}
+
+TEST_F(ApplyTest, MarkedNvInputGoesToTheCurrentDeviceWithoutAQuestion)
+{
+    edit(c().txtNvi(SetpointInput), QStringLiteral("23"));
+    ASSERT_TRUE(isMarked(c().txtNvi(SetpointInput)));
+    apply.cmdApply_Click();
+
+    const QString name = demo.points.nvi(SetpointInput).name;
+    const QString stored = demo.value(Rou1, name);
+    EXPECT_EQ(logLines(),
+              (QStringList{QString(), QStringLiteral("writing Networkvariables.."), QString(),
+                           QStringLiteral("F1 : ROU_1:  ") + name + QStringLiteral(" = ") + stored}));
+    EXPECT_FALSE(isMarked(c().txtNvi(SetpointInput)));
+    EXPECT_EQ(demo.points.nvi(SetpointInput).value, c().txtNvi(SetpointInput)->text());
+    EXPECT_FALSE(c().cmdApply->isEnabled());
+}
+
+TEST_F(ApplyTest, CurrentDeviceAfterTheQuestion)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("12"));
+    expectQuestion(Ui::Answer::No);
+    apply.cmdApply_Click();
+    EXPECT_NE(value(Rou1, MaxSendTime), n("12.0"));
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_TRUE(c().cmdApply->isEnabled());
+    EXPECT_TRUE(log().entries().isEmpty());
+
+    expectQuestion(Ui::Answer::Yes);
+    apply.cmdApply_Click();
+    EXPECT_EQ(value(Rou1, MaxSendTime), n("12.0"));
+    EXPECT_EQ(logLines(), (QStringList{QString(), QStringLiteral("writing Parameters..."), QString(),
+                                       QStringLiteral("F1 : ROU_1: SCPTmaxSendTime = ") + n("12.0")}));
+    EXPECT_FALSE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_FALSE(c().cmdApply->isEnabled());
+}
+
+TEST_F(ApplyTest, SynchronisingSendsEveryGeneralCpToEveryChosenDevice)
+{
+    const QString offsetBefore = value(Rou2, OffsetTemp);
+    edit(c().txtNci(MaxSendTime), QStringLiteral("33"));
+    edit(c().txtNci(OffsetTemp), QStringLiteral("1"));
+    // The selection window always includes the current device.
+    choose({Rou1, Rou2, Rou4});
+    synchronise = true;
+    apply.cmdApply_Click();
+
+    for (const QString& path : {Rou2, Rou4}) {
+        for (int cp = 0; cp < demo.points.cpCount; ++cp) {
+            if (cp == OffsetTemp)
+                continue;
+            EXPECT_EQ(value(path, cp), value(Rou1, cp)) << path.toStdString() << " " << cp;
+        }
+    }
+    EXPECT_EQ(value(Rou2, MaxSendTime), n("33.0"));
+    EXPECT_EQ(value(Rou2, OffsetTemp), offsetBefore);
+    const QStringList lines = logLines();
+    EXPECT_EQ(lines.count(QStringLiteral("SCPToffsetTemp not possible to synchronize !")), 3);
+    EXPECT_EQ(lines.count(QStringLiteral("writing Parameters...")), 3);
+    EXPECT_EQ(lines.count(QStringLiteral("to disable 'sync. Devices'. ")), 1);
+    EXPECT_TRUE(lines.contains(QStringLiteral("F2 : ROU_4 :   SCPTmaxSendTime  =  ") + n("33.0")));
+    EXPECT_TRUE(isMarked(c().txtNci(OffsetTemp)));
+    EXPECT_FALSE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_TRUE(c().cmdApply->isEnabled());
+    EXPECT_EQ(status.devices, (QList<int>{1, 2, 3}));
+    EXPECT_EQ(status.finished, 1);
+}
+
+TEST_F(ApplyTest, ChangedOnlyWritesTheMarkedCpsToEachDeviceAndResolvesOnTheTarget)
+{
+    const QString otherBefore = value(Rou2, 9);
+    const QString currentMinSend = value(Rou1, MinSendTime);
+    edit(c().txtNci(MaxSendTime), QStringLiteral("44"));
+    edit(c().txtNci(MinSendTime), QStringLiteral("3"));
+    choose({Rou2, Rou4});
+    apply.cmdApply_Click();
+
+    for (const QString& path : {Rou2, Rou4}) {
+        EXPECT_EQ(value(path, MaxSendTime), n("44.0"));
+        // A CP of an NV is the target's own, not the current device's.
+        EXPECT_EQ(value(path, MinSendTime), n("3.0"));
+    }
+    EXPECT_EQ(value(Rou1, MinSendTime), currentMinSend);
+    EXPECT_EQ(value(Rou2, 9), otherBefore);
+    EXPECT_EQ(logLines().count(QStringLiteral("writing Parameters...")), 1);
+    EXPECT_FALSE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_EQ(c().txtNci(MaxSendTime)->text(), n("44.0"));
+    EXPECT_FALSE(c().cmdApply->isEnabled());
+}
+
+TEST_F(ApplyTest, FiveSilentRetriesPerCallThenTheUserDecides)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("21"));
+    choose({Rou2});
+    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, 5);
+    apply.cmdApply_Click();
+    EXPECT_EQ(value(Rou2, MaxSendTime), n("21.0"));
+    EXPECT_EQ(logLines().filter(QStringLiteral("  repeating...")).size(), 5);
+
+    // The sixth failure asks; Retry sends the text the user typed, not the old value.
+    edit(c().txtNci(MaxSendTime), QStringLiteral("22"));
+    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, 6);
+    expectFailedCpWrite(QStringLiteral("ROU_2"), Ui::Answer::Retry);
+    apply.cmdApply_Click();
+    EXPECT_EQ(value(Rou2, MaxSendTime), n("22.0"));
+    EXPECT_FALSE(isMarked(c().txtNci(MaxSendTime)));
+}
+
+TEST_F(ApplyTest, IgnoreLeavesThePointMarkedAndUnreported)
+{
+    const QString before = value(Rou1, MaxSendTime);
+    edit(c().txtNci(MaxSendTime), QStringLiteral("17"));
+    demo.admin.failNext(DemoSession::Network, Rou1, Operation::CpWrite, 6);
+    expectQuestion(Ui::Answer::Yes);
+    expectFailedCpWrite(QStringLiteral("ROU_1"), Ui::Answer::Ignore);
+    apply.cmdApply_Click();
+
+    EXPECT_EQ(value(Rou1, MaxSendTime), before);
+    EXPECT_EQ(demo.points.cp(MaxSendTime).value, before);
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_EQ(c().txtNci(MaxSendTime)->text(), QStringLiteral("17"));
+    EXPECT_TRUE(c().cmdApply->isEnabled());
+    EXPECT_TRUE(logLines().contains(QStringLiteral("F1 : ROU_1: SCPTmaxSendTime not written")));
+    EXPECT_FALSE(logLines().contains(QStringLiteral("F1 : ROU_1: SCPTmaxSendTime = 17")));
+}
+
+TEST_F(ApplyTest, AbortLeavesAndResetsTheSelection)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("19"));
+    choose({Rou2, Rou4});
+    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, 6);
+    expectFailedCpWrite(QStringLiteral("ROU_2"), Ui::Answer::Abort);
+    apply.cmdApply_Click();
+    EXPECT_NE(value(Rou4, MaxSendTime), n("19.0"));
+    EXPECT_EQ(knotenResets, 1);
+    EXPECT_EQ(status.finished, 1);
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_TRUE(c().cmdApply->isEnabled());
+}
+
+TEST_F(ApplyTest, ClosingTheStatusStopsBetweenWholeCps)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("27"));
+    choose({Rou2, Rou4});
+    synchronise = true;
+    status.onDevice = [this](int device) {
+        if (device == 2)
+            transfer.transferCancelled = true;
+    };
+    apply.cmdApply_Click();
+    EXPECT_EQ(value(Rou2, MaxSendTime), n("27.0"));
+    EXPECT_NE(value(Rou4, MaxSendTime), n("27.0"));
+    EXPECT_FALSE(transfer.transferCancelled);
+    EXPECT_FALSE(transfer.transferRunning);
+}
+
+TEST_F(ApplyTest, DevicesThatCannotBeWrittenAreReportedAndSkipped)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("29"));
+    choose({Rou2, Rou4});
+    demo.admin.setUnreachable(DemoSession::Network, Rou2, true);
+    demo.ui.expectMessage(
+        QStringLiteral("Error updating \r\nROU_2 did not respond: device is offline in cmdApply(fMain)"),
+        QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore,
+        Ui::Answer::Ignore);
+    apply.cmdApply_Click();
+    EXPECT_NE(value(Rou2, MaxSendTime), n("29.0"));
+    EXPECT_EQ(value(Rou4, MaxSendTime), n("29.0"));
+    EXPECT_FALSE(logLines().filter(QStringLiteral("ROU_2")).filter(QStringLiteral("skipped")).isEmpty());
+    // ROU_2 did not get it, so the edit stays to be applied again.
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+
+    // A chosen device that is no longer the one at its place is not written.
+    demo.admin.setUnreachable(DemoSession::Network, Rou2, false);
+    transfer.selectedDevices.front().neuronId = QStringLiteral("000000000000");
+    log().clear();
+    apply.cmdApply_Click();
+    EXPECT_NE(value(Rou2, MaxSendTime), n("29.0"));
+    EXPECT_EQ(logLines().filter(QStringLiteral("no longer the device chosen")).size(), 1);
+}
+
+TEST_F(ApplyTest, BacklightElementsKeepTheirDecimals)
+{
+    const QString separator = demo.settings.decimalSeparator;
+    // Loaded or read values may carry decimals the key filter would not let anyone type.
+    c().txtNci(100)->setText(QStringLiteral("20") + separator + QStringLiteral("5"));
+    ASSERT_TRUE(isMarked(c().txtNci(BacklightMin)));
+    expectQuestion(Ui::Answer::Yes);
+    apply.cmdApply_Click();
+    EXPECT_EQ(demo.value(Rou1, demo.points.cp(BacklightMin).id, 0),
+              QStringLiteral("20") + separator + QStringLiteral("5"));
+    EXPECT_EQ(DeviceTransfer::backlightElement(QStringLiteral("20.5"), QStringLiteral(",")),
+              QStringLiteral("20,5"));
+    EXPECT_EQ(DeviceTransfer::backlightElement(QStringLiteral("20,5 %"), QStringLiteral(".")),
+              QStringLiteral("20.5"));
+    EXPECT_EQ(DeviceTransfer::backlightElement(QStringLiteral("abc"), QStringLiteral(",")),
+              QStringLiteral("0"));
+}
+
+TEST_F(ApplyTest, ASecondClickWhileTransferringStartsNothing)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("31"));
+    choose({Rou2, Rou4});
+    int inner = 0;
+    status.onDevice = [&](int) {
+        apply.cmdApply_Click();
+        cancel.cmdCancel_Click();
+        ++inner;
+    };
+    apply.cmdApply_Click();
+    EXPECT_EQ(inner, 2);
+    EXPECT_EQ(status.started.size(), 1);
+    EXPECT_EQ(value(Rou4, MaxSendTime), n("31.0"));
+}
+
+TEST_F(ApplyTest, CancelPutsTheReadValuesBackAndDropsTheSelection)
+{
+    const QString cpBefore = c().txtNci(MaxSendTime)->text();
+    const QString nvBefore = c().txtNvi(SetpointInput)->text();
+    edit(c().txtNci(MaxSendTime), QStringLiteral("55"));
+    edit(c().txtNvi(SetpointInput), QStringLiteral("25"));
+    edit(c().txtNcielement(3), QStringLiteral("01 02 03 04"));
+    choose({Rou2});
+    cancel.cmdCancel_Click();
+
+    EXPECT_EQ(c().txtNci(MaxSendTime)->text(), cpBefore);
+    EXPECT_EQ(c().txtNvi(SetpointInput)->text(), nvBefore);
+    EXPECT_EQ(c().txtNcielement(3)->text(), demo.value(Rou1, QStringLiteral("F:0/C:3:44"), 3));
+    for (QLineEdit* field :
+         {c().txtNci(MaxSendTime), c().txtNvi(SetpointInput), c().txtNcielement(3), c().txtNci(2)})
+        EXPECT_FALSE(isMarked(field)) << field->objectName().toStdString();
+    EXPECT_FALSE(c().cmdApply->isEnabled());
+    EXPECT_TRUE(transfer.selectedDevices.empty());
+    EXPECT_EQ(knotenResets, 1);
+}
+
+} // namespace
+
+// One hundred more devices of ROU_1's program ID in their own subsystem, all chosen.
+class ManyDevicesTest : public ApplyTest
+{
+protected:
+    static constexpr int Count = 100;
+
+    void SetUp() override
+    {
+        const QString programId = demo.device(Rou1)->programId();
+        demo.admin.addSubsystem(DemoSession::Network, QStringLiteral("Bench"));
+        for (int n = 1; n <= Count; ++n)
+            demo.admin.addDevice(DemoSession::Network, QStringLiteral("Bench"), name(n), QString(),
+                                 programId);
+        ApplyTest::SetUp();
+        QStringList paths;
+        for (int n = 1; n <= Count; ++n)
+            paths.append(QStringLiteral("Bench/") + name(n));
+        choose(paths);
+        synchronise = true;
+    }
+
+    static QString name(int n) { return QStringLiteral("B_%1").arg(n); }
+
+    // What the log must say about device n: the header, then each CP with the value the
+    // network database holds now, in catalogue order.
+    QStringList expectedLines(int n)
+    {
+        QStringList lines{QString(), QStringLiteral("writing Parameters..."), QString()};
+        for (int cp = 0; cp < demo.points.cpCount; ++cp) {
+            const CpEntry& entry = demo.points.cp(cp);
+            lines.append(entry.syncable
+                             ? QStringLiteral("Bench : ") + name(n) + QStringLiteral(" :   ") + entry.name +
+                                   QStringLiteral("  =  ") + value(QStringLiteral("Bench/") + name(n), cp)
+                             : entry.name + QStringLiteral(" not possible to synchronize !"));
+        }
+        return lines;
+    }
+
+    void expectEveryDeviceSynchronised()
+    {
+        for (int n = 1; n <= Count; ++n) {
+            const QString path = QStringLiteral("Bench/") + name(n);
+            for (int cp = 0; cp < demo.points.cpCount; ++cp) {
+                if (!demo.points.cp(cp).syncable)
+                    continue;
+                EXPECT_EQ(value(path, cp), value(Rou1, cp)) << n << " " << cp;
+            }
+        }
+    }
+};
+
+TEST_F(ManyDevicesTest, TheLogAndTheNetworkDatabaseAgreeDeviceByDevice)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("41"));
+    apply.cmdApply_Click();
+    // ROU_1's own CPs (in the box now) are what every chosen device holds.
+    demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(MaxSendTime).id,
+                   c().txtNci(MaxSendTime)->text());
+    expectEveryDeviceSynchronised();
+    const QStringList lines = logLines();
+    const int perDevice = 3 + demo.points.cpCount;
+    for (int n = 1; n <= Count; ++n)
+        EXPECT_EQ(lines.mid((n - 1) * perDevice, perDevice), expectedLines(n)) << n;
+}
+
+TEST_F(ManyDevicesTest, RareFailuresAreRepeatedSilentlyUntilEveryDeviceHasTheValues)
+{
+    for (int n = 1; n <= Count; ++n)
+        demo.admin.setFailureRate(DemoSession::Network, QStringLiteral("Bench/") + name(n), 0.1);
+    // Six failures of one call in a row are rare but possible: the user would answer Retry.
+    demo.ui.setRelaxed(Ui::Answer::Retry);
+    edit(c().txtNci(MaxSendTime), QStringLiteral("43"));
+    apply.cmdApply_Click();
+    demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(MaxSendTime).id,
+                   c().txtNci(MaxSendTime)->text());
+    expectEveryDeviceSynchronised();
+    EXPECT_FALSE(logLines().filter(QStringLiteral("  repeating...")).isEmpty());
+    EXPECT_TRUE(logLines().filter(QStringLiteral("not written")).isEmpty());
+}
