@@ -3,23 +3,11 @@
 // and the process's peak memory. Targets: at most 2 s and 200 MB.
 
 #include "device/DeviceSession.h"
-#include "device/FrameworkSettings.h"
-#include "device/point_catalogue/PointTables.h"
 #include "device/ui/MainControls.h"
-#include "host/AppContext.h"
-#include "host/CommandTable.h"
-#include "host/ConnectionState.h"
-#include "host/LonWorksHome.h"
-#include "host/MessageCatalogue.h"
-#include "host/ProgressDisplay.h"
-#include "host/RegistryKeys.h"
-#include "host/ResourceDirSpec.h"
-#include "host/UnattendedUi.h"
 #include "host/object_server/Network.h"
 #include "host/object_server/Subsystem.h"
-#include "lns/PlatformAdmin.h"
-#include "lns/SimObjectServer.h"
-#include "registry/SqliteRegistryStore.h"
+#include "host/object_server/System.h"
+#include "support/BenchPlatform.h"
 #include "transfer/DeviceDirectory.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/fGeraeteauswahl.h"
@@ -28,10 +16,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
@@ -40,64 +26,29 @@ constexpr int DevicesPerSubsystem = 500;
 const QString Network = QStringLiteral("Large");
 const QString Template = QStringLiteral("Korvandel zep31_06");
 
-// The search's progress goes to the splash window; here it costs nothing beyond the events.
-class SilentProgress final : public ProgressDisplay
+// The demo platform plus a network of its own with the large template, opened as the current one.
+struct LargeNetwork
 {
-public:
-    void showProgress(bool) override { m_visible = true; }
-    void setStatus(const QString& text) override { m_status = text; }
-    QString status() const override { return m_status; }
-    bool progressVisible() const override { return m_visible; }
-    void closeProgress() override { m_visible = false; }
-    void showSplash() override {}
-    bool splashVisible() const override { return false; }
-    void closeSplash() override {}
-    void setSearchVisible(bool) override {}
-    void setSearchRange(int) override {}
-    void setSearchValue(int) override {}
-    void setSearchText(const QString&) override {}
-
-private:
-    QString m_status;
-    bool m_visible = false;
-};
-
-struct Home
-{
-    Home() { qputenv("LONWORKS_HOME", dir.path().toUtf8()); }
-    QTemporaryDir dir;
-};
-
-bool createNetwork(lnssim::PlatformAdmin& admin, const QString& home)
-{
-    admin.init();
-    admin.addNetwork(Network);
-    admin.importTemplate(Network, Template,
-                         QDir(home).filePath(QStringLiteral("Import/Korvandel/zep31/zep31_06.xif")));
-    for (int subsystem = 1; subsystem <= Subsystems; ++subsystem) {
-        const QString name = QStringLiteral("Floor %1").arg(subsystem);
-        admin.addSubsystem(Network, name, QStringLiteral("Building/") + name);
-        for (int device = 1; device <= DevicesPerSubsystem; ++device)
-            admin.addDevice(Network, name, QStringLiteral("ROU_%1_%2").arg(subsystem).arg(device), Template,
-                            QString());
-    }
-    return true;
-}
-
-struct Platform
-{
-    Platform()
+    LargeNetwork()
     {
-        registry.writeValue(RegistryStore::Hive::LocalMachine, registry_keys::PlugInKey,
-                            registry_keys::LanguageValue, QStringLiteral("english"));
-        catalogue.LoadTexts(0);
-        server->open();
-        connection.ServerOpen = true;
-        connection.network = server->networks()->item(Network);
+        lnssim::PlatformAdmin& admin = platform.admin;
+        admin.addNetwork(Network);
+        admin.importTemplate(
+            Network, Template,
+            QDir(platform.home.path()).filePath(QStringLiteral("Import/Korvandel/zep31/zep31_06.xif")));
+        for (int subsystem = 1; subsystem <= Subsystems; ++subsystem) {
+            const QString name = QStringLiteral("Floor %1").arg(subsystem);
+            admin.addSubsystem(Network, name, QStringLiteral("Building/") + name);
+            for (int device = 1; device <= DevicesPerSubsystem; ++device)
+                admin.addDevice(Network, name, QStringLiteral("ROU_%1_%2").arg(subsystem).arg(device),
+                                Template, QString());
+        }
+        platform.catalogue.LoadTexts(0);
+        ConnectionState& connection = platform.connection;
+        connection.network = platform.server->networks()->item(Network);
         connection.network->open();
         connection.system = connection.network->systems()->item(1);
         connection.system->open();
-        connection.NetworkOpen = true;
         // A device in the middle of the network is the current one.
         session.currentDevice = connection.system->subsystems()
                                     ->item(QStringLiteral("Floor 10"))
@@ -105,21 +56,7 @@ struct Platform
                                     ->item(QStringLiteral("ROU_10_250"));
     }
 
-    Home home;
-    lnssim::PlatformAdmin admin{home.dir.path()};
-    bool networkCreated = createNetwork(admin, home.dir.path());
-    SqliteRegistryStore registry{lonworks_home::registryFile()};
-    std::unique_ptr<lns::ObjectServer> server = lnssim::createObjectServer(home.dir.path(), registry);
-    UnattendedUi ui;
-    SilentProgress progress;
-    MessageCatalogue catalogue{registry};
-    ConnectionState connection;
-    CommandTable commands;
-    FrameworkSettings settings;
-    PointTables points;
-    ResourceDirSpec resourceDir;
-    AppContext context{registry, *server,  ui,     progress,    catalogue, connection,
-                       commands, settings, points, resourceDir, [] {}};
+    BenchPlatform platform{0};
     MainControls controls;
     DeviceSession session;
     TransferState transfer;
@@ -138,11 +75,11 @@ double peakMegabytes()
     return 0;
 }
 
-void searchOnly(benchmark::State& state, Platform& platform)
+void searchOnly(benchmark::State& state, LargeNetwork& large)
 {
-    const DeviceDirectory directory(*platform.connection.system);
+    const DeviceDirectory directory(*large.platform.connection.system);
     for (auto _ : state) {
-        const DeviceDirectory::Listing listing = directory.search(*platform.session.currentDevice);
+        const DeviceDirectory::Listing listing = directory.search(*large.session.currentDevice);
         if (!listing.complete || listing.currentGroup < 0)
             state.SkipWithError("the search did not find every device");
         benchmark::DoNotOptimize(listing.groups.data());
@@ -150,12 +87,12 @@ void searchOnly(benchmark::State& state, Platform& platform)
     state.counters["peak_MB"] = peakMegabytes();
 }
 
-void loadWindow(benchmark::State& state, Platform& platform)
+void loadWindow(benchmark::State& state, LargeNetwork& large)
 {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        fGeraeteauswahl window(platform.context, platform.controls, platform.session, platform.transfer,
+        fGeraeteauswahl window(large.platform.context, large.controls, large.session, large.transfer,
                                nullptr);
         window.Form_Load();
         window.show();
@@ -177,13 +114,13 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Platform platform;
+    LargeNetwork large;
     benchmark::RegisterBenchmark("BM_DeviceSearch",
-                                 [&platform](benchmark::State& state) { searchOnly(state, platform); })
+                                 [&large](benchmark::State& state) { searchOnly(state, large); })
         ->Unit(benchmark::kMillisecond)
         ->Iterations(3);
     benchmark::RegisterBenchmark("BM_DeviceSelectionWindow",
-                                 [&platform](benchmark::State& state) { loadWindow(state, platform); })
+                                 [&large](benchmark::State& state) { loadWindow(state, large); })
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(3);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "transfer/RemainingTime.h"
+#include "transfer/ui/TransferStatus.h"
 
 #include <QWidget>
 
@@ -12,7 +13,7 @@ struct TransferState;
 // The transfer status window: devices and parameters written so far, the time left, and the
 // hint that closing the window cancels the transfer. Closing it only hides it, because the
 // transfer still sets its bars until it notices the cancel.
-class fStatus final : public QWidget
+class fStatus final : public QWidget, public TransferStatus
 {
     Q_OBJECT
 
@@ -20,14 +21,13 @@ public:
     fStatus(MessageCatalogue& catalogue, TransferState& transfer, QWidget* parent,
             RemainingTime::Clock clock = {});
 
-    // A transfer to deviceCount devices of cpCount parameters each begins; shows the window.
-    void start(int deviceCount, int cpCount);
-    // Device number `device` (from 1) begins: bar, counter and the estimate.
-    void setDevice(int device);
-    // Parameter number `parameter` (from 1) of the current device.
-    void setParameter(int parameter);
-    // The transfer has ended.
-    void finish();
+    // Shows the window with empty bars; the estimate starts afresh.
+    void start(int deviceCount, int cpCount) override;
+    // Bar, counter and then the estimate.
+    void setDevice(int device) override;
+    void setParameter(int parameter) override;
+    // Hides the window; the cancel flag is the transfer's to clear.
+    void finish() override;
 
     void Lbl_Devices_Change();
 
