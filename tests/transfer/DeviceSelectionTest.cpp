@@ -19,11 +19,13 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString Demo = QStringLiteral("Demo");
-const QString Variant06 = QStringLiteral("Korvandel zep31_06");
-const QString Title = QStringLiteral("Korvandel_zep31_PlugIn");
+const QString Demo = u"Demo"_s;
+const QString Variant06 = u"Korvandel zep31_06"_s;
+const QString Title = u"Korvandel_zep31_PlugIn"_s;
 const QColor Red(255, 0, 0);
 const QColor Black(0, 0, 0);
 
@@ -69,18 +71,22 @@ protected:
         return device.isEmpty() ? roots.front() : nullptr;
     }
 
-    // The tree as "F1: ROU_1* ROU_2", checked nodes starred.
+    // A node as its text, starred when checked, with "!" when its colour does not follow the mark.
+    static QString label(const QTreeWidgetItem* item)
+    {
+        const bool checked = item->checkState(0) == Qt::Checked;
+        return item->text(0) + (checked ? u"*"_s : QString()) +
+               (item->foreground(0).color() == (checked ? Red : Black) ? QString() : u"!"_s);
+    }
+    // The tree as "F1: ROU_1* ROU_2", one line per subsystem.
     QStringList shape()
     {
         QStringList lines;
         for (int root = 0; root < tree()->topLevelItemCount(); ++root) {
             const QTreeWidgetItem* group = tree()->topLevelItem(root);
-            QString line = group->text(0) + QStringLiteral(":");
-            for (int index = 0; index < group->childCount(); ++index) {
-                const QTreeWidgetItem* device = group->child(index);
-                line += QStringLiteral(" ") + device->text(0) +
-                        (device->checkState(0) == Qt::Checked ? QStringLiteral("*") : QString());
-            }
+            QString line = label(group) + u":"_s;
+            for (int index = 0; index < group->childCount(); ++index)
+                line += u" "_s + label(group->child(index));
             lines.append(line);
         }
         return lines;
@@ -117,7 +123,7 @@ protected:
 TEST_F(DeviceSelectionTest, ListsTheProgramIdsDevicesBySubsystemWithTheCurrentOneChosen)
 {
     EXPECT_FALSE(controls().cmdGerAuswahl->isEnabled());
-    open(QStringLiteral("F1/ROU_1"));
+    open(u"F1/ROU_1"_s);
     ASSERT_TRUE(controls().cmdGerAuswahl->isEnabled());
 
     fGeraeteauswahl* dialog = choose();
@@ -125,17 +131,15 @@ TEST_F(DeviceSelectionTest, ListsTheProgramIdsDevicesBySubsystemWithTheCurrentOn
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->isModal());
     EXPECT_EQ(dialog->parentWidget(), window.get());
-    EXPECT_TRUE(demo.progress.statuses().contains(QStringLiteral("searching for further devices...")));
+    EXPECT_TRUE(demo.progress.statuses().contains(u"searching for further devices..."_s));
     EXPECT_FALSE(demo.progress.progressVisible());
     EXPECT_FALSE(demo.progress.splashVisible());
     EXPECT_FALSE(demo.progress.searchVisible());
     EXPECT_EQ(demo.progress.searchRange(), 4);
-    EXPECT_EQ(demo.progress.searchText(), QStringLiteral("found: 4"));
+    EXPECT_EQ(demo.progress.searchText(), u"found: 4"_s);
     EXPECT_EQ(demo.ui.pointer(), Ui::Pointer::Default);
 
-    EXPECT_EQ(shape(), (QStringList{QStringLiteral("F1: ROU_1* ROU_2"), QStringLiteral("F2: ROU_4 ROU_5")}));
-    EXPECT_EQ(node(QStringLiteral("F1"), QStringLiteral("ROU_1"))->foreground(0).color(), Red);
-    EXPECT_EQ(node(QStringLiteral("F1"), QStringLiteral("ROU_2"))->foreground(0).color(), Black);
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1* ROU_2"_s, u"F2: ROU_4 ROU_5"_s}));
     EXPECT_TRUE(transfer().deviceListBuilt);
     ASSERT_NE(transfer().deviceTemplate, nullptr);
     EXPECT_EQ(transfer().deviceTemplate->name(), Variant06);
@@ -162,7 +166,7 @@ TEST_P(DeviceSelectionCaptions, FollowTheLanguage)
     const CaptionCase& expected = GetParam();
     DemoSession demo(QString::fromLatin1(expected.language));
     MainWindow window(demo.context);
-    window.session().currentDevice = demo.device(QStringLiteral("F2/ROU_4"));
+    window.session().currentDevice = demo.device(u"F2/ROU_4"_s);
     window.deviceSelection().cmdGerAuswahl_Click();
     const fGeraeteauswahl* dialog = window.deviceSelection().window();
     ASSERT_NE(dialog, nullptr);
@@ -172,7 +176,7 @@ TEST_P(DeviceSelectionCaptions, FollowTheLanguage)
     EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(expected.window));
     EXPECT_EQ(text("cmdreset"), QString::fromUtf8(expected.reset));
     EXPECT_EQ(text("chksynchronisiern"), QString::fromUtf8(expected.sync));
-    EXPECT_EQ(dialog->findChild<QCheckBox*>(QStringLiteral("chksynchronisiern"))->toolTip(),
+    EXPECT_EQ(dialog->findChild<QCheckBox*>(u"chksynchronisiern"_s)->toolTip(),
               QString::fromUtf8(expected.syncTip));
     EXPECT_EQ(text("cmdFertig"), QString::fromUtf8(expected.done));
 }
@@ -194,28 +198,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DeviceSelectionTest, OnlyDeviceOfItsProgramIdIsOneCheckedNode)
 {
     lnssim::PlatformAdmin& admin = demo.admin;
-    const QString solo = QStringLiteral("Solo");
+    const QString solo = u"Solo"_s;
     admin.addNetwork(solo);
-    admin.importTemplate(
-        solo, Variant06,
-        QDir(demo.home.path()).filePath(QStringLiteral("Import/Korvandel/zep31/zep31_06.xif")));
-    admin.addSubsystem(solo, QStringLiteral("Hall"), QStringLiteral("Site/Hall"));
-    const QString neuronId =
-        admin.addDevice(solo, QStringLiteral("Hall"), QStringLiteral("Only"), Variant06, QString());
+    admin.importTemplate(solo, Variant06,
+                         QDir(demo.home.path()).filePath(u"Import/Korvandel/zep31/zep31_06.xif"_s));
+    admin.addSubsystem(solo, u"Hall"_s, u"Site/Hall"_s);
+    const QString neuronId = admin.addDevice(solo, u"Hall"_s, u"Only"_s, Variant06, QString());
     const std::shared_ptr<lns::Network> network = demo.objectServer->networks()->item(solo);
     network->open();
     demo.connection.system = network->systems()->item(1);
     demo.connection.system->open();
-    window->session().currentDevice = demo.connection.system->subsystems()
-                                          ->item(QStringLiteral("Hall"))
-                                          ->applicationDevices()
-                                          ->item(QStringLiteral("Only"));
+    window->session().currentDevice =
+        demo.connection.system->subsystems()->item(u"Hall"_s)->applicationDevices()->item(u"Only"_s);
 
     selection().cmdGerAuswahl_Click();
-    EXPECT_EQ(shape(), QStringList{QStringLiteral("Hall: Only*")});
+    EXPECT_EQ(shape(), QStringList{u"Hall: Only*"_s});
     done();
     ASSERT_EQ(transfer().selectedDeviceCount(), 1);
-    EXPECT_EQ(transfer().selectedDevices.front().name, QStringLiteral("Only"));
+    EXPECT_EQ(transfer().selectedDevices.front().name, u"Only"_s);
     EXPECT_EQ(transfer().selectedDevices.front().deviceIndex, 1);
     EXPECT_EQ(transfer().selectedDevices.front().neuronId, neuronId);
     EXPECT_FALSE(selection().window()->isVisible());
@@ -223,65 +223,49 @@ TEST_F(DeviceSelectionTest, OnlyDeviceOfItsProgramIdIsOneCheckedNode)
 
 TEST_F(DeviceSelectionTest, CheckingARootChecksAndReddensItsDevices)
 {
-    open(QStringLiteral("F1/ROU_1"));
+    open(u"F1/ROU_1"_s);
     choose();
-    QTreeWidgetItem* floor2 = node(QStringLiteral("F2"));
-    clickCheckBox(floor2);
-    EXPECT_EQ(shape(),
-              (QStringList{QStringLiteral("F1: ROU_1* ROU_2"), QStringLiteral("F2: ROU_4* ROU_5*")}));
-    for (int index = 0; index < floor2->childCount(); ++index)
-        EXPECT_EQ(floor2->child(index)->foreground(0).color(), Red);
-    EXPECT_EQ(floor2->foreground(0).color(), Red);
+    clickCheckBox(node(u"F2"_s));
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1* ROU_2"_s, u"F2*: ROU_4* ROU_5*"_s}));
 
     // Unchecking a root takes its devices along, except the current one, which comes back.
-    QTreeWidgetItem* floor1 = node(QStringLiteral("F1"));
-    clickCheckBox(floor1);
-    clickCheckBox(floor1);
-    EXPECT_EQ(floor1->checkState(0), Qt::Unchecked);
-    EXPECT_EQ(floor1->foreground(0).color(), Black);
-    EXPECT_EQ(shape(),
-              (QStringList{QStringLiteral("F1: ROU_1* ROU_2"), QStringLiteral("F2: ROU_4* ROU_5*")}));
-    EXPECT_EQ(node(QStringLiteral("F1"), QStringLiteral("ROU_2"))->foreground(0).color(), Black);
+    clickCheckBox(node(u"F1"_s));
+    EXPECT_EQ(shape(), (QStringList{u"F1*: ROU_1* ROU_2*"_s, u"F2*: ROU_4* ROU_5*"_s}));
+    clickCheckBox(node(u"F1"_s));
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1* ROU_2"_s, u"F2*: ROU_4* ROU_5*"_s}));
 }
 
 TEST_F(DeviceSelectionTest, TheCurrentDeviceCannotBeLeftOutByMouseOrKey)
 {
-    open(QStringLiteral("F1/ROU_1"));
+    open(u"F1/ROU_1"_s);
     choose();
-    QTreeWidgetItem* current = node(QStringLiteral("F1"), QStringLiteral("ROU_1"));
-    QTreeWidgetItem* other = node(QStringLiteral("F1"), QStringLiteral("ROU_2"));
+    QTreeWidgetItem* current = node(u"F1"_s, u"ROU_1"_s);
+    QTreeWidgetItem* other = node(u"F1"_s, u"ROU_2"_s);
 
     clickCheckBox(other);
-    EXPECT_EQ(other->checkState(0), Qt::Checked);
     clickCheckBox(current);
-    EXPECT_EQ(current->checkState(0), Qt::Checked);
-    EXPECT_EQ(current->foreground(0).color(), Red);
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1* ROU_2*"_s, u"F2: ROU_4 ROU_5"_s}));
 
     // Space toggles other nodes, never the current one.
     tree()->setCurrentItem(other);
     QTest::keyClick(tree(), Qt::Key_Space);
-    EXPECT_EQ(other->checkState(0), Qt::Unchecked);
-    EXPECT_EQ(other->foreground(0).color(), Black);
     tree()->setCurrentItem(current);
     QTest::keyClick(tree(), Qt::Key_Space);
-    EXPECT_EQ(current->checkState(0), Qt::Checked);
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1* ROU_2"_s, u"F2: ROU_4 ROU_5"_s}));
 }
 
 TEST_F(DeviceSelectionTest, DoneListsTheChosenDevicesInTheTemplatesOrder)
 {
     // A device of the first subsystem listed after those of the second.
-    const QString neuronId =
-        demo.admin.addDevice(Demo, QStringLiteral("F1"), QStringLiteral("ROU_7"), Variant06, QString());
-    open(QStringLiteral("F1/ROU_1"));
+    const QString neuronId = demo.admin.addDevice(Demo, u"F1"_s, u"ROU_7"_s, Variant06, QString());
+    open(u"F1/ROU_1"_s);
     fGeraeteauswahl* dialog = choose();
-    EXPECT_EQ(shape(),
-              (QStringList{QStringLiteral("F1: ROU_1* ROU_2 ROU_7"), QStringLiteral("F2: ROU_4 ROU_5")}));
-    clickCheckBox(node(QStringLiteral("F1"), QStringLiteral("ROU_7")));
-    clickCheckBox(node(QStringLiteral("F2"), QStringLiteral("ROU_4")));
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1* ROU_2 ROU_7"_s, u"F2: ROU_4 ROU_5"_s}));
+    clickCheckBox(node(u"F1"_s, u"ROU_7"_s));
+    clickCheckBox(node(u"F2"_s, u"ROU_4"_s));
     done();
 
-    EXPECT_EQ(chosenNames(),
-              (QStringList{QStringLiteral("ROU_1"), QStringLiteral("ROU_4"), QStringLiteral("ROU_7")}));
+    EXPECT_EQ(chosenNames(), (QStringList{u"ROU_1"_s, u"ROU_4"_s, u"ROU_7"_s}));
     for (const SelectedDevice& chosen : transfer().selectedDevices) {
         const std::shared_ptr<lns::AppDevice> device =
             transfer().deviceTemplate->devices()->item(chosen.deviceIndex);
@@ -297,8 +281,7 @@ TEST_F(DeviceSelectionTest, DoneListsTheChosenDevicesInTheTemplatesOrder)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(demo.progress.searchValue(), 0);
     EXPECT_EQ(demo.progress.statuses().size(), statuses + 1);
-    EXPECT_EQ(shape(),
-              (QStringList{QStringLiteral("F1: ROU_1* ROU_2 ROU_7*"), QStringLiteral("F2: ROU_4* ROU_5")}));
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1* ROU_2 ROU_7*"_s, u"F2: ROU_4* ROU_5"_s}));
 }
 
 struct ApplyCase
@@ -315,7 +298,7 @@ class DeviceSelectionApply : public DeviceSelectionTest, public ::testing::WithP
 TEST_P(DeviceSelectionApply, DoneEnablesApplyForSyncOrAnEditedField)
 {
     const ApplyCase& given = GetParam();
-    open(QStringLiteral("F1/ROU_1"));
+    open(u"F1/ROU_1"_s);
     ASSERT_FALSE(controls().cmdApply->isEnabled());
     if (given.fieldMarked)
         change_marker::mark(controls().txtNci(59));
@@ -335,55 +318,51 @@ INSTANTIATE_TEST_SUITE_P(Cases, DeviceSelectionApply,
 
 TEST_F(DeviceSelectionTest, ResetKeepsOnlyTheCurrentDeviceAndEmptiesTheSelection)
 {
-    open(QStringLiteral("F1/ROU_1"));
+    open(u"F1/ROU_1"_s);
     choose();
-    clickCheckBox(node(QStringLiteral("F2")));
-    node(QStringLiteral("F2"))->setExpanded(true);
+    clickCheckBox(node(u"F2"_s));
+    node(u"F2"_s)->setExpanded(true);
     done();
     ASSERT_EQ(transfer().selectedDeviceCount(), 3);
 
     choose();
     control<QPushButton>("cmdreset")->click();
-    EXPECT_EQ(shape(), (QStringList{QStringLiteral("F1: ROU_1* ROU_2"), QStringLiteral("F2: ROU_4 ROU_5")}));
-    EXPECT_FALSE(node(QStringLiteral("F1"))->isExpanded());
-    EXPECT_FALSE(node(QStringLiteral("F2"))->isExpanded());
-    EXPECT_EQ(node(QStringLiteral("F2"), QStringLiteral("ROU_4"))->foreground(0).color(), Black);
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1* ROU_2"_s, u"F2: ROU_4 ROU_5"_s}));
+    EXPECT_FALSE(node(u"F1"_s)->isExpanded());
+    EXPECT_FALSE(node(u"F2"_s)->isExpanded());
     EXPECT_EQ(transfer().selectedDeviceCount(), 0);
     done();
-    EXPECT_EQ(chosenNames(), QStringList{QStringLiteral("ROU_1")});
+    EXPECT_EQ(chosenNames(), QStringList{u"ROU_1"_s});
 
     // The transfer's Abort resets through the same way.
     selection().KnotenReset();
     EXPECT_EQ(transfer().selectedDeviceCount(), 0);
-    EXPECT_EQ(node(QStringLiteral("F1"), QStringLiteral("ROU_1"))->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1 ROU_2"_s, u"F2: ROU_4 ROU_5"_s}));
 }
 
 TEST_F(DeviceSelectionTest, ClickingADeviceShowsWhereItIs)
 {
-    open(QStringLiteral("F1/ROU_1"));
+    open(u"F1/ROU_1"_s);
     choose();
-    QTreeWidgetItem* device = node(QStringLiteral("F2"), QStringLiteral("ROU_5"));
-    node(QStringLiteral("F2"))->setExpanded(true);
+    QTreeWidgetItem* device = node(u"F2"_s, u"ROU_5"_s);
+    node(u"F2"_s)->setExpanded(true);
     QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->visualItemRect(device).center());
-    EXPECT_EQ(controls().RTHinweis->toPlainText(),
-              QStringLiteral("Location of Device:\n\nROU_5\n\nBuilding/Floor 2"));
+    EXPECT_EQ(controls().RTHinweis->toPlainText(), u"Location of Device:\n\nROU_5\n\nBuilding/Floor 2"_s);
 
     // A subsystem is no device: the box keeps its text.
-    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {},
-                      tree()->visualItemRect(node(QStringLiteral("F1"))).center());
-    EXPECT_EQ(controls().RTHinweis->toPlainText(),
-              QStringLiteral("Location of Device:\n\nROU_5\n\nBuilding/Floor 2"));
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->visualItemRect(node(u"F1"_s)).center());
+    EXPECT_EQ(controls().RTHinweis->toPlainText(), u"Location of Device:\n\nROU_5\n\nBuilding/Floor 2"_s);
 }
 
 TEST_F(DeviceSelectionTest, ANewDeviceDropsTheSelectionTheTemplateAndTheWindow)
 {
-    open(QStringLiteral("F1/ROU_1"));
+    open(u"F1/ROU_1"_s);
     QPointer<fGeraeteauswahl> old = choose();
-    clickCheckBox(node(QStringLiteral("F2")));
+    clickCheckBox(node(u"F2"_s));
     done();
     ASSERT_EQ(transfer().selectedDeviceCount(), 3);
 
-    open(QStringLiteral("F1/ROU_2"));
+    open(u"F1/ROU_2"_s);
     EXPECT_TRUE(transfer().selectedDevices.empty());
     EXPECT_EQ(transfer().deviceTemplate, nullptr);
     EXPECT_FALSE(transfer().deviceListBuilt);
@@ -393,19 +372,19 @@ TEST_F(DeviceSelectionTest, ANewDeviceDropsTheSelectionTheTemplateAndTheWindow)
     EXPECT_TRUE(old.isNull());
 
     choose();
-    EXPECT_EQ(shape(), (QStringList{QStringLiteral("F1: ROU_1 ROU_2*"), QStringLiteral("F2: ROU_4 ROU_5")}));
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1 ROU_2*"_s, u"F2: ROU_4 ROU_5"_s}));
 
     // Another program ID: only its own devices are offered.
-    window->session().currentDevice = demo.device(QStringLiteral("F2/ROU_6"));
+    window->session().currentDevice = demo.device(u"F2/ROU_6"_s);
     selection().invalidate();
     choose();
-    EXPECT_EQ(shape(), (QStringList{QStringLiteral("F1: ROU_3"), QStringLiteral("F2: ROU_6*")}));
-    EXPECT_EQ(transfer().deviceTemplate->name(), QStringLiteral("Korvandel zep31_05"));
+    EXPECT_EQ(shape(), (QStringList{u"F1: ROU_3"_s, u"F2: ROU_6*"_s}));
+    EXPECT_EQ(transfer().deviceTemplate->name(), u"Korvandel zep31_05"_s);
 }
 
 TEST_F(DeviceSelectionTest, ADeviceCommandDuringTheSearchDiscardsItsResult)
 {
-    open(QStringLiteral("F1/ROU_1"));
+    open(u"F1/ROU_1"_s);
     demo.ui.setOnProcessEvents([this](int) {
         if (demo.progress.searchValue() == 2 && selection().window())
             selection().invalidate();
@@ -416,7 +395,7 @@ TEST_F(DeviceSelectionTest, ADeviceCommandDuringTheSearchDiscardsItsResult)
     EXPECT_FALSE(transfer().deviceListBuilt);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* widget : QApplication::topLevelWidgets())
-        EXPECT_NE(widget->objectName(), QStringLiteral("fGeraeteauswahl"));
+        EXPECT_NE(widget->objectName(), u"fGeraeteauswahl"_s);
 
     demo.ui.setOnProcessEvents({});
     ASSERT_NE(choose(), nullptr);
@@ -425,10 +404,10 @@ TEST_F(DeviceSelectionTest, ADeviceCommandDuringTheSearchDiscardsItsResult)
 
 TEST_F(DeviceSelectionTest, AFailedSearchIsReportedAndTheWindowStillOpens)
 {
-    open(QStringLiteral("F1/ROU_1"));
+    open(u"F1/ROU_1"_s);
     demo.connection.system->close();
-    demo.ui.expectMessage(QStringLiteral("Error: Geraetefinden(fGeraeteauswahl)"), Title, Ui::Icon::None,
-                          Ui::Buttons::Ok, Ui::Answer::Ok);
+    demo.ui.expectMessage(u"Error: Geraetefinden(fGeraeteauswahl)"_s, Title, Ui::Icon::None, Ui::Buttons::Ok,
+                          Ui::Answer::Ok);
     fGeraeteauswahl* dialog = choose();
     demo.ui.verifyAllShown();
     ASSERT_NE(dialog, nullptr);
@@ -456,8 +435,7 @@ TEST_F(DeviceDirectoryTest, ReportsProgressAndStopsWhenAsked)
         found.append(number);
         return number < 3;
     };
-    const DeviceDirectory::Listing listing =
-        directory.search(*demo.device(QStringLiteral("F2/ROU_4")), progress);
+    const DeviceDirectory::Listing listing = directory.search(*demo.device(u"F2/ROU_4"_s), progress);
     EXPECT_EQ(counted, 4);
     EXPECT_EQ(found, (QList<int>{1, 2, 3}));
     EXPECT_FALSE(listing.complete);
@@ -467,12 +445,12 @@ TEST_F(DeviceDirectoryTest, ReportsProgressAndStopsWhenAsked)
     EXPECT_EQ(listing.currentGroup, 1);
     EXPECT_EQ(listing.currentPosition, 0);
 
-    const DeviceDirectory::Listing whole = directory.search(*demo.device(QStringLiteral("F2/ROU_5")));
+    const DeviceDirectory::Listing whole = directory.search(*demo.device(u"F2/ROU_5"_s));
     EXPECT_TRUE(whole.complete);
     EXPECT_EQ(whole.currentPosition, 1);
     const DeviceDirectory::Location location = DeviceDirectory::location(*whole.deviceTemplate, 2);
-    EXPECT_EQ(location.name, QStringLiteral("ROU_2"));
-    EXPECT_EQ(location.path, QStringLiteral("Building/Floor 1"));
+    EXPECT_EQ(location.name, u"ROU_2"_s);
+    EXPECT_EQ(location.path, u"Building/Floor 1"_s);
     EXPECT_THROW(DeviceDirectory::location(*whole.deviceTemplate, 5), lns::Error);
 }
 

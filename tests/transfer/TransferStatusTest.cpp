@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class TransferStatusTest : public ::testing::Test
@@ -43,24 +45,23 @@ TEST_F(TransferStatusTest, ShowsItsTextsAtTheTopLeftWithoutBlocking)
     EXPECT_TRUE(status().isVisible());
     EXPECT_FALSE(status().isModal());
     EXPECT_EQ(status().pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-    EXPECT_EQ(status().windowTitle(), QStringLiteral("State"));
-    EXPECT_EQ(text("lbl_St_Device"), QStringLiteral("Devices:"));
-    EXPECT_EQ(text("lbl_St_Parameter"), QStringLiteral("Parameters:"));
-    EXPECT_EQ(text("lbl_Zeit"), QStringLiteral("Remaining time:"));
-    EXPECT_EQ(text("lblclose"),
-              QStringLiteral("For canceling the data transfer please close the state-window."));
+    EXPECT_EQ(status().windowTitle(), u"State"_s);
+    EXPECT_EQ(text("lbl_St_Device"), u"Devices:"_s);
+    EXPECT_EQ(text("lbl_St_Parameter"), u"Parameters:"_s);
+    EXPECT_EQ(text("lbl_Zeit"), u"Remaining time:"_s);
+    EXPECT_EQ(text("lblclose"), u"For canceling the data transfer please close the state-window."_s);
 }
 
 TEST(TransferStatusGerman, KeepsTheDesignedCaption)
 {
-    DemoSession demo(QStringLiteral("german"));
+    DemoSession demo(u"german"_s);
     demo.catalogue.LoadTexts(0);
     TransferState transfer;
     fStatus status(demo.catalogue, transfer, nullptr);
-    EXPECT_EQ(status.windowTitle(), QStringLiteral("Status"));
-    EXPECT_EQ(status.findChild<QLabel*>(QStringLiteral("lbl_St_Device"))->text(), QStringLiteral("Geraete:"));
-    EXPECT_EQ(status.findChild<QLabel*>(QStringLiteral("lblclose"))->text(),
-              QStringLiteral("Zum Abbrechen der Datenübertragung Status-Fenster schließen."));
+    EXPECT_EQ(status.windowTitle(), u"Status"_s);
+    EXPECT_EQ(status.findChild<QLabel*>(u"lbl_St_Device"_s)->text(), u"Geraete:"_s);
+    EXPECT_EQ(status.findChild<QLabel*>(u"lblclose"_s)->text(),
+              u"Zum Abbrechen der Datenübertragung Status-Fenster schließen."_s);
 }
 
 TEST_F(TransferStatusTest, CountersFollowTheTransfer)
@@ -70,10 +71,10 @@ TEST_F(TransferStatusTest, CountersFollowTheTransfer)
     status().setParameter(7);
     EXPECT_EQ(bar("Progr_Devices")->maximum(), 3);
     EXPECT_EQ(bar("Progr_Devices")->value(), 2);
-    EXPECT_EQ(text("Lbl_Devices"), QStringLiteral("2 / 3"));
+    EXPECT_EQ(text("Lbl_Devices"), u"2 / 3"_s);
     EXPECT_EQ(bar("Progr_Parameter")->maximum(), 65);
     EXPECT_EQ(bar("Progr_Parameter")->value(), 7);
-    EXPECT_EQ(text("Lbl_Parameters"), QStringLiteral("7 / 65"));
+    EXPECT_EQ(text("Lbl_Parameters"), u"7 / 65"_s);
 }
 
 // Device starts (milliseconds after the previous one) and the label at each start.
@@ -114,7 +115,7 @@ TEST_F(TransferStatusTest, ANewTransferStartsWithoutAnEstimate)
     status().setDevice(1);
     now += 30'000;
     status().setDevice(2);
-    ASSERT_EQ(text("lbl_time"), QStringLiteral("30 sec"));
+    ASSERT_EQ(text("lbl_time"), u"30 sec"_s);
     now += 60'000;
     status().start(2, 65);
     status().setDevice(1);
@@ -133,7 +134,12 @@ TEST_F(TransferStatusTest, ClosingCancelsAndOnlyHides)
     ASSERT_FALSE(window.isNull());
     // The transfer reaches its next check only after touching the window once more.
     status().setParameter(2);
-    EXPECT_EQ(text("Lbl_Parameters"), QStringLiteral("2 / 65"));
+    EXPECT_EQ(text("Lbl_Parameters"), u"2 / 65"_s);
+
+    // The next transfer starts uncancelled in the same window.
+    status().start(2, 65);
+    EXPECT_FALSE(transfer.transferCancelled);
+    EXPECT_TRUE(status().isVisible());
 }
 
 TEST_F(TransferStatusTest, TheTransfersOwnEndIsNoCancel)

@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QTextEdit>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 #include <algorithm>

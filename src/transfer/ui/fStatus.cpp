@@ -95,6 +95,7 @@ void fStatus::start(int deviceCount, int cpCount)
     m_cpCount = cpCount;
     m_device = 0;
     m_remaining.reset();
+    m_transfer.transferCancelled = false;
     Progr_Devices->setRange(0, deviceCount);
     Progr_Devices->setValue(0);
     Progr_Parameter->setRange(0, cpCount);

@@ -21,7 +21,7 @@ public:
     fStatus(MessageCatalogue& catalogue, TransferState& transfer, QWidget* parent,
             RemainingTime::Clock clock = {});
 
-    // Shows the window with empty bars; the estimate starts afresh.
+    // Shows the window with empty bars; the estimate starts afresh and nothing is cancelled.
     void start(int deviceCount, int cpCount) override;
     // Bar, counter and then the estimate.
     void setDevice(int device) override;
