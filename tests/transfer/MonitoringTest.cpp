@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -196,6 +197,14 @@ TEST_F(MonitoringTest, UpdatesNeverOverwriteAPendingEdit)
     const QString timeSet = c().txtNvi(25)->text();
     update(26, QStringLiteral("2030/01/01 00:00:00"));
     EXPECT_EQ(c().txtNvi(25)->text(), timeSet);
+}
+
+TEST_F(MonitoringTest, OutputBoxesShowTheirHelpOnFocus)
+{
+    QFocusEvent focusIn(QEvent::FocusIn);
+    QApplication::sendEvent(c().txtNvo(18), &focusIn);
+    EXPECT_EQ(c().RTHinweis->toPlainText(),
+              QString(demo.catalogue.NvoHelp[18]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 TEST_F(MonitoringTest, UpdateErrorsAreLoggedWithTheNvName)
