@@ -13,6 +13,7 @@
 
 class DeviceSelection;
 class Editors;
+class Monitoring;
 struct AppContext;
 
 // The plug-in's configuration window fMain: the tabs with every editor, the status bar with
@@ -49,6 +50,8 @@ public:
     void func_red_field();
     void tabData_Click();
     void mnuExit_Click();
+    // Configures (True) or releases (False) the monitoring of the current device's NVs; False after Abort.
+    bool Monitor_An(bool on);
 
     MainControls& controls() { return m_controls; }
     DeviceSession& session() { return m_session; }
@@ -85,5 +88,6 @@ private:
     std::unique_ptr<Editors> m_editors;
     TransferState m_transfer;
     DeviceSelection* m_deviceSelection = nullptr;
+    Monitoring* m_monitoring = nullptr;
     bool m_ending = false;
 };
