@@ -24,8 +24,11 @@
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
 #include "host/ui/ApplyControlTexts.h"
+#include "transfer/ui/Apply.h"
+#include "transfer/ui/CancelEdits.h"
 #include "transfer/ui/DeviceSelection.h"
 #include "transfer/ui/Monitoring.h"
+#include "transfer/ui/fStatus.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,6 +39,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -101,10 +105,47 @@ MainWindow::MainWindow(AppContext& context)
         std::make_unique<Editors>(m_controls, m_editorState, m_context.points, m_context.settings, m_session,
                                   m_context.ui, m_context.catalogue, std::move(procedures));
     m_monitoring = new Monitoring(m_context, m_controls, m_session, showHelp, this);
+    buildTransfer();
     Form_Load();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::buildTransfer()
+{
+    m_transferStatus = new fStatus(m_context.catalogue, m_transfer, this);
+    Apply::Procedures apply;
+    apply.Monitor_An = [this](bool on) { return Monitor_An(on); };
+    apply.synchronise = [this] { return m_deviceSelection->synchronise(); };
+    apply.KnotenReset = [this] { m_deviceSelection->KnotenReset(); };
+    apply.func_red_field = [this] { func_red_field(); };
+    apply.transferRunning = [this](bool running) { transferRunning(running); };
+    m_apply = std::make_unique<Apply>(m_context, m_controls, m_session, m_editorState, m_transfer,
+                                      *m_transferStatus, std::move(apply));
+    CancelEdits::Procedures cancel;
+    cancel.KnotenReset = [this] { m_deviceSelection->KnotenReset(); };
+    cancel.unloadSelection = [this] { m_deviceSelection->invalidate(); };
+    cancel.func_red_field = [this] { func_red_field(); };
+    m_cancel = std::make_unique<CancelEdits>(m_context, m_controls, m_session, m_transfer, std::move(cancel));
+    connect(m_controls.cmdApply, &QPushButton::clicked, this, [this] { m_apply->cmdApply_Click(); });
+    connect(m_controls.cmdCancel, &QPushButton::clicked, this, [this] { m_cancel->cmdCancel_Click(); });
+}
+
+void MainWindow::transferRunning(bool running)
+{
+    // A transfer lets events run; nothing that reads, rewrites or replaces the values it writes
+    // may start meanwhile. Apply and Cancel follow the marks again once it has ended.
+    for (QAction* action : {m_controls.mnuParameter_laden, m_controls.mnuParameter_speichern,
+                            m_controls.mnuDrucken, m_controls.mnuExit})
+        action->setEnabled(!running);
+    m_controls.cmdGerAuswahl->setEnabled(!running && m_session.currentDevice);
+    if (running) {
+        m_controls.cmdApply->setEnabled(false);
+        m_controls.cmdCancel->setEnabled(false);
+    } else if (m_deferredCommand) {
+        QTimer::singleShot(0, this, std::exchange(m_deferredCommand, nullptr));
+    }
+}
 
 void MainWindow::buildShell()
 {
@@ -371,6 +412,12 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
 {
     Ui& ui = m_context.ui;
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
+    if (m_transfer.transferRunning) {
+        // A director's command can arrive while the transfer lets events run: the device must
+        // not change under the transfer, so the command waits for its end.
+        m_deferredCommand = [this, device, command]() mutable { ProcessDeviceCommand(device, command); };
+        return;
+    }
     try {
         m_monitoring->leaveDevice();
         // Devices chosen for the previous device must never receive this one's values.
@@ -438,6 +485,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_ending) {
         event->accept();
+        return;
+    }
+    // Closing the window in the middle of a transfer cancels the transfer before its next step.
+    if (m_transfer.transferRunning) {
+        event->ignore();
+        m_transfer.transferCancelled = true;
         return;
     }
     // Closing is the exit command: it asks first while directors hold the plug-in.

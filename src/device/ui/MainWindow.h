@@ -10,10 +10,14 @@
 #include "transfer/TransferState.h"
 
 #include <QMainWindow>
+#include <functional>
 
+class Apply;
+class CancelEdits;
 class DeviceSelection;
 class Editors;
 class Monitoring;
+class fStatus;
 struct AppContext;
 
 // The plug-in's configuration window fMain: the tabs with every editor, the status bar with
@@ -59,6 +63,7 @@ public:
     Editors& editors() { return *m_editors; }
     TransferState& transfer() { return m_transfer; }
     DeviceSelection& deviceSelection() { return *m_deviceSelection; }
+    fStatus& transferStatus() { return *m_transferStatus; }
 
     // The window caption while the window is not minimised.
     static const QString Caption;
@@ -73,6 +78,8 @@ signals:
 
 private:
     void buildShell();
+    void buildTransfer();
+    void transferRunning(bool running);
     void buildMenus();
     QWidget* buildBottomArea();
     void resizeToContent();
@@ -89,5 +96,10 @@ private:
     TransferState m_transfer;
     DeviceSelection* m_deviceSelection = nullptr;
     Monitoring* m_monitoring = nullptr;
+    fStatus* m_transferStatus = nullptr;
+    std::unique_ptr<Apply> m_apply;
+    std::unique_ptr<CancelEdits> m_cancel;
+    // A device command that came while a transfer ran; it runs once the transfer has ended.
+    std::function<void()> m_deferredCommand;
     bool m_ending = false;
 };
