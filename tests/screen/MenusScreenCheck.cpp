@@ -148,8 +148,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }, StepTimeout));
     }
 
-    // Opens the menu with Alt and its title's key, then presses `keys` on it; the picture shows the
-    // menu just before the last key.
+    // Opens the menu with Alt and its title's key and presses `keys` on it: the moves to the item,
+    // then the key that chooses it. The picture shows the item just before it is chosen.
     void chooseByKeys(QMenu* menu, const QString& altKey, const QStringList& keys, QAction* item,
                       const QString& picture)
     {
@@ -158,6 +158,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, StepTimeout));
         for (qsizetype i = 0; i + 1 < keys.size(); ++i)
             key(keys.at(i));
+        ASSERT_EQ(menu->activeAction(), item) << item->objectName().toStdString();
         keep(picture);
         QSignalSpy triggered(item, &QAction::triggered);
         key(keys.back());
@@ -243,8 +244,9 @@ TEST_F(MenusScreenCheck, LogItemsClearAndSaveTheLog)
     // The first save asks for a file.
     const QString first = dir.filePath(QStringLiteral("first.log"));
     demo.ui.queueFileName(first);
-    ASSERT_NO_FATAL_FAILURE(chooseByKeys(c().mnuOptionen, QStringLiteral("f"), {QStringLiteral("s")},
-                                         c().mnuSaveLog, QStringLiteral("save-log")));
+    ASSERT_NO_FATAL_FAILURE(chooseByKeys(c().mnuOptionen, QStringLiteral("f"),
+                                         {QStringLiteral("Down"), QStringLiteral("s")}, c().mnuSaveLog,
+                                         QStringLiteral("save-log")));
     ASSERT_EQ(demo.ui.fileDialogs().size(), 1);
     QByteArray saved = contentOf(first);
     EXPECT_TRUE(saved.contains("\tI\tROU_1 read\n")) << saved.toStdString();
@@ -252,8 +254,10 @@ TEST_F(MenusScreenCheck, LogItemsClearAndSaveTheLog)
 
     const QString second = dir.filePath(QStringLiteral("second.log"));
     demo.ui.queueFileName(second);
-    ASSERT_NO_FATAL_FAILURE(chooseByKeys(c().mnuOptionen, QStringLiteral("f"), {QStringLiteral("a")},
-                                         c().mnuSaveLogAs, QStringLiteral("save-log-as")));
+    ASSERT_NO_FATAL_FAILURE(
+        chooseByKeys(c().mnuOptionen, QStringLiteral("f"),
+                     {QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("a")}, c().mnuSaveLogAs,
+                     QStringLiteral("save-log-as")));
     ASSERT_EQ(demo.ui.fileDialogs().size(), 2);
     EXPECT_EQ(contentOf(second), saved);
 
