@@ -183,6 +183,8 @@ protected:
             poll->deleteLater();
             run->seen = true;
             QTimer::singleShot(StepTimeout, dialog, [run, dialog] {
+                if (!dialog->isVisible())
+                    return;
                 run->leftOpen = true;
                 dialog->reject();
             });
