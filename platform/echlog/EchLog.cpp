@@ -1,14 +1,12 @@
 #include "echlog/EchLog.h"
 
+#include "echlog/LogLines.h"
 #include "host/LonWorksHome.h"
 #include "host/Ui.h"
 
 #include <QFileInfo>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QSaveFile>
-#include <QScrollBar>
-#include <QTextCharFormat>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,12 +38,18 @@ QString escaped(const QString& text)
 
 } // namespace
 
-EchLog::EchLog(Ui& ui, QWidget* parent) : QWidget(parent), m_ui(ui), m_view(new QPlainTextEdit(this))
+EchLog::EchLog(Ui& ui, QWidget* parent)
+    : QWidget(parent), m_ui(ui), m_lines(new LogLines(this)), m_view(new QListView(this))
 {
     setObjectName(QStringLiteral("EchLog"));
     m_view->setObjectName(QStringLiteral("EchLogView"));
-    m_view->setReadOnly(true);
-    m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_view->setModel(m_lines);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setUniformItemSizes(true);
+    m_follow.setSingleShot(true);
+    m_follow.setInterval(50);
+    connect(&m_follow, &QTimer::timeout, m_view, &QListView::scrollToBottom);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -65,28 +69,23 @@ void EchLog::add(Level level, const QString& text)
 {
     m_entries.append(Entry{QDateTime::currentDateTime(), level, text});
 
-    QTextCharFormat format;
-    if (level == Level::Error)
-        format.setForeground(Qt::red);
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m_lines->append(text, level == Level::Error);
+    // Follow the newest line, as a log is read from the bottom. Scrolling lays out every row,
+    // so a burst of lines scrolls at most every few hundredths of a second, and not while hidden.
+    if (m_view->isVisible() && !m_follow.isActive())
+        m_follow.start();
+}
 
-    QTextCursor cursor(m_view->document());
-    cursor.movePosition(QTextCursor::End);
-    if (m_entries.size() > 1)
-        cursor.insertBlock();
-    cursor.insertText(shown, format);
-
-    // Follow the newest line, as a log is read from the bottom.
-    m_view->moveCursor(QTextCursor::End);
-    m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
+void EchLog::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_follow.start();
 }
 
 void EchLog::clear()
 {
     m_entries.clear();
-    m_view->clear();
+    m_lines->clear();
 }
 
 bool EchLog::save()

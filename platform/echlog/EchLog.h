@@ -2,9 +2,11 @@
 
 #include "host/Log.h"
 
+#include <QTimer>
 #include <QWidget>
 
-class QPlainTextEdit;
+class LogLines;
+class QListView;
 class Ui;
 
 // The log as a control: the lines in a read-only view that follows the newest line.
@@ -38,6 +40,9 @@ public:
     const QList<Entry>& entries() const override { return m_entries; }
     const QString& fileName() const { return m_fileName; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // One entry as a line of the log file, without the line end.
     static QString fileLine(const Entry& entry);
@@ -45,7 +50,9 @@ private:
     bool writeTo(const QString& fileName);
 
     Ui& m_ui;
-    QPlainTextEdit* m_view;
+    LogLines* m_lines;
+    QListView* m_view;
+    QTimer m_follow;
     QList<Entry> m_entries;
     QString m_fileName;
 };

@@ -172,7 +172,8 @@ TEST_F(MainWindowTest, UnreachableDeviceIgnoredHasItsCpsReadAndNoNvs)
     EXPECT_TRUE(controls().txtNvi(0)->text().isEmpty());
     expectCpBoxes(rou3);
     EXPECT_EQ(panel(1), QStringLiteral("ROU_3"));
-    EXPECT_TRUE(controls().chkMonitor->isChecked());
+    // Ticked at the end of the command, and unticked again by monitoring: the device is not online.
+    EXPECT_FALSE(controls().chkMonitor->isChecked());
 }
 
 TEST_F(MainWindowTest, OfflineDeviceAfterAnOnlineOneKeepsTheNvBoxes)
@@ -256,7 +257,7 @@ TEST_F(MainWindowTest, FailedStateQueryIgnoredShowsTheErrorAsState)
     // Not online, so no NV was read; the CPs were.
     EXPECT_EQ(demo.points.nviCount, 0);
     expectCpBoxes(Rou1);
-    EXPECT_TRUE(controls().chkMonitor->isChecked());
+    EXPECT_FALSE(controls().chkMonitor->isChecked());
 }
 
 TEST_F(MainWindowTest, FailedStateQueryRetriedReadsTheState)

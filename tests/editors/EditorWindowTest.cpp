@@ -245,7 +245,7 @@ TEST_P(EditorWindowTest, HeldArrowRepeatsOnTimerTicksUntilReleased)
     const AutoRepeat& repeat = window->editors().cps().autoRepeat();
     ASSERT_TRUE(repeat.isRunning());
     EXPECT_EQ(repeat.timer().interval(), 250);
-    QTRY_VERIFY_WITH_TIMEOUT(field->text().toInt() >= 13, 10000);
+    EXPECT_TRUE(QTest::qWaitFor([field] { return field->text().toInt() >= 13; }, 10000));
     QTest::mouseRelease(arrows, Qt::LeftButton, {}, QPoint(arrows->width() / 2, 2));
     EXPECT_FALSE(repeat.isRunning());
     EXPECT_TRUE(isMarked(field));
@@ -287,7 +287,7 @@ TEST_P(EditorWindowTest, ModalBoxThatTookTheReleaseStopsTheRepeat)
     box.show();
     // The next tick finds the box and stops instead of stepping on underneath it.
     const QString before = c().txtNci(64)->text();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->editors().cps().autoRepeat().isRunning(), 10000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->editors().cps().autoRepeat().isRunning(); }, 10000));
     EXPECT_EQ(c().txtNci(64)->text(), before);
     box.close();
     QTest::mouseRelease(arrows, Qt::LeftButton, {}, up);

@@ -391,3 +391,83 @@ TEST_F(ApplyTest, CancelPutsTheReadValuesBackAndDropsTheSelection)
 }
 
 } // namespace
+
+// One hundred more devices of ROU_1's program ID in their own subsystem, all chosen.
+class ManyDevicesTest : public ApplyTest
+{
+protected:
+    static constexpr int Count = 100;
+
+    void SetUp() override
+    {
+        const QString programId = demo.device(Rou1)->programId();
+        demo.admin.addSubsystem(DemoSession::Network, QStringLiteral("Bench"));
+        for (int n = 1; n <= Count; ++n)
+            demo.admin.addDevice(DemoSession::Network, QStringLiteral("Bench"), name(n), QString(),
+                                 programId);
+        ApplyTest::SetUp();
+        QStringList paths;
+        for (int n = 1; n <= Count; ++n)
+            paths.append(QStringLiteral("Bench/") + name(n));
+        choose(paths);
+        synchronise = true;
+    }
+
+    static QString name(int n) { return QStringLiteral("B_%1").arg(n); }
+
+    // What the log must say about device n: the header, then each CP with the value the
+    // network database holds now, in catalogue order.
+    QStringList expectedLines(int n)
+    {
+        QStringList lines{QString(), QStringLiteral("writing Parameters..."), QString()};
+        for (int cp = 0; cp < demo.points.cpCount; ++cp) {
+            const CpEntry& entry = demo.points.cp(cp);
+            lines.append(entry.syncable
+                             ? QStringLiteral("Bench : ") + name(n) + QStringLiteral(" :   ") + entry.name +
+                                   QStringLiteral("  =  ") + value(QStringLiteral("Bench/") + name(n), cp)
+                             : entry.name + QStringLiteral(" not possible to synchronize !"));
+        }
+        return lines;
+    }
+
+    void expectEveryDeviceSynchronised()
+    {
+        for (int n = 1; n <= Count; ++n) {
+            const QString path = QStringLiteral("Bench/") + name(n);
+            for (int cp = 0; cp < demo.points.cpCount; ++cp) {
+                if (!demo.points.cp(cp).syncable)
+                    continue;
+                EXPECT_EQ(value(path, cp), value(Rou1, cp)) << n << " " << cp;
+            }
+        }
+    }
+};
+
+TEST_F(ManyDevicesTest, TheLogAndTheNetworkDatabaseAgreeDeviceByDevice)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("41"));
+    apply.cmdApply_Click();
+    // ROU_1's own CPs (in the box now) are what every chosen device holds.
+    demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(MaxSendTime).id,
+                   c().txtNci(MaxSendTime)->text());
+    expectEveryDeviceSynchronised();
+    const QStringList lines = logLines();
+    const int perDevice = 3 + demo.points.cpCount;
+    for (int n = 1; n <= Count; ++n)
+        EXPECT_EQ(lines.mid((n - 1) * perDevice, perDevice), expectedLines(n)) << n;
+}
+
+TEST_F(ManyDevicesTest, RareFailuresAreRepeatedSilentlyUntilEveryDeviceHasTheValues)
+{
+    for (int n = 1; n <= Count; ++n)
+        demo.admin.setFailureRate(DemoSession::Network, QStringLiteral("Bench/") + name(n), 0.1);
+    // Six failures of one call in a row are rare but possible: the user would answer Retry.
+    demo.ui.setRelaxed(Ui::Answer::Retry);
+    edit(c().txtNci(MaxSendTime), QStringLiteral("43"));
+    apply.cmdApply_Click();
+    demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(MaxSendTime).id,
+                   c().txtNci(MaxSendTime)->text());
+    expectEveryDeviceSynchronised();
+    EXPECT_FALSE(logLines().filter(QStringLiteral("  repeating...")).isEmpty());
+    EXPECT_TRUE(logLines().filter(QStringLiteral("not written")).isEmpty());
+}

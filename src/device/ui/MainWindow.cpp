@@ -24,9 +24,9 @@
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
 #include "host/ui/ApplyControlTexts.h"
+#include "transfer/ui/Monitoring.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -87,14 +87,16 @@ MainWindow::MainWindow(AppContext& context)
     EditorContext::Procedures procedures;
     procedures.func_red_field = [this] { func_red_field(); };
     procedures.set_tabs = [this] { set_tabs(); };
-    procedures.showHelp = [this](const QString& pointKind, int pointIndex) {
+    const auto showHelp = [this](const QString& pointKind, int pointIndex) {
         if (m_session.currentDevice)
             UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, false,
                             pointKind, static_cast<qint16>(pointIndex));
     };
+    procedures.showHelp = showHelp;
     m_editors =
         std::make_unique<Editors>(m_controls, m_editorState, m_context.points, m_context.settings, m_session,
                                   m_context.ui, m_context.catalogue, std::move(procedures));
+    m_monitoring = new Monitoring(m_context, m_controls, m_session, showHelp, this);
     Form_Load();
 }
 
@@ -324,6 +326,11 @@ void MainWindow::mnuExit_Click()
         EndPlugIn();
 }
 
+bool MainWindow::Monitor_An(bool on)
+{
+    return m_monitoring->Monitor_An(on);
+}
+
 void MainWindow::EndPlugIn()
 {
     if (m_ending)
@@ -361,6 +368,7 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
     Ui& ui = m_context.ui;
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
     try {
+        m_monitoring->leaveDevice();
         m_session.currentDevice = device;
         m_session.lastCommandId = command.CommandId;
         if (!device)
@@ -381,8 +389,7 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
         m_context.settings.settingsStale = true;
         UpdateFramework(device->programId(), FrameworkSettings::NoVariant, false, false, QString(), 0);
         if (InitDevice()) {
-            if (m_controls.chkMonitor)
-                m_controls.chkMonitor->setChecked(true);
+            m_monitoring->deviceRead();
             closeProgressWindows(m_context);
             emit deviceOpened();
         }

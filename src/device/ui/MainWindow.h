@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 class Editors;
+class Monitoring;
 struct AppContext;
 
 // The plug-in's configuration window fMain: the tabs with every editor, the status bar with
@@ -47,6 +48,8 @@ public:
     void func_red_field();
     void tabData_Click();
     void mnuExit_Click();
+    // Configures (True) or releases (False) the monitoring of the current device's NVs; False after Abort.
+    bool Monitor_An(bool on);
 
     MainControls& controls() { return m_controls; }
     DeviceSession& session() { return m_session; }
@@ -79,5 +82,6 @@ private:
     DeviceReader m_reader;
     WidgetWindow m_topLevel{*this};
     std::unique_ptr<Editors> m_editors;
+    Monitoring* m_monitoring = nullptr;
     bool m_ending = false;
 };

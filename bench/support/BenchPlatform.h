@@ -1,0 +1,74 @@
+#pragma once
+
+#include "device/FrameworkSettings.h"
+#include "device/point_catalogue/PointTables.h"
+#include "host/AppContext.h"
+#include "host/CommandTable.h"
+#include "host/ConnectionState.h"
+#include "host/MessageCatalogue.h"
+#include "host/ProgressDisplay.h"
+#include "host/ResourceDirSpec.h"
+#include "host/UnattendedUi.h"
+#include "host/object_server/ObjectServer.h"
+#include "lns/PlatformAdmin.h"
+#include "registry/SqliteRegistryStore.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// The busy windows cost nothing here; what is measured is the plug-in's own work.
+class SilentProgress final : public ProgressDisplay
+{
+public:
+    void showProgress(bool) override { m_visible = true; }
+    void setStatus(const QString& text) override { m_status = text; }
+    QString status() const override { return m_status; }
+    bool progressVisible() const override { return m_visible; }
+    void closeProgress() override { m_visible = false; }
+    void showSplash() override {}
+    bool splashVisible() const override { return false; }
+    void closeSplash() override {}
+    void setSearchVisible(bool) override {}
+    void setSearchRange(int) override {}
+    void setSearchValue(int) override {}
+    void setSearchText(const QString&) override {}
+
+private:
+    QString m_status;
+    bool m_visible = false;
+};
+
+// A private LonWorks home for the run.
+struct BenchHome
+{
+    BenchHome();
+    QString path() const { return dir.path(); }
+    QTemporaryDir dir;
+};
+
+// The demo network with a channel of the given time per transaction, opened as a director
+// opens it, and everything a plug-in procedure needs, with boxes answered unattended.
+struct BenchPlatform
+{
+    static inline const QString Network = QStringLiteral("Demo");
+
+    explicit BenchPlatform(int transactionMs);
+
+    std::shared_ptr<lns::AppDevice> device(const QString& subsystem, const QString& name) const;
+
+    BenchHome home;
+    lnssim::PlatformAdmin admin{home.path()};
+    bool demoCreated;
+    SqliteRegistryStore registry;
+    std::unique_ptr<lns::ObjectServer> server;
+    UnattendedUi ui;
+    SilentProgress progress;
+    MessageCatalogue catalogue{registry};
+    ConnectionState connection;
+    CommandTable commands;
+    FrameworkSettings settings;
+    PointTables points;
+    ResourceDirSpec resourceDir;
+    AppContext context{registry, *server,  ui,     progress,    catalogue, connection,
+                       commands, settings, points, resourceDir, [] {}};
+};
