@@ -64,6 +64,33 @@ QString artifactsFolder()
     return configured.isEmpty() ? QDir::currentPath() : configured;
 }
 
+// Runs a check program from beside the test on the X server; its output when it fails.
+struct CheckRun
+{
+    bool finished = false;
+    int exitCode = -1;
+    QString output;
+};
+
+CheckRun runScreenCheck(const QString& program, const QString& display)
+{
+    QProcess check;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("ZEP31_ARTIFACTS"), artifactsFolder());
+    check.setProcessEnvironment(environment);
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + program, {});
+    CheckRun run;
+    if (!check.waitForStarted())
+        return run;
+    run.finished = check.waitForFinished(300000) && check.exitStatus() == QProcess::NormalExit;
+    run.exitCode = check.exitCode();
+    run.output = QString::fromUtf8(check.readAll());
+    return run;
+}
+
 } // namespace
 
 // The director opens a device and the plug-in shows it in a real window on an X server; the
@@ -135,4 +162,23 @@ TEST(ScreenE2ETest, EditorsAnswerRealPointerAndKeyEvents)
     EXPECT_EQ(check.exitStatus(), QProcess::NormalExit) << output.toStdString();
     EXPECT_EQ(check.exitCode(), 0) << output.toStdString();
     EXPECT_TRUE(QFile::exists(artifactsFolder() + QStringLiteral("/editors-typed-cp-marked.png")));
+}
+
+// Every menu item chosen through the X server, with the pointer or with Alt and the item's key:
+// the log is cleared and saved, parameters are saved and loaded with exactly the differing field
+// marked, the print selection window leads to a PDF, the documents and the about box open, and
+// Exit ends the plug-in. The pictures of the open menus and dialogs are kept for a reviewer.
+TEST(ScreenE2ETest, EveryMenuItemDoesItsJobInTheRealWindow)
+{
+    VirtualScreen screen;
+    if (screen.display().isEmpty())
+        GTEST_SKIP() << "Xvfb is not available";
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "xdotool is not available";
+
+    const CheckRun run = runScreenCheck(QStringLiteral("menus-screen-check"), screen.display());
+    EXPECT_TRUE(run.finished) << run.output.toStdString();
+    EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(QFile::exists(artifactsFolder() + QStringLiteral("/menus-print-selection.png")));
+    EXPECT_TRUE(QFile::exists(artifactsFolder() + QStringLiteral("/menus-about-box.png")));
 }

@@ -61,6 +61,9 @@ TEST_P(HelpMenuTest, AboutBoxIsNonModalAndOpensItsLinks)
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
     EXPECT_EQ(about->windowTitle(), QStringLiteral("Information"));
+    // Choosing About again brings the same box forward instead of piling up a second one.
+    window.controls().mnuAbout->trigger();
+    EXPECT_EQ(window.findChildren<fAbout*>().size(), 1);
     // For a reviewer: the box as the user sees it.
     if (const QString artifacts = qEnvironmentVariable("ZEP31_ARTIFACTS"); !artifacts.isEmpty())
         about->grab().save(artifacts + QStringLiteral("/about-") + QString::fromLatin1(GetParam()) +
@@ -74,6 +77,11 @@ TEST_P(HelpMenuTest, AboutBoxIsNonModalAndOpensItsLinks)
     EXPECT_EQ(demo.ui.documents().at(0).pathOrUrl, QStringLiteral("mailto:info@example.com"));
     EXPECT_EQ(demo.ui.documents().at(1).pathOrUrl, QStringLiteral("https://www.example.com"));
     about->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.findChildren<fAbout*>().isEmpty());
+    window.controls().mnuAbout->trigger();
+    ASSERT_EQ(window.findChildren<fAbout*>().size(), 1);
+    EXPECT_TRUE(window.findChild<fAbout*>()->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, HelpMenuTest, ::testing::Values("english", "german"));

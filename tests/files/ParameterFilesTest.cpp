@@ -1,11 +1,16 @@
 #include "device/ui/MainWindow.h"
+#include "editors/ui/ChangeMarker.h"
 #include "files/ParameterFile.h"
 #include "support/DemoSession.h"
 
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -146,6 +151,99 @@ TEST_F(ParameterFilesTest, CancelledDialogsDoNothing)
     EXPECT_EQ(demo.ui.fileDialogs().size(), 2);
     EXPECT_TRUE(demo.ui.messages().isEmpty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// The window as the user has it: shown, so that every loaded text runs its change handling.
+class ParameterLoadMarkingTest : public ParameterFilesTest
+{
+protected:
+    struct Change
+    {
+        QString point;
+        std::optional<int> element;
+        // The new value from the old one.
+        std::function<QString(const QString&)> value;
+        // The fields marked because of it: the box itself and those its editor marks with it.
+        QStringList marked;
+    };
+
+    void SetUp() override
+    {
+        window->show();
+        ParameterFilesTest::SetUp();
+    }
+
+    void reopen()
+    {
+        std::shared_ptr<lns::AppDevice> device = demo.device(Rou1);
+        PlugInCommand command = demo.commands.row(0);
+        window->ProcessDeviceCommand(device, command);
+    }
+
+    // Every control of a control array whose fore colour says it differs from the device.
+    QStringList markedFields() const
+    {
+        static const QRegularExpression arrayName(QStringLiteral("^\\w+\\(\\d+\\)$"));
+        QStringList names;
+        for (const QWidget* widget : window->findChildren<QWidget*>(arrayName))
+            if (change_marker::isMarked(widget))
+                names.append(widget->objectName());
+        names.sort();
+        return names;
+    }
+};
+
+TEST_F(ParameterLoadMarkingTest, LoadingMarksExactlyWhatDiffersFromTheDevice)
+{
+    // One plain CP, one button row (its object byte), one backlight element.
+    const QList<Change> changes{
+        {demo.points.cp(64).id,
+         std::nullopt,
+         [](const QString&) { return QStringLiteral("1234"); },
+         {QStringLiteral("txtNci(64)")}},
+        {QStringLiteral("F:0/C:3:44"),
+         3,
+         [](const QString& old) { return QStringLiteral("7") + old.mid(old.indexOf(QLatin1Char(','))); },
+         {QStringLiteral("txtNcielement(3)"), QStringLiteral("cmb_device(3)"), QStringLiteral("txtNci(2)")}},
+        {QStringLiteral("F:0/C:3:47"),
+         1,
+         [](const QString&) { return QStringLiteral("12"); },
+         {QStringLiteral("txtNci(103)"), QStringLiteral("txtNci(6)")}},
+    };
+    ASSERT_TRUE(markedFields().isEmpty()) << markedFields().join(QLatin1Char(' ')).toStdString();
+
+    // The file of the device itself changes nothing.
+    load(save());
+    EXPECT_TRUE(markedFields().isEmpty()) << markedFields().join(QLatin1Char(' ')).toStdString();
+    EXPECT_FALSE(controls().cmdApply->isEnabled());
+
+    // A file saved after the device had three other values, loaded once it has its own again.
+    QStringList expected;
+    QStringList original;
+    for (const Change& change : changes) {
+        original.append(demo.value(Rou1, change.point, change.element));
+        const QString changed = change.value(original.back());
+        demo.admin.set(DemoSession::Network, Rou1, change.point, changed, change.element);
+        ASSERT_NE(demo.value(Rou1, change.point, change.element), original.back())
+            << change.point.toStdString();
+        expected += change.marked;
+    }
+    reopen();
+    const QString changedFile = dir.filePath(QStringLiteral("changed.par"));
+    demo.ui.queueFileName(changedFile);
+    controls().mnuParameter_speichern->trigger();
+    for (qsizetype i = 0; i < changes.size(); ++i)
+        demo.admin.set(DemoSession::Network, Rou1, changes.at(i).point, original.at(i),
+                       changes.at(i).element);
+    reopen();
+    ASSERT_TRUE(markedFields().isEmpty()) << markedFields().join(QLatin1Char(' ')).toStdString();
+
+    load(changedFile);
+    expected.sort();
+    EXPECT_EQ(markedFields(), expected);
+    EXPECT_TRUE(controls().cmdApply->isEnabled());
+    EXPECT_TRUE(controls().cmdCancel->isEnabled());
+    EXPECT_TRUE(demo.ui.messages().isEmpty());
 }
 
 } // namespace

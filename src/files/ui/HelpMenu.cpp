@@ -40,7 +40,10 @@ void HelpMenu::mnuReadme_Click()
 
 void HelpMenu::mnuAbout_Click()
 {
-    auto* about = new fAbout(m_context.ui, m_context.catalogue.currentLanguage() == QStringLiteral("english"),
+    if (!m_about)
+        m_about = new fAbout(m_context.ui, m_context.catalogue.currentLanguage() == QStringLiteral("english"),
                              m_controls.fMain);
-    about->show();
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }

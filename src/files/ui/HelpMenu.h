@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
+class fAbout;
 struct AppContext;
 struct MainControls;
 
@@ -16,6 +18,7 @@ public:
 
     void mnuBeschreibung_Click();
     void mnuReadme_Click();
+    // Shows the one about box, or brings it to the front when it is open already.
     void mnuAbout_Click();
 
     // Program folder + a stored relative path, with "\" turned to "/" for opening.
@@ -26,4 +29,5 @@ private:
 
     AppContext& m_context;
     MainControls& m_controls;
+    QPointer<fAbout> m_about;
 };
