@@ -7,6 +7,7 @@
 #include "transfer/TransferState.h"
 #include "transfer/ui/CancelEdits.h"
 #include "transfer/ui/TransferStatus.h"
+#include "transfer/ui/fStatus.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -470,4 +471,78 @@ TEST_F(ManyDevicesTest, RareFailuresAreRepeatedSilentlyUntilEveryDeviceHasTheVal
     expectEveryDeviceSynchronised();
     EXPECT_FALSE(logLines().filter(QStringLiteral("  repeating...")).isEmpty());
     EXPECT_TRUE(logLines().filter(QStringLiteral("not written")).isEmpty());
+}
+
+// The window's own Apply, clicked, with the devices chosen in the window's transfer state.
+class WindowTransferTest : public ApplyTest
+{
+protected:
+    void chooseInWindow(const QStringList& paths)
+    {
+        choose(paths);
+        window->transfer().deviceTemplate = transfer.deviceTemplate;
+        window->transfer().selectedDevices = transfer.selectedDevices;
+        window->transfer().deviceListBuilt = true;
+    }
+};
+
+TEST_F(WindowTransferTest, WhileTransferringNothingElseStartsAndTheNextDeviceWaits)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("38"));
+    chooseInWindow({Rou1, Rou2});
+    bool checked = false;
+    demo.ui.setOnProcessEvents([&](int) {
+        if (checked || !window->transfer().transferRunning)
+            return;
+        checked = true;
+        for (QAction* action :
+             {c().mnuParameter_laden, c().mnuParameter_speichern, c().mnuDrucken, c().mnuExit})
+            EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+        EXPECT_FALSE(c().cmdApply->isEnabled());
+        EXPECT_FALSE(c().cmdCancel->isEnabled());
+        EXPECT_FALSE(c().cmdGerAuswahl->isEnabled());
+        // A director hands over another device in the middle.
+        std::shared_ptr<lns::AppDevice> next = demo.device(Rou4);
+        PlugInCommand command = demo.commands.row(0);
+        window->ProcessDeviceCommand(next, command);
+        EXPECT_EQ(window->session().currentDevice->name(), QStringLiteral("ROU_1"));
+    });
+    QTest::mouseClick(c().cmdApply, Qt::LeftButton);
+    demo.ui.setOnProcessEvents({});
+    ASSERT_TRUE(checked);
+    EXPECT_EQ(value(Rou2, MaxSendTime), n("38.0"));
+    EXPECT_TRUE(c().mnuParameter_laden->isEnabled());
+    // The waiting device command runs once the transfer is over.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return window->session().currentDevice->name() == QStringLiteral("ROU_4"); }));
+    EXPECT_TRUE(window->transfer().selectedDevices.empty());
+}
+
+TEST_F(WindowTransferTest, ClosingTheStatusOrTheWindowCancelsBeforeTheNextCp)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("39"));
+    chooseInWindow({Rou2, Rou4});
+    int steps = 0;
+    demo.ui.setOnProcessEvents([&](int) {
+        // Some way into the first device, the user closes the status window.
+        if (window->transfer().transferRunning && ++steps == 40)
+            window->transferStatus().close();
+    });
+    QTest::mouseClick(c().cmdApply, Qt::LeftButton);
+    EXPECT_EQ(value(Rou2, MaxSendTime), n("39.0"));
+    EXPECT_NE(value(Rou4, MaxSendTime), n("39.0"));
+    EXPECT_FALSE(window->transferStatus().isVisible());
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_TRUE(c().cmdApply->isEnabled());
+
+    steps = 0;
+    demo.ui.setOnProcessEvents([&](int) {
+        if (window->transfer().transferRunning && ++steps == 40)
+            window->close();
+    });
+    QTest::mouseClick(c().cmdApply, Qt::LeftButton);
+    demo.ui.setOnProcessEvents({});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(demo.endProgramCalls, 0);
+    EXPECT_NE(value(Rou4, MaxSendTime), n("39.0"));
 }
