@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
+#include <span>
 
 // The CP values a parameter file holds: the whole values by CP position and the elements of
 // the three array CPs. A value that was never read is empty (nullopt).
@@ -22,8 +24,18 @@ struct ParameterSet
     std::array<Value, 2> backlightMin{};
     std::array<Value, 2> backlightMax{};
 
+    // The element records of an array CP position; empty for a plain CP.
+    std::span<Value> elements(int position);
+    std::span<const Value> elements(int position) const;
+
     // True when the file was saved with the other decimal separator than `decimalSeparator`.
     bool isForeign(const QString& decimalSeparator) const;
     // The text a position's box gets when loading; positions 0, 1 and 3 are never converted.
     QString loadedText(int position, bool foreign, const QString& decimalSeparator) const;
+    // Whether the set holds a value for the position (for an array CP: its first element).
+    bool holds(int position) const;
+    // The element texts of an array CP as loaded, converted like loadedText.
+    QStringList loadedElements(int position, bool foreign, const QString& decimalSeparator) const;
+    // One line for the position: its loaded text, or its loaded elements joined by " | ".
+    QString displayText(int position, bool foreign, const QString& decimalSeparator) const;
 };

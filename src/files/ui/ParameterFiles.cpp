@@ -68,19 +68,8 @@ bool ParameterFiles::collect(ParameterSet& set)
     for (int position = 0; position < std::min<int>(points.cpCount, ParameterSet::Positions); ++position) {
         const CpEntry& entry = points.cp(position);
         set.values.at(position) = valueOf(entry.value);
-        ParameterSet::Value* elements = nullptr;
-        int count = 0;
-        if (position == ParameterSet::DiConfigPosition) {
-            elements = set.diConfig.data();
-            count = static_cast<int>(set.diConfig.size());
-        } else if (position == ParameterSet::BacklightMinPosition) {
-            elements = set.backlightMin.data();
-            count = static_cast<int>(set.backlightMin.size());
-        } else if (position == ParameterSet::BacklightMaxPosition) {
-            elements = set.backlightMax.data();
-            count = static_cast<int>(set.backlightMax.size());
-        }
-        if (!elements)
+        const std::span<ParameterSet::Value> elements = set.elements(position);
+        if (elements.empty())
             continue;
         if (!m_session.currentDevice)
             return false;
@@ -90,8 +79,8 @@ bool ParameterFiles::collect(ParameterSet& set)
         if (!property)
             return false;
         try {
-            for (int element = 0; element < count; ++element)
-                elements[element] = valueOf(property->elementValue(element));
+            for (std::size_t element = 0; element < elements.size(); ++element)
+                elements[element] = valueOf(property->elementValue(static_cast<int>(element)));
         } catch (const lns::Error& error) {
             ui.message(QStringLiteral("The parameters were not saved: ") + error.description(),
                        registry_keys::ProductKey, Ui::Icon::Critical);

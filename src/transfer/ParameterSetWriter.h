@@ -1,0 +1,84 @@
+#pragma once
+
+#include "files/ParameterSet.h"
+#include "transfer/CpValue.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+class Log;
+class MessageCatalogue;
+class PointTables;
+
+namespace lns {
+class AppDevice;
+}
+
+// Writes a saved parameter set to devices of its program ID without a window, with the
+// retries of the window's transfer: only the CPs the window synchronises, and of those only
+// the ones the set holds. A step still failing after the silent retries fails that device;
+// what was written before it is reported as written, nothing else.
+class ParameterSetWriter final
+{
+public:
+    enum class Status
+    {
+        Written,
+        Unchanged,
+        WouldChange,
+        Failed
+    };
+    struct Options
+    {
+        // Writes only the CPs whose value on the device differs from the set's.
+        bool onlyChanged = false;
+        // Reads and compares, writes nothing.
+        bool dryRun = false;
+    };
+    struct Change
+    {
+        int position = 0;
+        QString before;
+        QString after;
+    };
+    struct Written
+    {
+        int position = 0;
+        QString value;
+    };
+    struct Result
+    {
+        QString device;
+        QString subsystem;
+        QString neuronId;
+        Status status = Status::Failed;
+        QString error;
+        // The CPs that differ (only-changed and dry runs, where the device is read first).
+        QList<Change> changes;
+        // The CPs written and read back, in catalogue order.
+        QList<Written> written;
+    };
+
+    ParameterSetWriter(PointTables& points, const MessageCatalogue& catalogue, Log& log, ParameterSet set,
+                       QString decimalSeparator, Options options);
+    ParameterSetWriter(const ParameterSetWriter&) = delete;
+    ParameterSetWriter& operator=(const ParameterSetWriter&) = delete;
+
+    Result write(const std::shared_ptr<lns::AppDevice>& device);
+
+    // Whether the set writes the CP at a position, and what.
+    bool writes(int position) const;
+    CpValue valueOf(int position) const;
+
+    static QString statusText(Status status);
+
+private:
+    PointTables& m_points;
+    const MessageCatalogue& m_catalogue;
+    Log& m_log;
+    const ParameterSet m_set;
+    const QString m_separator;
+    const bool m_foreign;
+    const Options m_options;
+};
