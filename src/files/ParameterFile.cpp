@@ -4,107 +4,22 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QtEndian>
-#include <cstring>
-#include <limits>
-#include <vector>
+#include <bit>
 
 namespace {
 
-enum VariantType : quint16
+// A record's place in the set.
+template <typename Set> auto& valueAt(Set& set, int index)
 {
-    Empty = 0,
-    Null = 1,
-    Int16 = 2,
-    Int32 = 3,
-    Single = 4,
-    Double = 5,
-    Text = 8,
-    Boolean = 11,
-    Int8 = 16,
-    UInt8 = 17,
-    UInt16 = 18,
-    UInt32 = 19,
-    Int64 = 20,
-    UInt64 = 21
-};
-
-// The records in file order, as pointers into the set.
-template <typename Set, typename Value> std::vector<Value*> recordsOf(Set& set)
-{
-    std::vector<Value*> records;
-    records.reserve(ParameterFile::RecordCount);
-    for (int position = 0; position < ParameterSet::Positions; ++position) {
-        if (position == ParameterSet::DiConfigPosition) {
-            for (Value& element : set.diConfig)
-                records.push_back(&element);
-        } else if (position == ParameterSet::BacklightMinPosition) {
-            for (Value& element : set.backlightMin)
-                records.push_back(&element);
-        } else if (position == ParameterSet::BacklightMaxPosition) {
-            for (Value& element : set.backlightMax)
-                records.push_back(&element);
-        } else {
-            records.push_back(&set.values.at(position));
-        }
-    }
-    return records;
-}
-
-void appendUInt16(QByteArray& bytes, quint16 value)
-{
-    char data[2];
-    qToLittleEndian(value, data);
-    bytes.append(data, 2);
-}
-
-class Reader final
-{
-public:
-    explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
-
-    bool has(qsizetype count) const { return m_bytes.size() - m_offset >= count; }
-    qsizetype offset() const { return m_offset; }
-
-    template <typename T> T take()
-    {
-        const T value = qFromLittleEndian<T>(m_bytes.constData() + m_offset);
-        m_offset += static_cast<qsizetype>(sizeof(T));
-        return value;
-    }
-    QByteArray takeBytes(qsizetype count)
-    {
-        const QByteArray part = m_bytes.mid(m_offset, count);
-        m_offset += count;
-        return part;
-    }
-
-private:
-    const QByteArray& m_bytes;
-    qsizetype m_offset = 0;
-};
-
-qsizetype numberWidth(quint16 type)
-{
-    switch (type) {
-    case Int8:
-    case UInt8:
-        return 1;
-    case Int16:
-    case UInt16:
-    case Boolean:
-        return 2;
-    case Int32:
-    case UInt32:
-    case Single:
-        return 4;
-    case Double:
-    case Int64:
-    case UInt64:
-        return 8;
-    default:
-        return 0;
-    }
+    const ParameterRecords::Location location = ParameterRecords::location(index);
+    const auto element = static_cast<size_t>(location.element);
+    if (location.position == ParameterSet::DiConfigPosition)
+        return set.diConfig.at(element);
+    if (location.position == ParameterSet::BacklightMinPosition)
+        return set.backlightMin.at(element);
+    if (location.position == ParameterSet::BacklightMaxPosition)
+        return set.backlightMax.at(element);
+    return set.values.at(location.position);
 }
 
 QString floatingText(double value, const QString& decimalSeparator)
@@ -114,45 +29,25 @@ QString floatingText(double value, const QString& decimalSeparator)
     return text;
 }
 
-QString numberText(quint16 type, Reader& reader, const QString& decimalSeparator)
+QString numberText(const ParameterRecords::Record& record, const QString& decimalSeparator)
 {
-    switch (type) {
-    case Int8:
-        return QString::number(reader.take<qint8>());
-    case UInt8:
-        return QString::number(reader.take<quint8>());
-    case Int16:
-        return QString::number(reader.take<qint16>());
-    case UInt16:
-        return QString::number(reader.take<quint16>());
-    case Boolean:
-        return reader.take<qint16>() != 0 ? QStringLiteral("True") : QStringLiteral("False");
-    case Int32:
-        return QString::number(reader.take<qint32>());
-    case UInt32:
-        return QString::number(reader.take<quint32>());
-    case Int64:
-        return QString::number(reader.take<qint64>());
-    case UInt64:
-        return QString::number(reader.take<quint64>());
-    case Single: {
-        const auto bits = reader.take<quint32>();
-        float value = 0;
-        std::memcpy(&value, &bits, sizeof value);
-        return floatingText(static_cast<double>(value), decimalSeparator);
+    using Type = ParameterRecords::Type;
+    switch (record.type) {
+    case Type::Boolean:
+        return record.signedValue() != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    case Type::Single:
+        return floatingText(static_cast<double>(std::bit_cast<float>(static_cast<quint32>(record.bits))),
+                            decimalSeparator);
+    case Type::Double:
+        return floatingText(std::bit_cast<double>(record.bits), decimalSeparator);
+    case Type::UInt8:
+    case Type::UInt16:
+    case Type::UInt32:
+    case Type::UInt64:
+        return QString::number(record.bits);
+    default:
+        return QString::number(record.signedValue());
     }
-    default: {
-        const auto bits = reader.take<quint64>();
-        double value = 0;
-        std::memcpy(&value, &bits, sizeof value);
-        return floatingText(value, decimalSeparator);
-    }
-    }
-}
-
-QString recordError(int record, const QString& problem)
-{
-    return QStringLiteral("The file is not a parameter file: record %1 %2.").arg(record + 1).arg(problem);
 }
 
 } // namespace
@@ -160,73 +55,46 @@ QString recordError(int record, const QString& problem)
 ParameterFile::Encoded ParameterFile::encode(const ParameterSet& set)
 {
     Encoded result;
-    const std::vector<const ParameterSet::Value*> records =
-        recordsOf<const ParameterSet, const ParameterSet::Value>(set);
-    for (const ParameterSet::Value* record : records) {
-        if (!*record) {
-            appendUInt16(result.bytes, Empty);
+    ParameterRecords records;
+    for (int index = 0; index < RecordCount; ++index) {
+        const ParameterSet::Value& value = valueAt(set, index);
+        if (!value)
             continue;
-        }
-        const std::optional<QByteArray> text = windows1252::encode(**record);
+        const std::optional<QByteArray> text = windows1252::encode(*value);
         if (!text) {
-            result.bytes.clear();
             result.error =
                 QStringLiteral("The value \"%1\" contains characters a parameter file cannot hold.")
-                    .arg(**record);
+                    .arg(*value);
             return result;
         }
-        if (text->size() > std::numeric_limits<quint16>::max()) {
-            result.bytes.clear();
+        if (text->size() > ParameterRecords::MaxTextBytes) {
             result.error = QStringLiteral("A value of %1 characters is too long for a parameter file.")
                                .arg(text->size());
             return result;
         }
-        appendUInt16(result.bytes, Text);
-        appendUInt16(result.bytes, static_cast<quint16>(text->size()));
-        result.bytes.append(*text);
+        ParameterRecords::Record& record = records.records.at(static_cast<size_t>(index));
+        record.type = ParameterRecords::Type::Text;
+        record.text = *text;
     }
+    result.bytes = records.compose();
     return result;
 }
 
 ParameterFile::Decoded ParameterFile::decode(const QByteArray& bytes, const QString& decimalSeparator)
 {
     Decoded result;
-    Reader reader(bytes);
-    const std::vector<ParameterSet::Value*> records =
-        recordsOf<ParameterSet, ParameterSet::Value>(result.set);
-    for (int record = 0; record < RecordCount; ++record) {
-        if (!reader.has(2)) {
-            result.set = ParameterSet();
-            result.error = recordError(record, QStringLiteral("is missing"));
-            return result;
-        }
-        const auto type = reader.take<quint16>();
-        ParameterSet::Value& value = *records.at(static_cast<size_t>(record));
-        if (type == Empty || type == Null)
-            continue;
-        if (type == Text) {
-            const bool lengthThere = reader.has(2);
-            const quint16 length = lengthThere ? reader.take<quint16>() : 0;
-            if (!lengthThere || !reader.has(length)) {
-                result.set = ParameterSet();
-                result.error = recordError(record, QStringLiteral("runs past the end of the file"));
-                return result;
-            }
-            value = windows1252::decode(reader.takeBytes(length));
-            continue;
-        }
-        const qsizetype width = numberWidth(type);
-        if (width == 0) {
-            result.set = ParameterSet();
-            result.error = recordError(record, QStringLiteral("has the unknown type %1").arg(type));
-            return result;
-        }
-        if (!reader.has(width)) {
-            result.set = ParameterSet();
-            result.error = recordError(record, QStringLiteral("runs past the end of the file"));
-            return result;
-        }
-        value = numberText(type, reader, decimalSeparator);
+    const ParameterRecords::Parsed parsed = ParameterRecords::parse(bytes);
+    if (!parsed.error.isEmpty()) {
+        result.error = parsed.error;
+        return result;
+    }
+    for (int index = 0; index < RecordCount; ++index) {
+        const ParameterRecords::Record& record = parsed.records.records.at(static_cast<size_t>(index));
+        ParameterSet::Value& value = valueAt(result.set, index);
+        if (record.type == ParameterRecords::Type::Text)
+            value = windows1252::decode(record.text);
+        else if (record.type != ParameterRecords::Type::Empty && record.type != ParameterRecords::Type::Null)
+            value = numberText(record, decimalSeparator);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/ParameterRecords.h"
 #include "files/ParameterSet.h"
 
 #include <QByteArray>
@@ -10,7 +11,7 @@
 class ParameterFile final
 {
 public:
-    static constexpr int RecordCount = 78;
+    static constexpr int RecordCount = ParameterRecords::Count;
 
     struct Encoded
     {

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+// The records of a parameter file exactly as they are stored: the type code and value of each of
+// the 78 records and the bytes after the last one, so that a file comes apart and goes back
+// together byte for byte.
+class ParameterRecords final
+{
+public:
+    static constexpr int Count = 78;
+    static constexpr int MaxTextBytes = 65535;
+
+    enum class Type : quint16
+    {
+        Empty = 0,
+        Null = 1,
+        Int16 = 2,
+        Int32 = 3,
+        Single = 4,
+        Double = 5,
+        Text = 8,
+        Boolean = 11,
+        Int8 = 16,
+        UInt8 = 17,
+        UInt16 = 18,
+        UInt32 = 19,
+        Int64 = 20,
+        UInt64 = 21
+    };
+
+    struct Record
+    {
+        Type type = Type::Empty;
+        // Numbers: the stored bytes as a little-endian number, zero above the width of the type.
+        quint64 bits = 0;
+        // Text: the Windows-1252 bytes, at most MaxTextBytes.
+        QByteArray text;
+
+        // The number read as the signed type it is stored in; booleans are signed 16-bit.
+        qint64 signedValue() const;
+        bool operator==(const Record&) const = default;
+    };
+
+    // Which CP a record holds: its position in the point catalogue and, for the array CPs, the
+    // element index from 0 (-1 for a whole value).
+    struct Location
+    {
+        int position = 0;
+        int element = -1;
+    };
+
+    struct Parsed;
+
+    std::array<Record, Count> records{};
+    // Left over from an older, longer file that was overwritten in place.
+    QByteArray trailing;
+
+    // Checks the whole file before taking anything: 78 well-formed records of known types.
+    static Parsed parse(const QByteArray& bytes);
+    // Text longer than MaxTextBytes is cut there so that the file stays readable.
+    QByteArray compose() const;
+
+    // Payload bytes of a number type; 0 for empty, null and text.
+    static int width(Type type);
+    // False for codes that are not one of the types above.
+    static bool isKnown(quint16 code);
+    static Location location(int index);
+
+    bool operator==(const ParameterRecords&) const = default;
+};
+
+struct ParameterRecords::Parsed
+{
+    ParameterRecords records;
+    // Empty when the file is valid.
+    QString error;
+};

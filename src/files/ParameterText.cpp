@@ -1,0 +1,519 @@
+#include "files/ParameterText.h"
+
+#include "device/point_catalogue/PointTables.h"
+#include "files/Windows1252.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using Record = ParameterRecords::Record;
+using Type = ParameterRecords::Type;
+
+struct TypeName
+{
+    Type type;
+    const char* name;
+};
+
+constexpr std::array<TypeName, 14> TypeNames = {{{Type::Empty, "empty"},
+                                                 {Type::Null, "null"},
+                                                 {Type::Int16, "int16"},
+                                                 {Type::Int32, "int32"},
+                                                 {Type::Single, "single"},
+                                                 {Type::Double, "double"},
+                                                 {Type::Text, "text"},
+                                                 {Type::Boolean, "boolean"},
+                                                 {Type::Int8, "int8"},
+                                                 {Type::UInt8, "uint8"},
+                                                 {Type::UInt16, "uint16"},
+                                                 {Type::UInt32, "uint32"},
+                                                 {Type::Int64, "int64"},
+                                                 {Type::UInt64, "uint64"}}};
+
+const QString CsvHeader = QStringLiteral("record,point,element,type,value");
+const QString TrailingRow = QStringLiteral("trailing");
+
+QString typeName(Type type)
+{
+    for (const TypeName& known : TypeNames) {
+        if (known.type == type)
+            return QString::fromLatin1(known.name);
+    }
+    return QString::number(static_cast<quint16>(type));
+}
+
+std::optional<Type> typeNamed(const QString& name)
+{
+    for (const TypeName& known : TypeNames) {
+        if (name.compare(QLatin1String(known.name), Qt::CaseInsensitive) == 0)
+            return known.type;
+    }
+    return std::nullopt;
+}
+
+bool isUnsigned(Type type)
+{
+    return type == Type::UInt8 || type == Type::UInt16 || type == Type::UInt32 || type == Type::UInt64;
+}
+
+quint64 widthMask(Type type)
+{
+    const int width = ParameterRecords::width(type);
+    return width == 8 ? ~quint64{0} : (quint64{1} << (8 * width)) - 1;
+}
+
+QString hexBits(quint64 bits, int width)
+{
+    return QStringLiteral("0x%1").arg(bits, 2 * width, 16, QLatin1Char('0'));
+}
+
+// The shortest text that reads back to the same bits; a NaN keeps its payload as hex bits.
+template <typename Floating, typename Bits> QString floatingText(Bits bits)
+{
+    const auto value = std::bit_cast<Floating>(bits);
+    if (std::isnan(value))
+        return hexBits(bits, sizeof(Bits));
+    char text[64];
+    const std::to_chars_result written = std::to_chars(std::begin(text), std::end(text), value);
+    return QString::fromLatin1(text, written.ptr - text);
+}
+
+QString valueText(const Record& record)
+{
+    switch (record.type) {
+    case Type::Empty:
+    case Type::Null:
+        return QString();
+    case Type::Text:
+        return windows1252::decode(record.text);
+    case Type::Single:
+        return floatingText<float>(static_cast<quint32>(record.bits));
+    case Type::Double:
+        return floatingText<double>(record.bits);
+    case Type::Boolean:
+        if (record.signedValue() == -1)
+            return QStringLiteral("true");
+        if (record.signedValue() == 0)
+            return QStringLiteral("false");
+        return QString::number(record.signedValue());
+    default:
+        return isUnsigned(record.type) ? QString::number(record.bits) : QString::number(record.signedValue());
+    }
+}
+
+QString notOfType(const QString& text, Type type)
+{
+    return QStringLiteral("\"%1\" is not a value of type %2").arg(text, typeName(type));
+}
+
+// Decimal integers in the range of the type; the problem text when the value does not fit.
+QString readInteger(const QString& text, Record& record)
+{
+    static const QRegularExpression Decimal(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!Decimal.match(text).hasMatch())
+        return notOfType(text, record.type);
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    const int bits = 8 * ParameterRecords::width(record.type);
+    const bool isSigned = !isUnsigned(record.type);
+    const quint64 highest = isSigned ? (quint64{1} << (bits - 1)) - 1 : widthMask(record.type);
+    const quint64 lowestMagnitude = isSigned ? quint64{1} << (bits - 1) : 0;
+    bool ok = false;
+    const quint64 magnitude = QStringView(text).mid(text.front().isDigit() ? 0 : 1).toULongLong(&ok, 10);
+    if (!ok || magnitude > (negative ? lowestMagnitude : highest)) {
+        const QString lowest = isSigned ? QStringLiteral("-%1").arg(lowestMagnitude) : QStringLiteral("0");
+        return QStringLiteral("%1 is out of the range of %2 (%3 to %4)")
+            .arg(text, typeName(record.type), lowest, QString::number(highest));
+    }
+    record.bits = (negative ? quint64{0} - magnitude : magnitude) & widthMask(record.type);
+    return QString();
+}
+
+template <typename Floating, typename Bits> QString readFloating(const QString& text, Record& record)
+{
+    if (text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) {
+        static const QRegularExpression Hex(QStringLiteral("^[0-9A-Fa-f]+$"));
+        const QString digits = text.mid(2);
+        if (!Hex.match(digits).hasMatch() || digits.size() > 2 * static_cast<qsizetype>(sizeof(Bits)))
+            return QStringLiteral("\"%1\" is not the hex bits of a %2 value")
+                .arg(text, typeName(record.type));
+        record.bits = digits.toULongLong(nullptr, 16);
+        return QString();
+    }
+    // from_chars takes no plus sign.
+    const QString unsignedText =
+        text.startsWith(QLatin1Char('+')) && !text.startsWith(QStringLiteral("+-")) ? text.mid(1) : text;
+    const QByteArray latin = unsignedText.toLatin1();
+    Floating value = 0;
+    const std::from_chars_result read = std::from_chars(latin.cbegin(), latin.cend(), value);
+    if (latin.isEmpty() || read.ptr != latin.cend() || read.ec == std::errc::invalid_argument)
+        return notOfType(text, record.type);
+    if (read.ec == std::errc::result_out_of_range)
+        return QStringLiteral("%1 is out of the range of %2").arg(text, typeName(record.type));
+    record.bits = std::bit_cast<Bits>(value);
+    return QString();
+}
+
+QString readText(const QString& text, Record& record)
+{
+    const std::optional<QByteArray> bytes = windows1252::encode(text);
+    if (!bytes) {
+        for (const char32_t code : text.toUcs4()) {
+            const QString character = QString::fromUcs4(&code, 1);
+            if (!windows1252::encode(character))
+                return QStringLiteral("the character \"%1\" (U+%2) has no place in Windows-1252")
+                    .arg(character, QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        }
+        return QStringLiteral("the text has characters that have no place in Windows-1252");
+    }
+    if (bytes->size() > ParameterRecords::MaxTextBytes)
+        return QStringLiteral("the text is %1 bytes long, a record holds at most %2")
+            .arg(bytes->size())
+            .arg(ParameterRecords::MaxTextBytes);
+    record.text = *bytes;
+    return QString();
+}
+
+// Fills the value of a record whose type is set; the problem text when the value does not fit.
+QString readValue(const QString& text, Record& record)
+{
+    const QString trimmed = text.trimmed();
+    switch (record.type) {
+    case Type::Empty:
+    case Type::Null:
+        return text.isEmpty() ? QString()
+                              : QStringLiteral("a record of type %1 holds no value, not \"%2\"")
+                                    .arg(typeName(record.type), text);
+    case Type::Text:
+        return readText(text, record);
+    case Type::Single:
+        return readFloating<float, quint32>(trimmed, record);
+    case Type::Double:
+        return readFloating<double, quint64>(trimmed, record);
+    case Type::Boolean:
+        if (trimmed.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0) {
+            record.bits = 0xffff;
+            return QString();
+        }
+        if (trimmed.compare(QStringLiteral("false"), Qt::CaseInsensitive) == 0) {
+            record.bits = 0;
+            return QString();
+        }
+        return readInteger(trimmed, record);
+    default:
+        return readInteger(trimmed, record);
+    }
+}
+
+std::optional<QByteArray> bytesOfHex(const QString& hex)
+{
+    static const QRegularExpression Pairs(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
+    if (!Pairs.match(hex).hasMatch())
+        return std::nullopt;
+    return QByteArray::fromHex(hex.toLatin1());
+}
+
+QString trailingNotHex(const QString& hex)
+{
+    return QStringLiteral("the trailing bytes \"%1\" are not hex, two digits a byte").arg(hex);
+}
+
+// Gathers the records as they are read, in any order, and checks that each comes exactly once.
+class Collector final
+{
+public:
+    // `line` is the line of a CSV row, 0 for JSON. Returns the problem, empty when taken.
+    QString add(int number, const QString& type, const QString& value, int line)
+    {
+        const QString where = line > 0 ? QStringLiteral("Line %1, record %2").arg(line).arg(number)
+                                       : QStringLiteral("Record %1").arg(number);
+        bool& seen = m_seen.at(static_cast<size_t>(number - 1));
+        if (seen)
+            return line > 0
+                       ? QStringLiteral("Line %1: record %2 is given more than once.").arg(line).arg(number)
+                       : QStringLiteral("%1 is given more than once.").arg(where);
+        seen = true;
+        Record& record = m_read.records.records.at(static_cast<size_t>(number - 1));
+        const std::optional<Type> known = typeNamed(type);
+        if (!known)
+            return QStringLiteral("%1: the type \"%2\" is unknown.").arg(where, type);
+        record.type = *known;
+        const QString problem = readValue(value, record);
+        return problem.isEmpty() ? QString() : QStringLiteral("%1: %2.").arg(where, problem);
+    }
+    void setTrailing(const QByteArray& bytes) { m_read.records.trailing = bytes; }
+
+    ParameterText::Read finish()
+    {
+        for (size_t index = 0; index < m_seen.size(); ++index) {
+            if (!m_seen.at(index))
+                return failed(QStringLiteral("Record %1 is missing.").arg(index + 1));
+        }
+        return m_read;
+    }
+
+    static ParameterText::Read failed(const QString& error)
+    {
+        ParameterText::Read read;
+        read.error = error;
+        return read;
+    }
+
+private:
+    ParameterText::Read m_read;
+    std::array<bool, ParameterRecords::Count> m_seen{};
+};
+
+QString pointName(int index)
+{
+    return QString::fromLatin1(
+        point_catalogue::cpDefinition(ParameterRecords::location(index).position).name);
+}
+
+QString csvField(const QString& field)
+{
+    static const QRegularExpression NeedsQuotes(QStringLiteral("[,\"\r\n]"));
+    if (!field.contains(NeedsQuotes))
+        return field;
+    QString quoted = field;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+struct CsvRow
+{
+    int line = 0;
+    QStringList fields;
+};
+
+struct CsvRows
+{
+    std::vector<CsvRow> rows;
+    QString error;
+};
+
+// RFC 4180: fields in quotes may hold commas, doubled quotes and line breaks; rows end with CRLF,
+// LF or CR. Blank lines are passed over.
+CsvRows csvRows(const QString& text)
+{
+    CsvRows result;
+    int line = 1;
+    qsizetype at = 0;
+    const auto endsField = [&text](qsizetype position) {
+        return position >= text.size() || text.at(position) == QLatin1Char(',') ||
+               text.at(position) == QLatin1Char('\r') || text.at(position) == QLatin1Char('\n');
+    };
+    while (at < text.size()) {
+        CsvRow row{line, {}};
+        while (true) {
+            QString field;
+            if (text.at(at) == QLatin1Char('"')) {
+                ++at;
+                while (true) {
+                    if (at >= text.size()) {
+                        result.error = QStringLiteral("Line %1: a quoted field is not closed.").arg(row.line);
+                        return result;
+                    }
+                    const QChar character = text.at(at++);
+                    if (character == QLatin1Char('"')) {
+                        if (at >= text.size() || text.at(at) != QLatin1Char('"'))
+                            break;
+                        ++at;
+                    } else if (character == QLatin1Char('\n')) {
+                        ++line;
+                    }
+                    field += character;
+                }
+                if (!endsField(at)) {
+                    result.error = QStringLiteral("Line %1: text follows a closing quote.").arg(line);
+                    return result;
+                }
+            } else {
+                while (!endsField(at)) {
+                    if (text.at(at) == QLatin1Char('"')) {
+                        result.error =
+                            QStringLiteral("Line %1: a quote in a field that does not start with one.")
+                                .arg(line);
+                        return result;
+                    }
+                    field += text.at(at++);
+                }
+            }
+            row.fields.append(field);
+            if (at < text.size() && text.at(at) == QLatin1Char(',')) {
+                ++at;
+                continue;
+            }
+            break;
+        }
+        if (at < text.size()) {
+            const bool crlf = text.at(at) == QLatin1Char('\r') && at + 1 < text.size() &&
+                              text.at(at + 1) == QLatin1Char('\n');
+            at += crlf ? 2 : 1;
+            ++line;
+        }
+        if (row.fields.size() > 1 || !row.fields.front().isEmpty())
+            result.rows.push_back(row);
+    }
+    return result;
+}
+
+std::optional<int> csvRecordNumber(const QString& text)
+{
+    static const QRegularExpression Digits(QStringLiteral("^[0-9]{1,3}$"));
+    if (!Digits.match(text).hasMatch())
+        return std::nullopt;
+    const int number = text.toInt();
+    if (number < 1 || number > ParameterRecords::Count)
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+QByteArray ParameterText::toJson(const ParameterRecords& records)
+{
+    QJsonArray entries;
+    for (int index = 0; index < ParameterRecords::Count; ++index) {
+        const Record& record = records.records.at(static_cast<size_t>(index));
+        QJsonObject entry;
+        entry.insert(QStringLiteral("record"), index + 1);
+        entry.insert(QStringLiteral("point"), pointName(index));
+        const int element = ParameterRecords::location(index).element;
+        if (element >= 0)
+            entry.insert(QStringLiteral("element"), element);
+        entry.insert(QStringLiteral("type"), typeName(record.type));
+        entry.insert(QStringLiteral("value"), valueText(record));
+        entries.append(entry);
+    }
+    QJsonObject document;
+    document.insert(QStringLiteral("records"), entries);
+    document.insert(QStringLiteral("trailing"), QString::fromLatin1(records.trailing.toHex()));
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+QByteArray ParameterText::toCsv(const ParameterRecords& records)
+{
+    const QString lineEnd = QStringLiteral("\r\n");
+    QString text = CsvHeader + lineEnd;
+    for (int index = 0; index < ParameterRecords::Count; ++index) {
+        const Record& record = records.records.at(static_cast<size_t>(index));
+        const int element = ParameterRecords::location(index).element;
+        const QStringList fields = {QString::number(index + 1), pointName(index),
+                                    element >= 0 ? QString::number(element) : QString(),
+                                    typeName(record.type), valueText(record)};
+        QStringList quoted;
+        for (const QString& field : fields)
+            quoted.append(csvField(field));
+        text += quoted.join(QLatin1Char(',')) + lineEnd;
+    }
+    text += TrailingRow + QStringLiteral(",,,,") + QString::fromLatin1(records.trailing.toHex()) + lineEnd;
+    return text.toUtf8();
+}
+
+ParameterText::Read ParameterText::fromJson(const QByteArray& json)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return Collector::failed(QStringLiteral("The text is not JSON: %1 at byte %2.")
+                                     .arg(parseError.errorString())
+                                     .arg(parseError.offset));
+    const QJsonValue entries = document.object().value(QStringLiteral("records"));
+    if (!document.isObject() || !entries.isArray())
+        return Collector::failed(QStringLiteral("The JSON text has no array \"records\"."));
+
+    Collector collector;
+    const QJsonArray array = entries.toArray();
+    for (qsizetype position = 0; position < array.size(); ++position) {
+        const QString where = QStringLiteral("Entry %1 of \"records\"").arg(position + 1);
+        if (!array.at(position).isObject())
+            return Collector::failed(QStringLiteral("%1 is not an object.").arg(where));
+        const QJsonObject entry = array.at(position).toObject();
+        const double number = entry.value(QStringLiteral("record")).toDouble(-1);
+        if (number < 1 || number > ParameterRecords::Count || number != std::floor(number))
+            return Collector::failed(QStringLiteral("%1 has no record number from 1 to %2.")
+                                         .arg(where)
+                                         .arg(ParameterRecords::Count));
+        const auto recordNumber = static_cast<int>(number);
+        const QString record = QStringLiteral("Record %1").arg(recordNumber);
+        const QJsonValue type = entry.value(QStringLiteral("type"));
+        const QJsonValue value = entry.value(QStringLiteral("value"));
+        if (!type.isString())
+            return Collector::failed(QStringLiteral("%1 has no type.").arg(record));
+        if (!value.isUndefined() && !value.isString())
+            return Collector::failed(QStringLiteral("%1: the value is not a JSON string.").arg(record));
+        const QString problem = collector.add(recordNumber, type.toString(), value.toString(), 0);
+        if (!problem.isEmpty())
+            return Collector::failed(problem);
+    }
+    const QJsonValue trailing = document.object().value(QStringLiteral("trailing"));
+    if (!trailing.isUndefined()) {
+        if (!trailing.isString())
+            return Collector::failed(QStringLiteral("The trailing bytes are not a JSON string."));
+        const std::optional<QByteArray> bytes = bytesOfHex(trailing.toString());
+        if (!bytes)
+            return Collector::failed(
+                QStringLiteral("In the JSON text, %1.").arg(trailingNotHex(trailing.toString())));
+        collector.setTrailing(*bytes);
+    }
+    return collector.finish();
+}
+
+ParameterText::Read ParameterText::fromCsv(const QByteArray& csv)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(csv);
+    if (utf8.hasError())
+        return Collector::failed(QStringLiteral("The CSV text is not UTF-8."));
+    const CsvRows parsed = csvRows(text);
+    if (!parsed.error.isEmpty())
+        return Collector::failed(parsed.error);
+    if (parsed.rows.empty() || parsed.rows.front().fields.join(QLatin1Char(',')) != CsvHeader)
+        return Collector::failed(
+            QStringLiteral("Line 1: the CSV text does not start with the header %1.").arg(CsvHeader));
+
+    Collector collector;
+    bool trailingSeen = false;
+    for (size_t position = 1; position < parsed.rows.size(); ++position) {
+        const CsvRow& row = parsed.rows.at(position);
+        const QString line = QStringLiteral("Line %1").arg(row.line);
+        if (row.fields.size() != 5)
+            return Collector::failed(QStringLiteral("%1: %2 fields where a row has 5 (%3).")
+                                         .arg(line)
+                                         .arg(row.fields.size())
+                                         .arg(CsvHeader));
+        const QString& value = row.fields.at(4);
+        if (row.fields.front() == TrailingRow) {
+            const std::optional<QByteArray> bytes = bytesOfHex(value);
+            if (trailingSeen)
+                return Collector::failed(
+                    QStringLiteral("%1: the trailing bytes are given more than once.").arg(line));
+            if (!bytes)
+                return Collector::failed(QStringLiteral("%1: %2.").arg(line, trailingNotHex(value)));
+            trailingSeen = true;
+            collector.setTrailing(*bytes);
+            continue;
+        }
+        const std::optional<int> number = csvRecordNumber(row.fields.front());
+        if (!number)
+            return Collector::failed(
+                QStringLiteral("%1: \"%2\" is neither a record number from 1 to %3 nor \"%4\".")
+                    .arg(line, row.fields.front())
+                    .arg(ParameterRecords::Count)
+                    .arg(TrailingRow));
+        const QString problem = collector.add(*number, row.fields.at(3), value, row.line);
+        if (!problem.isEmpty())
+            return Collector::failed(problem);
+    }
+    return collector.finish();
+}
