@@ -1,0 +1,314 @@
+#include "Zep31Ctl.h"
+
+#include "ApplyCommand.h"
+#include "CommandArguments.h"
+#include "CommandFailure.h"
+#include "DeviceOutput.h"
+#include "NetworkSession.h"
+#include "UsageError.h"
+#include "files/DeviceReport.h"
+#include "files/ParameterFile.h"
+#include "files/ParameterRecords.h"
+#include "files/ParameterText.h"
+#include "files/ReportData.h"
+#include "files/ui/PrinterLayout.h"
+#include "host/object_server/AppDevice.h"
+#include "host/object_server/Error.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextStream>
+#include <limits>
+
+namespace {
+
+const QString FormatOption = QStringLiteral("--format");
+const QString ProgramIdOption = QStringLiteral("--program-id");
+
+DeviceOutput::Format outputFormat(const CommandArguments& arguments)
+{
+    const QString format = arguments.option(FormatOption).value_or(QStringLiteral("text"));
+    if (format == QLatin1String("text"))
+        return DeviceOutput::Format::Text;
+    if (format == QLatin1String("json"))
+        return DeviceOutput::Format::Json;
+    if (format == QLatin1String("csv"))
+        return DeviceOutput::Format::Csv;
+    throw UsageError(QStringLiteral("The format \"%1\" is none of text, json and csv").arg(format));
+}
+
+DeviceOutput::Identity identityOf(const NetworkSession& session, const NetworkSession::Device& device)
+{
+    const lns::AppDevice& appDevice = *device.device;
+    return {appDevice.name(), device.subsystem, appDevice.neuronId(), appDevice.programId(),
+            session.stateText(appDevice)};
+}
+
+QString deviceName(const NetworkSession::Device& device)
+{
+    return device.subsystem + QLatin1Char('/') + device.device->name();
+}
+
+} // namespace
+
+Zep31Ctl::Zep31Ctl(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
+
+QString Zep31Ctl::usage()
+{
+    return QStringLiteral(
+        "Usage: zep31ctl COMMAND [ARGUMENTS]\n"
+        "Configures ZEP31 room units of a network of the LonWorks home without a window.\n"
+        "\n"
+        "Commands:\n"
+        "  devices NETWORK [--program-id ID]\n"
+        "  read NETWORK DEVICE [--format text|json|csv]\n"
+        "  save NETWORK DEVICE FILE.par\n"
+        "  apply NETWORK FILE.par (DEVICE... | --program-id ID) [--only-changed] [--dry-run]\n"
+        "        [--report FILE.json|FILE.csv] [--verbose]\n"
+        "  diff NETWORK DEVICE (DEVICE | FILE.par)\n"
+        "  export FILE.par --format json|csv\n"
+        "  import FILE.json|FILE.csv FILE.par\n"
+        "  report NETWORK DEVICE --pdf FILE [--cp] [--nvi] [--nvo]\n"
+        "\n"
+        "DEVICE is SUBSYSTEM/NAME, or NAME when only one subsystem holds it.\n"
+        "apply writes the CPs of the file that the window synchronises; the others stay untouched.\n"
+        "A call that fails is repeated five times; then the device is reported failed and the run goes on.\n"
+        "Exit status: 0 done, 1 a device failed or (diff) the points differ, 2 a wrong command line,\n"
+        "network, device or file.\n");
+}
+
+bool Zep31Ctl::needsFonts(const QStringList& arguments)
+{
+    return !arguments.isEmpty() && arguments.front() == QLatin1String("report");
+}
+
+int Zep31Ctl::run(const QStringList& arguments)
+{
+    if (arguments.isEmpty() || arguments.front() == QLatin1String("--help") ||
+        arguments.front() == QLatin1String("-h")) {
+        (arguments.isEmpty() ? m_err : m_out) << usage() << Qt::flush;
+        return arguments.isEmpty() ? CommandFailure::BadInput : 0;
+    }
+    try {
+        return dispatch(arguments.front(), arguments.mid(1));
+    } catch (const UsageError& error) {
+        m_err << "zep31ctl: " << error.message() << "\nTry zep31ctl --help." << Qt::endl;
+    } catch (const CommandFailure& failure) {
+        m_err << "zep31ctl: " << failure.message() << Qt::endl;
+        return failure.status();
+    }
+    return CommandFailure::BadInput;
+}
+
+int Zep31Ctl::dispatch(const QString& command, const QStringList& words)
+{
+    if (command == QLatin1String("devices"))
+        return devices(CommandArguments(words, {ProgramIdOption}));
+    if (command == QLatin1String("read"))
+        return read(CommandArguments(words, {FormatOption}));
+    if (command == QLatin1String("save"))
+        return save(CommandArguments(words, {}));
+    if (command == QLatin1String("apply"))
+        return apply(CommandArguments(
+            words, {ProgramIdOption, QStringLiteral("--report")},
+            {QStringLiteral("--only-changed"), QStringLiteral("--dry-run"), QStringLiteral("--verbose")}));
+    if (command == QLatin1String("diff"))
+        return diff(CommandArguments(words, {}));
+    if (command == QLatin1String("export"))
+        return exportFile(CommandArguments(words, {FormatOption}));
+    if (command == QLatin1String("import"))
+        return importFile(CommandArguments(words, {}));
+    if (command == QLatin1String("report"))
+        return report(
+            CommandArguments(words, {QStringLiteral("--pdf")},
+                             {QStringLiteral("--cp"), QStringLiteral("--nvi"), QStringLiteral("--nvo")}));
+    throw UsageError(QStringLiteral("Unknown command \"%1\"").arg(command));
+}
+
+int Zep31Ctl::devices(const CommandArguments& arguments)
+{
+    arguments.requirePositional(1, 1);
+    const NetworkSession session(arguments.at(0));
+    QList<QStringList> table{{QStringLiteral("DEVICE"), QStringLiteral("STATE"), QStringLiteral("PROGRAM ID"),
+                              QStringLiteral("NEURON ID")}};
+    const std::optional<QString> programId = arguments.option(ProgramIdOption);
+    for (const NetworkSession::Device& device : programId ? session.devicesOf(*programId) : session.devices())
+        table.append({deviceName(device), session.stateText(*device.device), device.device->programId(),
+                      device.device->neuronId()});
+    DeviceOutput::writeTable(m_out, table);
+    return 0;
+}
+
+int Zep31Ctl::read(const CommandArguments& arguments)
+{
+    arguments.requirePositional(2, 2);
+    const DeviceOutput::Format format = outputFormat(arguments);
+    NetworkSession session(arguments.at(0));
+    const NetworkSession::Device device = session.device(arguments.at(1));
+    const ParameterSet set = session.read(device);
+    DeviceOutput::write(m_out, format, identityOf(session, device),
+                        DeviceOutput::rows(session.points(), set));
+    return 0;
+}
+
+int Zep31Ctl::save(const CommandArguments& arguments)
+{
+    arguments.requirePositional(3, 3);
+    NetworkSession session(arguments.at(0));
+    const NetworkSession::Device device = session.device(arguments.at(1));
+    const QString error = ParameterFile::write(arguments.at(2), session.read(device));
+    if (!error.isEmpty())
+        throw CommandFailure(arguments.at(2) + QStringLiteral(": ") + error, CommandFailure::Failed);
+    m_out << deviceName(device) << " saved to " << arguments.at(2) << Qt::endl;
+    return 0;
+}
+
+int Zep31Ctl::apply(const CommandArguments& arguments)
+{
+    arguments.requirePositional(2, std::numeric_limits<int>::max());
+    ApplyCommand::Options options;
+    options.file = arguments.at(1);
+    for (int position = 2; position < arguments.count(); ++position)
+        options.devices.append(arguments.at(position));
+    options.programId = arguments.option(ProgramIdOption).value_or(QString());
+    if (options.devices.isEmpty() == options.programId.isEmpty())
+        throw UsageError(QStringLiteral("Name the devices or give --program-id, not both"));
+    options.writer.onlyChanged = arguments.flag(QStringLiteral("--only-changed"));
+    options.writer.dryRun = arguments.flag(QStringLiteral("--dry-run"));
+    options.report = arguments.option(QStringLiteral("--report")).value_or(QString());
+    options.verbose = arguments.flag(QStringLiteral("--verbose"));
+    NetworkSession session(arguments.at(0));
+    return ApplyCommand(session, m_out, m_err).run(options);
+}
+
+int Zep31Ctl::diff(const CommandArguments& arguments)
+{
+    arguments.requirePositional(3, 3);
+    NetworkSession session(arguments.at(0));
+    const QString& separator = session.decimalSeparator();
+    const NetworkSession::Device left = session.device(arguments.at(1));
+    const ParameterSet leftSet = session.read(left);
+
+    const QString& other = arguments.at(2);
+    ParameterSet rightSet;
+    QString rightName = other;
+    if (other.endsWith(QLatin1String(".par"), Qt::CaseInsensitive) || QFileInfo(other).isFile()) {
+        const ParameterFile::Decoded file = ParameterFile::read(other, separator);
+        if (!file.error.isEmpty())
+            throw CommandFailure(other + QStringLiteral(": ") + file.error);
+        rightSet = file.set;
+    } else {
+        const NetworkSession::Device right = session.device(other);
+        rightSet = session.read(right);
+        rightName = deviceName(right);
+    }
+    const bool foreign = rightSet.isForeign(separator);
+
+    QList<QStringList> table{{QStringLiteral("CP"), deviceName(left), rightName}};
+    const PointTables& points = session.points();
+    for (int position = 0; position < std::min<int>(points.cpCount, ParameterSet::Positions); ++position) {
+        const QString mine = leftSet.displayText(position, false, separator);
+        // A value the file does not hold is no difference: loading it changes nothing.
+        if (!rightSet.holds(position))
+            continue;
+        const QString theirs = rightSet.displayText(position, foreign, separator);
+        if (mine != theirs)
+            table.append({DeviceOutput::cpName(points, position), mine, theirs});
+    }
+    if (table.size() == 1) {
+        m_out << "No CP differs." << Qt::endl;
+        return 0;
+    }
+    DeviceOutput::writeTable(m_out, table);
+    return CommandFailure::Failed;
+}
+
+int Zep31Ctl::report(const CommandArguments& arguments)
+{
+    arguments.requirePositional(2, 2);
+    const std::optional<QString> pdf = arguments.option(QStringLiteral("--pdf"));
+    if (!pdf)
+        throw UsageError(QStringLiteral("Give the PDF file with --pdf FILE"));
+    DeviceReport::Choice choice{arguments.flag(QStringLiteral("--cp")),
+                                arguments.flag(QStringLiteral("--nvi")),
+                                arguments.flag(QStringLiteral("--nvo"))};
+    if (!choice.cps && !choice.nvis && !choice.nvos)
+        choice = {true, true, true};
+
+    NetworkSession session(arguments.at(0));
+    const NetworkSession::Device device = session.device(arguments.at(1));
+    const ParameterSet set = session.read(device);
+    const DeviceReport::Data data = [&] {
+        try {
+            return reportData(
+                session.points(), device.device.get(),
+                [&set](int position, int element) {
+                    return set.elements(position)[static_cast<std::size_t>(element)].value_or(QString());
+                },
+                QDateTime::currentDateTime());
+        } catch (const lns::Error& error) {
+            throw CommandFailure(deviceName(device) + QStringLiteral(" cannot tell its identity: ") +
+                                     error.description(),
+                                 CommandFailure::Failed);
+        }
+    }();
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*pdf);
+    {
+        PrinterLayout layout(printer);
+        const TextArray<83>& texts = session.catalogue().MainTexts;
+        DeviceReport(layout, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]})
+            .print(data, choice);
+    }
+    if (!QFileInfo(*pdf).isFile())
+        throw CommandFailure(QStringLiteral("The report could not be written to %1.").arg(*pdf),
+                             CommandFailure::Failed);
+    m_out << "Report of " << deviceName(device) << " written to " << *pdf << Qt::endl;
+    return 0;
+}
+
+int Zep31Ctl::exportFile(const CommandArguments& arguments)
+{
+    arguments.requirePositional(1, 1);
+    const DeviceOutput::Format format = outputFormat(arguments);
+    if (format == DeviceOutput::Format::Text)
+        throw UsageError(QStringLiteral("Export needs --format json or --format csv"));
+    const QString& path = arguments.at(0);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw CommandFailure(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
+    const ParameterRecords::Parsed parsed = ParameterRecords::parse(file.readAll());
+    if (!parsed.error.isEmpty())
+        throw CommandFailure(path + QStringLiteral(": ") + parsed.error);
+    m_out << QString::fromUtf8(format == DeviceOutput::Format::Json ? ParameterText::toJson(parsed.records)
+                                                                    : ParameterText::toCsv(parsed.records))
+          << Qt::flush;
+    return 0;
+}
+
+int Zep31Ctl::importFile(const CommandArguments& arguments)
+{
+    arguments.requirePositional(2, 2);
+    const QString& source = arguments.at(0);
+    const QString& target = arguments.at(1);
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly))
+        throw CommandFailure(QStringLiteral("%1 cannot be read: %2").arg(source, input.errorString()));
+    const QByteArray text = input.readAll();
+    const bool csv = QFileInfo(source).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+    const ParameterText::Read read = csv ? ParameterText::fromCsv(text) : ParameterText::fromJson(text);
+    if (!read.error.isEmpty())
+        throw CommandFailure(source + QStringLiteral(": ") + read.error);
+
+    QSaveFile output(target);
+    if (!output.open(QIODevice::WriteOnly) || output.write(read.records.compose()) < 0 || !output.commit())
+        throw CommandFailure(QStringLiteral("%1 could not be written: %2").arg(target, output.errorString()),
+                             CommandFailure::Failed);
+    m_out << source << " written to " << target << Qt::endl;
+    return 0;
+}

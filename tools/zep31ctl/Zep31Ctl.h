@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class CommandArguments;
+class QTextStream;
+
+// The commands of zep31ctl. Each prints one clear line on stderr when it cannot go on and
+// gives the exit status: 0 done, 1 a device failed (or, for diff, the points differ),
+// 2 a wrong command line, network, device or file.
+class Zep31Ctl final
+{
+public:
+    Zep31Ctl(QTextStream& out, QTextStream& err);
+    Zep31Ctl(const Zep31Ctl&) = delete;
+    Zep31Ctl& operator=(const Zep31Ctl&) = delete;
+
+    int run(const QStringList& arguments);
+
+    static QString usage();
+    // Whether the command needs fonts (a QGuiApplication) to run.
+    static bool needsFonts(const QStringList& arguments);
+
+private:
+    int dispatch(const QString& command, const QStringList& words);
+    int devices(const CommandArguments& arguments);
+    int read(const CommandArguments& arguments);
+    int save(const CommandArguments& arguments);
+    int apply(const CommandArguments& arguments);
+    int diff(const CommandArguments& arguments);
+    int exportFile(const CommandArguments& arguments);
+    int importFile(const CommandArguments& arguments);
+    int report(const CommandArguments& arguments);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+};
