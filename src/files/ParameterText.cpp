@@ -1,6 +1,7 @@
 #include "files/ParameterText.h"
 
 #include "device/point_catalogue/PointTables.h"
+#include "files/CsvLine.h"
 #include "files/Windows1252.h"
 
 #include <QJsonArray>
@@ -279,16 +280,6 @@ QString pointName(int index)
         point_catalogue::cpDefinition(ParameterRecords::location(index).position).name);
 }
 
-QString csvField(const QString& field)
-{
-    static const QRegularExpression NeedsQuotes(QStringLiteral("[,\"\r\n]"));
-    if (!field.contains(NeedsQuotes))
-        return field;
-    QString quoted = field;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 struct CsvRow
 {
     int line = 0;
@@ -411,10 +402,7 @@ QByteArray ParameterText::toCsv(const ParameterRecords& records)
         const QStringList fields = {QString::number(index + 1), pointName(index),
                                     element >= 0 ? QString::number(element) : QString(),
                                     typeName(record.type), valueText(record)};
-        QStringList quoted;
-        for (const QString& field : fields)
-            quoted.append(csvField(field));
-        text += quoted.join(QLatin1Char(',')) + lineEnd;
+        text += csv::line(fields) + lineEnd;
     }
     text += TrailingRow + QStringLiteral(",,,,") + QString::fromLatin1(records.trailing.toHex()) + lineEnd;
     return text.toUtf8();

@@ -3,6 +3,7 @@
 #include "CommandFailure.h"
 #include "DeviceOutput.h"
 #include "NetworkSession.h"
+#include "files/CsvLine.h"
 #include "files/ParameterFile.h"
 #include "host/Log.h"
 #include "host/object_server/AppDevice.h"
@@ -169,18 +170,19 @@ QByteArray ApplyCommand::report(const QString& fileName, const QString& paramete
                                 const QList<ParameterSetWriter::Result>& results, const PointTables& points)
 {
     if (QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
-        QString text =
-            DeviceOutput::csvLine({QStringLiteral("subsystem"), QStringLiteral("device"),
-                                   QStringLiteral("neuron_id"), QStringLiteral("status"),
-                                   QStringLiteral("error"), QStringLiteral("cp"), QStringLiteral("value")});
+        QString text = csv::line({QStringLiteral("subsystem"), QStringLiteral("device"),
+                                  QStringLiteral("neuron_id"), QStringLiteral("status"),
+                                  QStringLiteral("error"), QStringLiteral("cp"), QStringLiteral("value")}) +
+                       QLatin1Char('\n');
         for (const ParameterSetWriter::Result& result : results) {
             const QStringList device{result.subsystem, result.device, result.neuronId,
                                      ParameterSetWriter::statusText(result.status), result.error};
             if (result.written.isEmpty())
-                text += DeviceOutput::csvLine(device + QStringList{QString(), QString()});
+                text += csv::line(device + QStringList{QString(), QString()}) + QLatin1Char('\n');
             for (const ParameterSetWriter::Written& written : result.written)
-                text += DeviceOutput::csvLine(
-                    device + QStringList{DeviceOutput::cpName(points, written.position), written.value});
+                text += csv::line(device + QStringList{DeviceOutput::cpName(points, written.position),
+                                                       written.value}) +
+                        QLatin1Char('\n');
         }
         return text.toUtf8();
     }

@@ -1,6 +1,7 @@
 #include "DeviceOutput.h"
 
 #include "device/point_catalogue/PointTables.h"
+#include "files/CsvLine.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -76,11 +77,13 @@ void DeviceOutput::write(QTextStream& out, Format format, const Identity& identi
         break;
     }
     case Format::Csv:
-        out << csvLine({QStringLiteral("kind"), QStringLiteral("position"), QStringLiteral("owner"),
-                        QStringLiteral("name"), QStringLiteral("element"), QStringLiteral("value")});
+        out << csv::line({QStringLiteral("kind"), QStringLiteral("position"), QStringLiteral("owner"),
+                          QStringLiteral("name"), QStringLiteral("element"), QStringLiteral("value")})
+            << '\n';
         for (const Row& row : rows)
-            out << csvLine({row.kind, QString::number(row.position), row.owner, row.name,
-                            row.element < 0 ? QString() : QString::number(row.element), row.value});
+            out << csv::line({row.kind, QString::number(row.position), row.owner, row.name,
+                              row.element < 0 ? QString() : QString::number(row.element), row.value})
+                << '\n';
         break;
     }
 }
@@ -106,18 +109,4 @@ void DeviceOutput::writeTable(QTextStream& out, const QList<QStringList>& table)
             text += column + 1 < line.size() ? line[column].leftJustified(widths[column] + 2) : line[column];
         out << text << '\n';
     }
-}
-
-QString DeviceOutput::csvLine(const QStringList& cells)
-{
-    QStringList quoted;
-    for (QString cell : cells) {
-        if (cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"')) ||
-            cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r'))) {
-            cell.replace(QLatin1String("\""), QLatin1String("\"\""));
-            cell = QLatin1Char('"') + cell + QLatin1Char('"');
-        }
-        quoted.append(cell);
-    }
-    return quoted.join(QLatin1Char(',')) + QLatin1Char('\n');
 }

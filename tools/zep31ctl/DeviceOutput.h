@@ -47,6 +47,4 @@ public:
     static QString cpName(const PointTables& points, int position);
     // Columns padded to their widest cell, two spaces apart.
     static void writeTable(QTextStream& out, const QList<QStringList>& table);
-    // One CSV line, quoted where a cell needs it.
-    static QString csvLine(const QStringList& cells);
 };
