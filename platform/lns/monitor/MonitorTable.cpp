@@ -60,7 +60,10 @@ std::optional<PollRequest> MonitorTable::waitForDuePoll()
         }
         const auto now = std::chrono::steady_clock::now();
         if (earliest->second.nextDue > now) {
-            m_changed.wait_until(lock, earliest->second.nextDue);
+            // A copy: the point may be removed while the lock is released for the wait, and
+            // the wait reads its deadline again when it wakes.
+            const auto due = earliest->second.nextDue;
+            m_changed.wait_until(lock, due);
             continue;
         }
         Point& point = earliest->second;
