@@ -11,6 +11,7 @@
 #include "host/StepRunner.h"
 #include "host/object_server/DeviceInterface.h"
 #include "support/BenchPlatform.h"
+#include "support/BenchRuns.h"
 #include "transfer/ParameterSetWriter.h"
 
 #include <QCoreApplication>
@@ -88,20 +89,6 @@ void apply(benchmark::State& state, int transactionMs)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::RegisterBenchmark("BM_ApplyWithChannel", [](benchmark::State& state) { apply(state, 11); })
-        ->Arg(10)
-        ->Arg(100)
-        ->Arg(1000)
-        ->UseManualTime()
-        ->Unit(benchmark::kSecond)
-        ->Iterations(1);
-    benchmark::RegisterBenchmark("BM_ApplyOwnCost", [](benchmark::State& state) { apply(state, 0); })
-        ->Arg(100)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    registerTransferRuns("BM_Apply", apply);
+    return runBenchmarks(argc, argv);
 }

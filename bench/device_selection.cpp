@@ -8,6 +8,7 @@
 #include "host/object_server/Subsystem.h"
 #include "host/object_server/System.h"
 #include "support/BenchPlatform.h"
+#include "support/BenchRuns.h"
 #include "transfer/DeviceDirectory.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/fGeraeteauswahl.h"
@@ -124,8 +125,5 @@ int main(int argc, char** argv)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(3);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

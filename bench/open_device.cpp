@@ -5,6 +5,7 @@
 #include "device/ui/MainWindow.h"
 #include "host/object_server/DeviceInterface.h"
 #include "support/BenchPlatform.h"
+#include "support/BenchRuns.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -71,8 +72,5 @@ int main(int argc, char** argv)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

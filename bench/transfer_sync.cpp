@@ -9,6 +9,7 @@
 #include "host/object_server/DeviceTemplate.h"
 #include "host/object_server/System.h"
 #include "support/BenchPlatform.h"
+#include "support/BenchRuns.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/Apply.h"
 #include "transfer/ui/TransferStatus.h"
@@ -106,21 +107,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::RegisterBenchmark("BM_SyncWithChannel",
-                                 [](benchmark::State& state) { synchronise(state, 11); })
-        ->Arg(10)
-        ->Arg(100)
-        ->Arg(1000)
-        ->UseManualTime()
-        ->Unit(benchmark::kSecond)
-        ->Iterations(1);
-    benchmark::RegisterBenchmark("BM_SyncOwnCost", [](benchmark::State& state) { synchronise(state, 0); })
-        ->Arg(100)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    registerTransferRuns("BM_Sync", synchronise);
+    return runBenchmarks(argc, argv);
 }

@@ -26,12 +26,7 @@ const QString Title = QStringLiteral("Korvandel_zep31_PlugIn");
 class MainWindowTest : public ::testing::Test
 {
 protected:
-    void open(const QString& path)
-    {
-        std::shared_ptr<lns::AppDevice> device = demo.device(path);
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(device, command);
-    }
+    void open(const QString& path) { demo.open(*window, path); }
 
     QString panel(int number) const { return window->controls().PlugInStatus->panelText(number); }
     MainControls& controls() { return window->controls(); }

@@ -32,12 +32,7 @@ protected:
         open(Rou1);
     }
 
-    void open(const QString& path)
-    {
-        std::shared_ptr<lns::AppDevice> device = demo.device(path);
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(device, command);
-    }
+    void open(const QString& path) { demo.open(*window, path); }
 
     QString separator() const { return GetParam(); }
     // A number written with the user's separator: "0.5" becomes "0,5" on a comma system.

@@ -13,12 +13,7 @@ namespace {
 class HelpMenuTest : public ::testing::TestWithParam<const char*>
 {
 protected:
-    void SetUp() override
-    {
-        std::shared_ptr<lns::AppDevice> device = demo.device(QStringLiteral("F1/ROU_1"));
-        PlugInCommand command = demo.commands.row(0);
-        window.ProcessDeviceCommand(device, command);
-    }
+    void SetUp() override { demo.open(window, QStringLiteral("F1/ROU_1")); }
     bool english() const { return QString::fromLatin1(GetParam()) == QStringLiteral("english"); }
 
     DemoSession demo{QString::fromLatin1(GetParam())};

@@ -22,9 +22,7 @@ class ParameterFilesTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::shared_ptr<lns::AppDevice> device = demo.device(Rou1);
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(device, command);
+        demo.open(*window, Rou1);
         ASSERT_EQ(controls().txtNci(59)->text(), demo.value(Rou1, demo.points.cp(59).id));
     }
 
@@ -173,12 +171,7 @@ protected:
         ParameterFilesTest::SetUp();
     }
 
-    void reopen()
-    {
-        std::shared_ptr<lns::AppDevice> device = demo.device(Rou1);
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(device, command);
-    }
+    void reopen() { demo.open(*window, Rou1); }
 
     // Every control of a control array whose fore colour says it differs from the device.
     QStringList markedFields() const

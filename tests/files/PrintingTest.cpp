@@ -50,9 +50,7 @@ TEST_P(PrintingTest, PrintsRou1ToPdf)
     const bool english = QString::fromLatin1(GetParam()) == QStringLiteral("english");
     DemoSession demo(QString::fromLatin1(GetParam()));
     MainWindow window(demo.context);
-    std::shared_ptr<lns::AppDevice> device = demo.device(QStringLiteral("F1/ROU_1"));
-    PlugInCommand command = demo.commands.row(0);
-    window.ProcessDeviceCommand(device, command);
+    demo.open(window, QStringLiteral("F1/ROU_1"));
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("rou1.pdf"));
@@ -83,7 +81,7 @@ TEST_P(PrintingTest, PrintsRou1ToPdf)
     for (const QString& page : pages.mid(0, 4)) {
         EXPECT_TRUE(page.contains(QStringLiteral("ROU_1")));
         EXPECT_TRUE(page.contains(QStringLiteral("NeuronID:") + QStringLiteral(" ")));
-        EXPECT_TRUE(page.contains(device->neuronId()));
+        EXPECT_TRUE(page.contains(window.session().currentDevice->neuronId()));
         EXPECT_TRUE(page.contains(english ? QStringLiteral("Object") : QStringLiteral("Objekt")));
     }
     const QString cps =

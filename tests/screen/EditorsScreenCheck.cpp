@@ -37,9 +37,7 @@ protected:
     void SetUp() override
     {
         window->show();
-        std::shared_ptr<lns::AppDevice> device = demo.device(QStringLiteral("F1/ROU_1"));
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(device, command);
+        demo.open(*window, QStringLiteral("F1/ROU_1"));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         xdotool({QStringLiteral("windowfocus"), QString::number(window->winId())});
         window->activateWindow();

@@ -73,12 +73,7 @@ protected:
         focusMain();
     }
 
-    void open()
-    {
-        std::shared_ptr<lns::AppDevice> device = demo.device(Rou1);
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(device, command);
-    }
+    void open() { demo.open(*window, Rou1); }
 
     void focusMain()
     {

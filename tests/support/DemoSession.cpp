@@ -1,5 +1,6 @@
 #include "support/DemoSession.h"
 
+#include "device/ui/MainWindow.h"
 #include "host/RegistryKeys.h"
 
 DemoSession::DemoSession(const QString& language, const QString& decimalSeparator)
@@ -31,4 +32,11 @@ std::shared_ptr<lns::AppDevice> DemoSession::device(const QString& path) const
 QString DemoSession::value(const QString& path, const QString& point, std::optional<int> element) const
 {
     return admin.get(Network, path, point, element);
+}
+
+void DemoSession::open(MainWindow& window, const QString& path)
+{
+    std::shared_ptr<lns::AppDevice> chosen = device(path);
+    PlugInCommand command = commands.row(0);
+    window.ProcessDeviceCommand(chosen, command);
 }

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class MainWindow;
+
 // The demo network of a plug-in test context, opened as a director would open it, so that a
 // main window can be shown on its devices.
 class DemoSession final : public PlugInTestContext
@@ -21,6 +23,8 @@ public:
 
     // "F1/ROU_1" and the like.
     std::shared_ptr<lns::AppDevice> device(const QString& path) const;
+    // Hands the device to the window as a director's device command does.
+    void open(MainWindow& window, const QString& path);
     QString value(const QString& path, const QString& point, std::optional<int> element = std::nullopt) const;
 
     lnssim::PlatformAdmin admin{home.path()};

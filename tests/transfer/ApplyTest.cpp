@@ -57,9 +57,7 @@ protected:
     void SetUp() override
     {
         window->show();
-        std::shared_ptr<lns::AppDevice> device = demo.device(Rou1);
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(device, command);
+        demo.open(*window, Rou1);
         log().clear();
     }
 
@@ -502,9 +500,7 @@ TEST_F(WindowTransferTest, WhileTransferringNothingElseStartsAndTheNextDeviceWai
         EXPECT_FALSE(c().cmdCancel->isEnabled());
         EXPECT_FALSE(c().cmdGerAuswahl->isEnabled());
         // A director hands over another device in the middle.
-        std::shared_ptr<lns::AppDevice> next = demo.device(Rou4);
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(next, command);
+        demo.open(*window, Rou4);
         EXPECT_EQ(window->session().currentDevice->name(), QStringLiteral("ROU_1"));
     });
     QTest::mouseClick(c().cmdApply, Qt::LeftButton);

@@ -32,12 +32,7 @@ const QColor Black(0, 0, 0);
 class DeviceSelectionTest : public ::testing::Test
 {
 protected:
-    void open(const QString& path)
-    {
-        std::shared_ptr<lns::AppDevice> device = demo.device(path);
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(device, command);
-    }
+    void open(const QString& path) { demo.open(*window, path); }
 
     MainControls& controls() { return window->controls(); }
     TransferState& transfer() { return window->transfer(); }

@@ -55,12 +55,7 @@ protected:
         open(Rou1);
     }
 
-    void open(const QString& path)
-    {
-        std::shared_ptr<lns::AppDevice> device = demo.device(path);
-        PlugInCommand command = demo.commands.row(0);
-        window->ProcessDeviceCommand(device, command);
-    }
+    void open(const QString& path) { demo.open(*window, path); }
 
     std::shared_ptr<lns::NetworkVariable> nv(const QString& path, int nvIndex) const
     {
