@@ -8,7 +8,7 @@ build=${1:-$root/build}
 shift || true
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsqlite3-dev sqlite3
     libgtest-dev libgmock-dev libbenchmark-dev
