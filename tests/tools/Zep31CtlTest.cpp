@@ -106,6 +106,14 @@ TEST_F(Zep31CtlTest, WrongInputGivesOneLineAndItsStatus)
          2,
          "cannot be read"},
         {{QStringLiteral("read"), Network, QStringLiteral("F1/ROU_2")}, 1, "F1/ROU_2 could not be read"},
+        {{QStringLiteral("report"), Network, QStringLiteral("ROU_1"), QStringLiteral("--pdf"),
+          file(QStringLiteral("r.pdf")), QStringLiteral("--header-only"), QStringLiteral("--cp")},
+         2,
+         "--header-only prints no list"},
+        {{QStringLiteral("report"), Network, QStringLiteral("ROU_1"), QStringLiteral("--pdf"),
+          file(QStringLiteral("r.pdf")), QStringLiteral("--language"), QStringLiteral("french")},
+         2,
+         "The language \"french\" is neither german nor english"},
     };
     for (const auto& entry : cases) {
         const CtlRun run = ctl(entry.arguments);
@@ -283,6 +291,37 @@ TEST_F(Zep31CtlTest, ReadAndReportShowWhatTheWindowShows)
     EXPECT_TRUE(printed.contains(QStringLiteral("ROU_1")));
     EXPECT_TRUE(printed.contains(QStringLiteral("SCPTsetpoint")));
     EXPECT_TRUE(printed.contains(QStringLiteral("nviSwitchFb_1")));
+}
+
+TEST_F(Zep31CtlTest, TheReportCanBeTheHeaderAloneInEitherLanguage)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const auto printed = [&](const QStringList& options) {
+        const QString pdf = file(QStringLiteral("header.pdf"));
+        const CtlRun report = ctl(QStringList{QStringLiteral("report"), Network, QStringLiteral("ROU_1"),
+                                              QStringLiteral("--pdf"), pdf} +
+                                  options);
+        EXPECT_EQ(report.code, 0) << report.err.toStdString();
+        QProcess text;
+        text.start(pdftotext, {pdf, QStringLiteral("-")});
+        EXPECT_TRUE(text.waitForFinished(30000));
+        return QString::fromUtf8(text.readAllStandardOutput());
+    };
+
+    const QString german =
+        printed({QStringLiteral("--header-only"), QStringLiteral("--language"), QStringLiteral("german")});
+    EXPECT_TRUE(german.contains(QStringLiteral("Datum:"))) << german.toStdString();
+    EXPECT_TRUE(german.contains(QStringLiteral("Objekt")));
+    EXPECT_FALSE(german.contains(QStringLiteral("SCPTsetpoint")));
+    EXPECT_FALSE(german.contains(QStringLiteral("nviSwitchFb_1")));
+
+    const QString english =
+        printed({QStringLiteral("--nvi"), QStringLiteral("--language"), QStringLiteral("english")});
+    EXPECT_TRUE(english.contains(QStringLiteral("Date:"))) << english.toStdString();
+    EXPECT_TRUE(english.contains(QStringLiteral("nviSwitchFb_1")));
+    EXPECT_FALSE(english.contains(QStringLiteral("SCPTsetpoint")));
 }
 
 } // namespace

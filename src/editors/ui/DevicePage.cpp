@@ -133,10 +133,13 @@ QWidget* buttonTable(MainControls& controls)
 
     auto* diConfigRow = new QGridLayout;
     QLabel* diConfigLabel = page_kit::caption(controls.lblNc, 2, QStringLiteral("UCPTdiConfig:"));
-    QLineEdit* diConfig = page_kit::displayBox(controls.txtNci, 2);
-    diConfig->setMinimumWidth(DeviceWidth + FunctionWidth);
-    diConfig->setMaximumWidth(QWIDGETSIZE_MAX);
-    page_kit::addRow(diConfigRow, 0, diConfigLabel, diConfig);
+    QList<QLineEdit*> elements;
+    for (int row = 0; row < ButtonCount; ++row)
+        elements.append(controls.txtNcielement(row));
+    QLineEdit* wholeValue = page_kit::arrayValueBox(controls, 2, elements);
+    wholeValue->setMinimumWidth(DeviceWidth + FunctionWidth);
+    page_kit::addRow(diConfigRow, 0, diConfigLabel, wholeValue, {controls.txtNci(2)});
+    accessible_names::link(controls.txtNci(2), {diConfigLabel});
     diConfigRow->setColumnStretch(1, 1);
     rows->addSpacing(Spacing);
     rows->addLayout(diConfigRow);
