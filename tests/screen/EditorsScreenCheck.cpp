@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -178,6 +179,18 @@ QStringList findings(const QWidget* root)
             found << QStringLiteral("cut list ") + list->objectName() + QStringLiteral(": ") +
                          list->currentText();
     }
+    // A box that shows a value rather than takes one must show all of it.
+    for (const QLineEdit* box : root->findChildren<QLineEdit*>()) {
+        if (!visible(box) || !box->isReadOnly())
+            continue;
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        constexpr int TextMargins = 4;
+        const int room =
+            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - TextMargins;
+        if (room < box->fontMetrics().horizontalAdvance(box->text()))
+            found << QStringLiteral("cut value ") + box->objectName() + QStringLiteral(": ") + box->text();
+    }
     for (const QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
         if (visible(button) && !button->text().isEmpty() && button->width() < button->sizeHint().width())
             found << QStringLiteral("cut button ") + button->objectName() + QStringLiteral(": ") +
@@ -279,8 +292,13 @@ TEST_P(EveryTabScreenCheck, OnlineOfflineAndOnlineAgainWithATransfer)
     ASSERT_EQ(transfer.selectedDeviceCount(), 2);
     bool seen = false;
     demo.ui.setOnProcessEvents([&](int) {
+        // At the second device every counter and the estimate have something to say.
         fStatus& status = window->transferStatus();
-        if (seen || !status.isVisible())
+        const auto text = [&status](const char* name) {
+            return status.findChild<QLabel*>(QString::fromLatin1(name))->text();
+        };
+        if (seen || !status.isVisible() || !text("Lbl_Devices").startsWith(QStringLiteral("2 /")) ||
+            text("Lbl_Parameters").isEmpty())
             return;
         seen = true;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&status));

@@ -136,9 +136,13 @@ QWidget* buttonTable(MainControls& controls)
     QList<QLineEdit*> elements;
     for (int row = 0; row < ButtonCount; ++row)
         elements.append(controls.txtNcielement(row));
+    // All twelve elements: the row takes the table's whole width.
     QLineEdit* wholeValue = page_kit::arrayValueBox(controls, 2, elements);
-    wholeValue->setMinimumWidth(DeviceWidth + FunctionWidth);
-    page_kit::addRow(diConfigRow, 0, diConfigLabel, wholeValue, {controls.txtNci(2)});
+    diConfigRow->addWidget(diConfigLabel, 0, 0);
+    diConfigRow->addWidget(wholeValue, 0, 1);
+    diConfigRow->addWidget(controls.txtNci(2), 0, 2);
+    diConfigLabel->setBuddy(wholeValue);
+    accessible_names::link(wholeValue, {diConfigLabel});
     accessible_names::link(controls.txtNci(2), {diConfigLabel});
     diConfigRow->setColumnStretch(1, 1);
     rows->addSpacing(Spacing);
