@@ -18,6 +18,7 @@
 #include "registry/SqliteRegistryStore.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <memory>
 
@@ -31,6 +32,53 @@ QStringList argumentsAfterProgram(int argc, char** argv)
     return arguments;
 }
 
+// Qt drew on no screen: the display was missing or could not be reached.
+bool drawsOffScreen()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+// A DISPLAY that names no running server would end the program in Qt's start-up. While the
+// application is made, the platform is tried first and then the off-screen one, so such a run
+// goes on without a person; the programs it starts later see the variable as it was.
+class OffScreenFallback final
+{
+public:
+    OffScreenFallback() : m_original(qgetenv(Variable)), m_wasSet(qEnvironmentVariableIsSet(Variable))
+    {
+        QString platforms = QString::fromLocal8Bit(m_original);
+        if (platforms.split(QLatin1Char(';')).contains(QLatin1String("offscreen")))
+            return;
+        if (platforms.isEmpty())
+            platforms = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? QStringLiteral("xcb")
+                                                                       : QStringLiteral("wayland;xcb");
+        qputenv(Variable, (platforms + QStringLiteral(";offscreen")).toLocal8Bit());
+    }
+    ~OffScreenFallback()
+    {
+        if (m_wasSet)
+            qputenv(Variable, m_original);
+        else
+            qunsetenv(Variable);
+    }
+    OffScreenFallback(const OffScreenFallback&) = delete;
+    OffScreenFallback& operator=(const OffScreenFallback&) = delete;
+
+private:
+    static constexpr const char* Variable = "QT_QPA_PLATFORM";
+    QByteArray m_original;
+    bool m_wasSet;
+};
+
+QApplication* makeApplication(int& argc, char** argv, bool fallBack)
+{
+    if (!fallBack)
+        return new QApplication(argc, argv);
+    const OffScreenFallback fallback;
+    return new QApplication(argc, argv);
+}
+
 int runPlugIn(const QStringList& arguments)
 {
     SqliteRegistryStore registry(lonworks_home::registryFile());
@@ -40,7 +88,7 @@ int runPlugIn(const QStringList& arguments)
     const std::unique_ptr<lns::ObjectServer> objectServer =
         lnssim::createObjectServer(lonworks_home::path(), registry);
     std::unique_ptr<Ui> ui;
-    if (UnattendedUi::requested())
+    if (UnattendedUi::requested() || drawsOffScreen())
         ui = std::make_unique<UnattendedUi>();
     else
         ui = std::make_unique<QtUi>();
@@ -97,18 +145,25 @@ int main(int argc, char** argv)
     }
     // Without a display the plug-in draws off screen and nobody answers its boxes (see
     // UnattendedUi); the registration dialog alone needs a person.
-    if (UnattendedUi::displayMissing()) {
-        if (action == CommandLine::Action::ShowDialog && !CommandLine::startedByAutomation(arguments)) {
-            QTextStream(stderr) << "zep31-plugin: no display for the registration dialog; use /regplugin or "
-                                   "/deregplugin"
-                                << Qt::endl;
-            return PlugInEntry::ExitFailure;
-        }
+    const bool dialog =
+        action == CommandLine::Action::ShowDialog && !CommandLine::startedByAutomation(arguments);
+    const auto refuseDialog = [] {
+        QTextStream(stderr) << "zep31-plugin: no display for the registration dialog; use /regplugin or "
+                               "/deregplugin"
+                            << Qt::endl;
+        return PlugInEntry::ExitFailure;
+    };
+    const bool displayMissing = UnattendedUi::displayMissing();
+    if (displayMissing) {
+        if (dialog)
+            return refuseDialog();
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app(makeApplication(argc, argv, !displayMissing));
     QCoreApplication::setApplicationName(QStringLiteral("zep31-plugin"));
+    if (dialog && drawsOffScreen())
+        return refuseDialog();
     // The plug-in ends through EndPlugIn, not when its last window closes (the progress window
     // closing after a command would otherwise end it).
     QApplication::setQuitOnLastWindowClosed(false);

@@ -50,6 +50,8 @@ public:
     // Destroys the instance at the path; false when there was none.
     bool release(const QString& path);
     QStringList instancePaths() const;
+    // How long an instance outlives the last client that used it.
+    std::chrono::milliseconds graceTime() const { return m_graceTime; }
 
     // The program is about to end: gives up the bus name at once, so that the bus starts a
     // fresh process for the next director instead of handing it to this one, and refuses new

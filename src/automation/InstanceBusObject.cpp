@@ -11,6 +11,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <chrono>
 #include <memory>
 
 namespace {
@@ -74,8 +75,16 @@ bool InstanceBusObject::handleMessage(const QDBusMessage& message, const QDBusCo
     // must not destroy the instance under it.
     std::shared_ptr<LNSPlugInAPI> api = m_server.instance(message.path());
     if (!api) {
+        // One-shot clients (gdbus, busctl) leave the bus after each call; the rule tells them why
+        // an instance they created a while ago is gone.
+        const qint64 seconds = std::chrono::duration_cast<std::chrono::seconds>(m_server.graceTime()).count();
         connection.send(message.createErrorReply(
-            QDBusError::UnknownObject, QStringLiteral("No automation instance at ") + message.path()));
+            QDBusError::UnknownObject,
+            QStringLiteral("No automation instance at ") + message.path() +
+                QStringLiteral(". An instance lives until it is released, or until %1 s after every client "
+                               "that called it has left the bus; create one with "
+                               "Korvandel_zep31_PlugIn.ClassFactory.CreateInstance at /")
+                    .arg(seconds)));
         return true;
     }
     m_server.adopt(message.path(), message.service());

@@ -67,11 +67,11 @@ void CommandDispatcher::SendCommand(PlugInWindow& window, qint32 commandId, qint
     }
     if (commandId == DeregisterCommand) {
         m_context.progress.setStatus(texts.ApiTexts[api_text::UnregisteringPlugIn]);
-        // Nothing can be removed without an open network; the director must not take that for success.
+        // Nothing can be removed without an open network; the director must not take that for
+        // success, and it is told what is missing rather than a network without a name.
         if (!m_context.connection.NetworkOpen || !m_context.connection.system)
             throw AutomationError(AutomationError::NotPossibleNow,
-                                  texts.ApiTexts[api_text::CannotOpenNetwork] +
-                                      m_context.connection.CurrentNetworkName);
+                                  QStringLiteral("No network is open: set networkName before command 51"));
         m_deregistration.setShowProgress(false);
         m_deregistration.DeregisterFromNetwork(*m_context.connection.system, false, true);
         return;

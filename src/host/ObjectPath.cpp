@@ -2,6 +2,8 @@
 
 #include "host/TextTrim.h"
 
+#include <algorithm>
+
 SplitResult SplitAtFirst(const QString& text, const QString& separator)
 {
     const qsizetype at = separator.isEmpty() ? -1 : text.indexOf(separator, 0, Qt::CaseInsensitive);
@@ -13,13 +15,28 @@ SplitResult SplitAtFirst(const QString& text, const QString& separator)
 int ObjectPath::SplitObjectPath(const QString& objectName)
 {
     m_components.clear();
-    QString rest = objectName;
+    if (objectName.size() > MaxNameLength)
+        return 0;
+    // The rest is [start, end): splitting at a "/" trims the rest after it, which drops the blanks
+    // after that "/" and, once, those at the end of the whole name.
+    const QChar blank = QLatin1Char(' ');
+    qsizetype start = 0;
+    qsizetype end = objectName.size();
+    qsizetype trimmedEnd = end;
+    while (trimmedEnd > 0 && objectName.at(trimmedEnd - 1) == blank)
+        --trimmedEnd;
     for (;;) {
-        SplitResult split = SplitAtFirst(rest, QStringLiteral("/"));
-        if (split.head.isEmpty())
+        const qsizetype slash = objectName.indexOf(QLatin1Char('/'), start);
+        const qsizetype headEnd = slash >= 0 && slash < end ? slash : end;
+        if (headEnd == start)
             break;
-        m_components.append(split.head);
-        rest = split.tail;
+        m_components.append(objectName.mid(start, headEnd - start));
+        if (headEnd == end)
+            break;
+        start = headEnd + 1;
+        end = std::max(start, trimmedEnd);
+        while (start < end && objectName.at(start) == blank)
+            ++start;
     }
     return count();
 }

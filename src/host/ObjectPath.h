@@ -7,7 +7,12 @@
 class ObjectPath final
 {
 public:
-    // Replaces the components; returns their number. An empty component ends the list.
+    // Longer names are no director's: they name nothing and are not split.
+    static constexpr qsizetype MaxNameLength = 4096;
+
+    // Replaces the components; returns their number. An empty component ends the list; a name
+    // longer than MaxNameLength gives none. Each step splits the rest at its first "/" and
+    // trims blanks off the rest, in one pass over the name.
     int SplitObjectPath(const QString& objectName);
     int count() const { return static_cast<int>(m_components.size()); }
     // 1-based; out of range gives the empty text. With strip, "prefix:name" gives "name"

@@ -5,7 +5,7 @@
 StepRunner::StepRunner(Handler handler) : m_handler(std::move(handler)) {}
 
 StepRunner::StepRunner(Handler handler, SilentRetries silent)
-    : m_handler(std::move(handler)), m_silent(std::move(silent))
+    : m_handler(std::move(handler)), m_silent(std::move(silent)), m_silentLeft(m_silent.count)
 {
 }
 
@@ -13,20 +13,23 @@ StepRunner::Outcome StepRunner::run(const std::function<void()>& step)
 {
     if (m_aborted)
         return Outcome::Aborted;
-    int silentLeft = m_silent.count;
+    if (m_silent.scope == RetryScope::EachStep)
+        m_silentLeft = m_silent.count;
     for (;;) {
         try {
             step();
             return Outcome::Done;
         } catch (const lns::Error& error) {
-            if (silentLeft > 0) {
-                --silentLeft;
+            if (m_silentLeft > 0) {
+                --m_silentLeft;
                 if (m_silent.onRetry)
                     m_silent.onRetry(error);
                 continue;
             }
             // Without a handler nobody can decide, so the procedure leaves as on Abort.
             const Ui::Answer answer = m_handler ? m_handler(error) : Ui::Answer::Abort;
+            if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+                m_silentLeft = m_silent.count;
             if (answer == Ui::Answer::Retry)
                 continue;
             if (answer == Ui::Answer::Ignore)

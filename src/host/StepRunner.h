@@ -22,12 +22,23 @@ public:
     // (Ui::Answer::Abort, Retry or Ignore).
     using Handler = std::function<Ui::Answer(const lns::Error& error)>;
 
-    // Failures repeated without asking. The budget belongs to one step: a success starts the
-    // next step with the full count, so a long run with rare faults never wears it down.
+    // Whose budget the silent retries are.
+    enum class RetryScope
+    {
+        // Each step has its own: a success starts the next step with the full count, so a long
+        // run with rare faults never wears it down.
+        EachStep,
+        // One budget for every step of the runner, as a procedure may prescribe.
+        WholeRun
+    };
+
+    // Failures repeated without asking. Once the user has answered Retry or Ignore the budget
+    // is full again: Retry starts the call over, and the next step starts afresh.
     struct SilentRetries
     {
         int count = 0;
         std::function<void(const lns::Error& error)> onRetry;
+        RetryScope scope = RetryScope::EachStep;
     };
 
     explicit StepRunner(Handler handler);
@@ -51,5 +62,7 @@ public:
 private:
     Handler m_handler;
     SilentRetries m_silent;
+    // Silent retries left in the current budget.
+    int m_silentLeft = 0;
     bool m_aborted = false;
 };

@@ -81,6 +81,9 @@ public:
     virtual void processEvents() = 0;
     // The window dialogs are owned by; may be null.
     virtual void setParentWindow(QWidget* window) = 0;
+    // False when nobody answers the boxes: their answers are the dismissal's, not a person's
+    // choice, and a question about a setting must leave that setting as it is.
+    virtual bool attended() const { return true; }
 
     // Convenience for the common forms.
     Answer message(const QString& text, const QString& title = QString(), Icon icon = Icon::None,

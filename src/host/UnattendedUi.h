@@ -32,6 +32,7 @@ public:
     Pointer pointer() const override { return m_pointer; }
     void processEvents() override;
     void setParentWindow(QWidget*) override {}
+    bool attended() const override { return false; }
 
 private:
     QTextStream m_log;

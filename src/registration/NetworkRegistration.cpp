@@ -245,8 +245,8 @@ void NetworkRegistration::registerCommand(const PlugInCommand& row, lns::DeviceT
         attempt([&] { app->setManufacturerId(plugin_identity::ManufacturerID); });
     }
 
-    const bool makeDefault = row.IsDefault && askDefault(row, templateName);
-    if (app && makeDefault) {
+    const std::optional<bool> makeDefault = row.IsDefault ? askDefault(row, templateName) : false;
+    if (app && makeDefault == true) {
         attempt([&] { app->setDefault(true); });
         attempt([&] { count = apps->count(); });
         for (int i = count; i >= 1; --i) {
@@ -256,13 +256,13 @@ void NetworkRegistration::registerCommand(const PlugInCommand& row, lns::DeviceT
                     other->setDefault(false);
             });
         }
-    } else if (app) {
+    } else if (app && makeDefault == false) {
         attempt([&] { app->setDefault(false); });
     }
     m_context.ui.processEvents();
 }
 
-bool NetworkRegistration::askDefault(const PlugInCommand& row, const QString& templateName)
+std::optional<bool> NetworkRegistration::askDefault(const PlugInCommand& row, const QString& templateName)
 {
     const QString commandName = CommandName(row.CommandId);
     const auto known = m_defaultAnswers.constFind(commandName);
@@ -288,8 +288,9 @@ bool NetworkRegistration::askDefault(const PlugInCommand& row, const QString& te
     }
     const bool yes = m_context.ui.message(question, registry_keys::ProductKey, Ui::Icon::Question,
                                           Ui::Buttons::YesNo) == Ui::Answer::Yes;
-    m_defaultAnswers.insert(commandName, yes);
-    return yes;
+    const std::optional<bool> answer = m_context.ui.attended() ? std::optional<bool>(yes) : std::nullopt;
+    m_defaultAnswers.insert(commandName, answer);
+    return answer;
 }
 
 bool NetworkRegistration::InstallResourceFiles()

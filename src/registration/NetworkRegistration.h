@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <memory>
+#include <optional>
 
 struct AppContext;
 
@@ -44,9 +45,10 @@ private:
     std::shared_ptr<lns::ComponentApps> componentAppsFor(const PlugInCommand& row,
                                                          lns::DeviceTemplate& deviceTemplate);
     void registerCommand(const PlugInCommand& row, lns::DeviceTemplate& deviceTemplate);
-    bool askDefault(const PlugInCommand& row, const QString& templateName);
+    // Yes or No; nothing when nobody could answer, so the default action stays as it is.
+    std::optional<bool> askDefault(const PlugInCommand& row, const QString& templateName);
 
     AppContext& m_context;
     // Default-action answers of the current run, by command name.
-    QHash<QString, bool> m_defaultAnswers;
+    QHash<QString, std::optional<bool>> m_defaultAnswers;
 };

@@ -63,7 +63,8 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
         update = true;
     }
 
-    if (m_launcher.start(QStringLiteral("/regserver"))) {
+    m_serverFailure = m_launcher.start(QStringLiteral("/regserver")).value_or(QString());
+    if (!m_serverFailure.isEmpty()) {
         if (verbose)
             ui.message(QStringLiteral("Plug-in ") + ProgId +
                            freshTexts().RegTexts[reg_text::ServerRegistrationFailed],
@@ -128,7 +129,8 @@ bool PlugInRegistration::RegisterResourceDirectory()
                                         plugin_identity::ProgramTitle, Ui::Icon::Critical,
                                         Ui::Buttons::AbortRetryIgnore);
         },
-        {SilentRetries, {}});
+        // One budget of silent retries for the whole routine, not one per step.
+        {SilentRetries, {}, StepRunner::RetryScope::WholeRun});
     for (const CatalogueStep& step : steps) {
         current = &step;
         runner.runStatus([&] {

@@ -22,7 +22,8 @@ public:
         ResourcesNotRegistered
     };
 
-    // Silent retries of a failing resource-directory step before the user is asked.
+    // Silent retries of the failing resource-directory steps, all steps together, before the user
+    // is asked.
     static constexpr int SilentRetries = 5;
 
     PlugInRegistration(AppContext& context, SelfLauncher& launcher);
@@ -35,6 +36,8 @@ public:
 
     // Messages only when verbose.
     Result RegisterPlugIn(bool verbose);
+    // Why the automation server could not be registered by the last RegisterPlugIn; empty when it was.
+    const QString& serverFailure() const { return m_serverFailure; }
     // False when the user gave up on a failing catalogue step.
     bool RegisterResourceDirectory();
 
@@ -45,4 +48,5 @@ private:
     AppContext& m_context;
     SelfLauncher& m_launcher;
     QString m_selectedLanguage;
+    QString m_serverFailure;
 };

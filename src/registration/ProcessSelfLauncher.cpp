@@ -3,13 +3,35 @@
 #include <QCoreApplication>
 #include <QProcess>
 
+ProcessSelfLauncher::ProcessSelfLauncher(QString program, std::chrono::milliseconds timeout)
+    : m_program(std::move(program)), m_timeout(timeout)
+{
+}
+
 std::optional<QString> ProcessSelfLauncher::start(const QString& argument)
 {
     QProcess process;
-    process.setProgram(QCoreApplication::applicationFilePath());
+    process.setProgram(m_program.isEmpty() ? QCoreApplication::applicationFilePath() : m_program);
     process.setArguments({argument});
-    if (process.startDetached())
-        return std::nullopt;
-    const QString reason = process.errorString();
-    return reason.isEmpty() ? QStringLiteral("Cannot start ") + process.program() : reason;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForStarted()) {
+        const QString reason = process.errorString();
+        return reason.isEmpty() ? QStringLiteral("Cannot start ") + process.program() : reason;
+    }
+    if (!process.waitForFinished(static_cast<int>(m_timeout.count()))) {
+        process.kill();
+        process.waitForFinished();
+        return process.program() + QLatin1Char(' ') + argument + QStringLiteral(" did not end in time");
+    }
+    const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    if (process.exitStatus() != QProcess::NormalExit)
+        return process.program() + QLatin1Char(' ') + argument + QStringLiteral(" crashed");
+    if (process.exitCode() != 0)
+        return said.isEmpty()
+                   ? process.program() + QLatin1Char(' ') + argument +
+                         QStringLiteral(" failed with status ") + QString::number(process.exitCode())
+                   : said;
+    return std::nullopt;
 }

@@ -3,12 +3,12 @@
 #include <QString>
 #include <optional>
 
-// Starts the program's own executable with one argument, without waiting for it; registration
-// uses it to (de)register the automation server.
+// Runs the program's own executable with one argument and waits for it to end; registration
+// uses it to (de)register the automation server, whose failure must not pass unnoticed.
 class SelfLauncher
 {
 public:
     virtual ~SelfLauncher() = default;
-    // The description of the failure, or nothing when the program was started.
+    // The description of the failure, or nothing when the program ran and succeeded.
     virtual std::optional<QString> start(const QString& argument) = 0;
 };

@@ -184,6 +184,15 @@ TEST_F(MainWindowTest, OfflineDeviceAfterAnOnlineOneKeepsTheNvBoxes)
     EXPECT_EQ(demo.points.nviCount, 26);
     EXPECT_EQ(controls().txtNci(1)->text(), QStringLiteral("4"));
     expectCpBoxes(rou2);
+    EXPECT_FALSE(controls().txtNvi(9)->isEnabled());
+
+    // Back on an online device, its inputs can be sent again.
+    open(Rou1);
+    EXPECT_EQ(panel(4), QStringLiteral("Cnfg Online"));
+    for (QWidget* input :
+         {static_cast<QWidget*>(controls().txtNvi(9)), static_cast<QWidget*>(controls().cmb_nvi(22)),
+          static_cast<QWidget*>(controls().txttime(1))})
+        EXPECT_TRUE(input->isEnabled()) << input->objectName().toStdString();
 }
 
 TEST_F(MainWindowTest, MissingDeviceEndsTheCommandWithAMessage)

@@ -225,6 +225,38 @@ TEST_F(DirectorE2ETest, SwitchesEndOnTheirOwnWithoutADisplayOrAPerson)
     EXPECT_TRUE(dialog.err.contains(QStringLiteral("no display"))) << describe(dialog);
 }
 
+TEST_F(DirectorE2ETest, SwitchesGoOnWithoutAPersonWhenTheDisplayCannotBeReached)
+{
+    m_session.unsetForPrograms({QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("QT_QPA_PLATFORM"),
+                                QStringLiteral("ZEP31_UNATTENDED")});
+    // A display number no X server serves.
+    m_session.setForPrograms(QStringLiteral("DISPLAY"), QStringLiteral(":7777"));
+    const PrivateSession::Run registration = m_session.run(
+        QStringLiteral("zep31-plugin"), {QStringLiteral("/regplugin"), QStringLiteral("/english")}, 20000);
+    ASSERT_TRUE(registration.finished) << describe(registration);
+    EXPECT_EQ(registration.exitCode, 0) << describe(registration);
+    EXPECT_TRUE(director({QStringLiteral("plugins")}).out.contains(QStringLiteral("language: english")));
+
+    const PrivateSession::Run dialog = m_session.run(QStringLiteral("zep31-plugin"), {}, 20000);
+    ASSERT_TRUE(dialog.finished) << describe(dialog);
+    EXPECT_EQ(dialog.exitCode, 1);
+    EXPECT_TRUE(dialog.err.contains(QStringLiteral("no display"))) << describe(dialog);
+}
+
+TEST_F(DirectorE2ETest, AnActivationFileThatCannotBeWrittenFailsTheRegistration)
+{
+    m_session.unsetForPrograms({QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY")});
+    // No folder can be made below a device file.
+    m_session.setForPrograms(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("/dev/null/data"));
+    const PrivateSession::Run registration =
+        m_session.run(QStringLiteral("zep31-plugin"), {QStringLiteral("/regplugin")}, 20000);
+    ASSERT_TRUE(registration.finished) << describe(registration);
+    EXPECT_EQ(registration.exitCode, 1) << describe(registration);
+    EXPECT_TRUE(registration.err.contains(QStringLiteral("could not be registered")))
+        << describe(registration);
+    EXPECT_TRUE(registration.err.contains(QStringLiteral("/dev/null/data"))) << describe(registration);
+}
+
 TEST_F(DirectorE2ETest, DeregistrationRemovesCommandsKeyAndActivationFile)
 {
     ASSERT_EQ(

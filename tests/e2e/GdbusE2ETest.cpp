@@ -130,9 +130,12 @@ TEST_F(GdbusE2ETest, WrongTypesAndNamesAreRefusedClearly)
                 QStringLiteral("Property \"Visible\" takes a value of type \"b\""));
     expectError(get(QStringLiteral("Colour")), QStringLiteral("org.freedesktop.DBus.Error.UnknownProperty"),
                 QStringLiteral("No property \"Colour\""));
-    expectError(call(QStringLiteral("/LNSPlugInAPI/99"), Interface + QStringLiteral(".Release")),
-                QStringLiteral("org.freedesktop.DBus.Error.UnknownObject"),
-                QStringLiteral("No automation instance"));
+    // The error states the rule by which instances go.
+    const PrivateSession::Run gone =
+        call(QStringLiteral("/LNSPlugInAPI/99"), Interface + QStringLiteral(".Release"));
+    expectError(gone, QStringLiteral("org.freedesktop.DBus.Error.UnknownObject"),
+                QStringLiteral("No automation instance at /LNSPlugInAPI/99. An instance lives until it is "
+                               "released, or until 10 s after every client that called it has left the bus"));
     // The plug-in is still there and answers.
     EXPECT_EQ(get(QStringLiteral("Name")).exitCode, 0);
 }

@@ -328,7 +328,7 @@ TEST_F(EditorLoaderTest, OfflineWithoutNvReadDisablesTheInputsButNoNvBox)
     EXPECT_TRUE(controls.txtNci(7)->isEnabled());
 }
 
-TEST_F(EditorLoaderTest, OfflineAfterAnNvReadDisablesTheNvBoxesAndOnlineChangesNothing)
+TEST_F(EditorLoaderTest, OfflineAfterAnNvReadDisablesTheNvBoxesAndOnlineEnablesThemAgain)
 {
     load(true);
     EXPECT_TRUE(controls.cmb_nvi(11)->isEnabled());
@@ -339,7 +339,13 @@ TEST_F(EditorLoaderTest, OfflineAfterAnNvReadDisablesTheNvBoxesAndOnlineChangesN
     for (int position = 0; position <= 25; ++position)
         EXPECT_FALSE(controls.txtNvi(position)->isEnabled()) << position;
     load(true);
-    EXPECT_FALSE(controls.txtNvi(9)->isEnabled());
+    for (QWidget* input :
+         {static_cast<QWidget*>(controls.txtNvi(9)), static_cast<QWidget*>(controls.txtNvi(25)),
+          static_cast<QWidget*>(controls.txtNvi(71)), static_cast<QWidget*>(controls.txtNvi(81)),
+          static_cast<QWidget*>(controls.txttime(1)), static_cast<QWidget*>(controls.txtdate(3)),
+          static_cast<QWidget*>(controls.cmd_Nvi_Reset(24)), static_cast<QWidget*>(controls.nviCmd_all(6)),
+          static_cast<QWidget*>(controls.cmb_nvi(22))})
+        EXPECT_TRUE(input->isEnabled()) << input->objectName().toStdString();
 }
 
 } // namespace

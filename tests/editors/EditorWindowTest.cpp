@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -318,10 +320,12 @@ TEST_P(EditorWindowTest, ButtonRowPicksWriteTheirByteAndMarkTheRow)
     EXPECT_EQ(element->text(), QStringLiteral("0,a,1,0"));
     c().cmb_device(5)->setCurrentIndex(9);
     emit c().cmb_device(5)->activated(9);
-    // Occupancy sensor: the list is refilled; function code 10 has no entry there.
-    EXPECT_EQ(element->text(), QStringLiteral("9,a,1,0"));
+    // Occupancy sensor: the list is refilled; function code 10 has no entry there, so the first
+    // entry is chosen and marked.
+    EXPECT_EQ(element->text(), QStringLiteral("9,1,1,0"));
     EXPECT_EQ(c().cmb_function(5)->count(), 4);
-    EXPECT_EQ(c().cmb_function(5)->currentIndex(), -1);
+    EXPECT_EQ(c().cmb_function(5)->currentIndex(), 0);
+    EXPECT_TRUE(isMarked(c().cmb_function(5)));
     EXPECT_TRUE(isMarked(element));
     EXPECT_TRUE(isMarked(c().cmb_device(5)));
     EXPECT_TRUE(applyEnabled());
@@ -330,6 +334,47 @@ TEST_P(EditorWindowTest, ButtonRowPicksWriteTheirByteAndMarkTheRow)
     EXPECT_FALSE(isMarked(element));
     EXPECT_FALSE(isMarked(c().cmb_device(5)));
     EXPECT_FALSE(applyEnabled());
+}
+
+TEST_P(EditorWindowTest, AnotherObjectKeepsOnlyTheCodesItKnowsAndMarksWhatItReadsAnew)
+{
+    const struct
+    {
+        const char* device;
+        int object;
+        const char* written;
+        int function;
+        int led;
+    } cases[] = {
+        // Switch "A Blind Up", LED 5, to the SCC module: neither code exists there.
+        {"0,a,5,0", 10, "a,1,1,0", 0, 0},
+        // Function 3 and LED 2 exist for the occupancy sensor, but mean something else there.
+        {"0,3,2,0", 9, "9,3,2,0", 2, 1},
+        // The scene panel takes the function byte as its scene number; code 0 names no scene.
+        {"0,0,1,0", 8, "8,1,1,0", -1, 0},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.device);
+        demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(2).id, QString::fromLatin1(test.device), 6);
+        open(Rou1);
+        c().cmb_device(6)->setCurrentIndex(test.object);
+        emit c().cmb_device(6)->activated(test.object);
+        EXPECT_EQ(c().txtNcielement(6)->text(), QString::fromLatin1(test.written));
+        if (test.function >= 0) {
+            EXPECT_EQ(c().cmb_function(6)->currentIndex(), test.function);
+        }
+        EXPECT_EQ(c().cmb_led(6)->currentIndex(), test.led);
+        EXPECT_TRUE(isMarked(c().cmb_function(6)) && isMarked(c().txtNciscene(6)) &&
+                    isMarked(c().cmb_led(6)));
+    }
+    // Another switch object reads the codes alike: only the object is marked.
+    demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(2).id, QStringLiteral("0,3,2,0"), 6);
+    open(Rou1);
+    c().cmb_device(6)->setCurrentIndex(4);
+    emit c().cmb_device(6)->activated(4);
+    EXPECT_EQ(c().txtNcielement(6)->text(), QStringLiteral("4,3,2,0"));
+    EXPECT_TRUE(isMarked(c().cmb_device(6)));
+    EXPECT_FALSE(isMarked(c().cmb_function(6)) || isMarked(c().cmb_led(6)));
 }
 
 TEST_P(EditorWindowTest, RefillsAndSelectionsNeverWriteTheElement)
@@ -391,6 +436,126 @@ TEST_P(EditorWindowTest, SceneNumberSettlesOnLeaving)
     retype(scene, QString());
     focusOut(scene);
     EXPECT_EQ(element->text(), QStringLiteral("8,1,2,0"));
+    // 0 names no scene: it is never written and becomes 1 on leaving.
+    retype(scene, QStringLiteral("7"));
+    retype(scene, QStringLiteral("0"));
+    EXPECT_EQ(element->text(), QStringLiteral("8,7,2,0"));
+    focusOut(scene);
+    EXPECT_EQ(scene->text(), QStringLiteral("1"));
+    EXPECT_EQ(element->text(), QStringLiteral("8,1,2,0"));
+}
+
+TEST_P(EditorWindowTest, FanStagesAreOnlyWhatTheListOffers)
+{
+    QLineEdit* stages = c().txtNci(63);
+    EXPECT_TRUE(stages->isReadOnly());
+    const QString device = stages->text();
+    // A file's 5 is no count of the unit: the device's goes back in.
+    for (const char* loaded : {"5", "0", "2.5", "-1"}) {
+        stages->setText(QString::fromLatin1(loaded).replace(QLatin1Char('.'), separator()));
+        EXPECT_EQ(stages->text(), device) << loaded;
+    }
+    EXPECT_FALSE(isMarked(stages));
+    const int other = device == QLatin1String("1") ? 1 : 0;
+    c().cmb_nci(63)->setCurrentIndex(other);
+    emit c().cmb_nci(63)->activated(other);
+    EXPECT_EQ(stages->text(), QString::number(other + 1));
+    EXPECT_TRUE(isMarked(stages) && isMarked(c().cmb_nci(63)));
+}
+
+TEST_P(EditorWindowTest, FieldsOfWholeNumbersShowAndTakeWholeNumbersOnly)
+{
+    // The device sends MinSendTime of the room sensor with a decimal; the field shows the number.
+    demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(57).id, n("30.0"));
+    open(Rou1);
+    QLineEdit* minSendTime = c().txtNci(57);
+    EXPECT_EQ(minSendTime->text(), QStringLiteral("30"));
+    EXPECT_FALSE(isMarked(minSendTime));
+    // A fraction stays as it is: it is the device's value.
+    minSendTime->setText(n("30.5"));
+    EXPECT_EQ(minSendTime->text(), n("30.5"));
+
+    // The separator is refused, and the description box says why.
+    c().tabData->setCurrentIndex(6);
+    focusIn(minSendTime);
+    retype(minSendTime, QStringLiteral("12") + separator() + QStringLiteral("5"));
+    EXPECT_EQ(minSendTime->text(), QStringLiteral("125"));
+    EXPECT_TRUE(c().RTHinweis->toPlainText().endsWith(QStringLiteral("Whole numbers only.")));
+    EXPECT_EQ(c().RTHinweis->toPlainText().count(QStringLiteral("Whole numbers only.")), 1);
+    // A field that takes decimals says nothing of the kind.
+    focusIn(c().txtNci(58));
+    retype(c().txtNci(58), n("1.5"));
+    EXPECT_FALSE(c().RTHinweis->toPlainText().contains(QStringLiteral("Whole numbers only.")));
+}
+
+TEST_P(EditorWindowTest, ChangedCheckBoxesShowTheirMarkOnTheirCaption)
+{
+    const auto red = [](const QWidget* caption) {
+        return caption->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+    };
+    QCheckBox* roomTemperature = c().UCPTdisplConfig(0);
+    roomTemperature->click();
+    EXPECT_TRUE(red(c().lbldisplay(0)));
+    roomTemperature->click();
+    EXPECT_FALSE(red(c().lbldisplay(0)));
+
+    // The temperature unit is one choice; its caption carries the mark of the hidden bit.
+    EXPECT_TRUE(c().UCPTdisplConfig(4)->isHidden());
+    EXPECT_TRUE(c().Unit(0)->text().isEmpty() && c().Unit(1)->text().isEmpty());
+    c().Unit(c().Unit(0)->isChecked() ? 1 : 0)->click();
+    EXPECT_TRUE(red(c().lbldisplay(4)));
+
+    c().nviCmd_all(5)->click();
+    EXPECT_TRUE(isMarked(c().nviCmd_all(5)));
+    EXPECT_TRUE(red(c().lblNvi(21)));
+    EXPECT_FALSE(isMarked(c().nviCmd_all(4)));
+    c().cmdCancel->click();
+    EXPECT_FALSE(isMarked(c().nviCmd_all(5)) || red(c().lblNvi(21)) || red(c().lbldisplay(4)));
+}
+
+TEST_P(EditorWindowTest, ArrayPropertiesShowTheirWholeValue)
+{
+    QStringList elements;
+    for (int row = 0; row < 12; ++row)
+        elements.append(c().txtNcielement(row)->text());
+    auto* whole = window->findChild<QLineEdit*>(QStringLiteral("arrayValue2"));
+    ASSERT_NE(whole, nullptr);
+    EXPECT_EQ(whole->text(), elements.join(QStringLiteral("; ")));
+    EXPECT_TRUE(c().txtNci(2)->isHidden());
+    EXPECT_FALSE(isMarked(whole));
+
+    // An edit of the sixth element shows there and marks the whole value.
+    const int otherLed = c().cmb_led(5)->currentIndex() == 0 ? 1 : 0;
+    c().cmb_led(5)->setCurrentIndex(otherLed);
+    emit c().cmb_led(5)->activated(otherLed);
+    EXPECT_TRUE(isMarked(c().txtNcielement(5)));
+    elements[5] = c().txtNcielement(5)->text();
+    EXPECT_EQ(whole->text(), elements.join(QStringLiteral("; ")));
+    EXPECT_EQ(isMarked(whole), isMarked(c().txtNcielement(5)));
+
+    auto* backlight = window->findChild<QLineEdit*>(QStringLiteral("arrayValue6"));
+    ASSERT_NE(backlight, nullptr);
+    retype(c().txtNci(103), QStringLiteral("7"));
+    EXPECT_EQ(backlight->text(), c().txtNci(102)->text() + QStringLiteral("; 7"));
+    EXPECT_TRUE(isMarked(backlight));
+}
+
+TEST_P(EditorWindowTest, LedListsShowTheirLongestEntryWhole)
+{
+    // The longest LED texts: the scene panel's second and the occupancy sensor's third.
+    c().txtNcielement(11)->setText(QStringLiteral("8,1,2,0"));
+    c().txtNcielement(4)->setText(QStringLiteral("9,1,3,0"));
+    c().tabData->setCurrentIndex(1);
+    QApplication::processEvents();
+    for (int row : {4, 11}) {
+        QComboBox* led = c().cmb_led(row);
+        QStyleOptionComboBox option;
+        option.initFrom(led);
+        const QRect text =
+            led->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, led);
+        EXPECT_GE(text.width(), led->fontMetrics().horizontalAdvance(led->currentText()))
+            << led->currentText().toStdString();
+    }
 }
 
 TEST_P(EditorWindowTest, DeviceTypePickShowsItsRows)

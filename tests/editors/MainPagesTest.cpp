@@ -6,6 +6,7 @@
 #include "host/MessageCatalogue.h"
 #include "host/ui/ApplyControlTexts.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -203,6 +204,27 @@ TEST_F(PagesTest, EveryControlHasAnAccessibleName)
     EXPECT_EQ(controls.txtdate(2)->accessibleName(), QStringLiteral("Datum Monat"));
     EXPECT_EQ(controls.cmd_Nvi_Reset(9)->accessibleName(), QStringLiteral("Reset nviSpaceTemp"));
     EXPECT_EQ(controls.UCPTdisplConfig(4)->accessibleName(), QStringLiteral("Maßeinheit Temperatur °C °F"));
+    EXPECT_EQ(controls.Unit(1)->accessibleName(), QStringLiteral("°F"));
+}
+
+TEST_F(PagesTest, ListsSpeakTheirRowsCaptionsAsTheirNameInTheUsersLanguage)
+{
+    const auto spoken = [](QComboBox* list, QAccessible::Text text) {
+        return QAccessible::queryAccessibleInterface(list)->text(text);
+    };
+    controls.cmb_device(2)->setCurrentIndex(3);
+    EXPECT_EQ(spoken(controls.cmb_function(2), QAccessible::Name), QStringLiteral("T3 Tastenfunktion"));
+    EXPECT_EQ(spoken(controls.cmb_device(2), QAccessible::Name), QStringLiteral("T3 Tastenzuordnung"));
+    EXPECT_EQ(spoken(controls.cmb_device(2), QAccessible::Value), QStringLiteral("Switch-Object 3"));
+    EXPECT_EQ(spoken(controls.cmb_time(3), QAccessible::Name), QStringLiteral("Uhrzeit 12 / 24 h"));
+
+    applyControlTexts(&root, catalogue(QStringLiteral("english")).LoadTexts(0).controls);
+    accessible_names::refresh(&root);
+    EXPECT_EQ(spoken(controls.cmb_led(0), QAccessible::Name), QStringLiteral("T1 Button LED"));
+    EXPECT_EQ(spoken(controls.cmb_nci(63), QAccessible::Name), QStringLiteral("Fan stages"));
+    // Every list on the pages is named, whatever it shows.
+    for (QComboBox* list : root.findChildren<QComboBox*>())
+        EXPECT_FALSE(spoken(list, QAccessible::Name).isEmpty()) << list->objectName().toStdString();
 }
 
 TEST_F(PagesTest, EnglishCaptionsOfTheCatalogueReachThePageControls)

@@ -2,6 +2,7 @@
 #include "echlog/EchLog.h"
 #include "files/ui/fAbout.h"
 #include "support/DemoSession.h"
+#include "support/FakeUi.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -77,6 +78,35 @@ TEST_P(HelpMenuTest, AboutBoxIsNonModalAndOpensItsLinks)
     window.controls().mnuAbout->trigger();
     ASSERT_EQ(window.findChildren<fAbout*>().size(), 1);
     EXPECT_TRUE(window.findChild<fAbout*>()->isVisible());
+}
+
+TEST_P(HelpMenuTest, TheLinksShowTheHandFromBesideTheProgram)
+{
+    window.controls().mnuAbout->trigger();
+    auto* about = window.findChild<fAbout*>(QStringLiteral("fAbout"));
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(
+        about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text().endsWith(QStringLiteral(" 1.4")));
+    for (const char* name : {"lblemail", "lblHyperlink"}) {
+        const QCursor cursor = about->findChild<QLabel*>(QString::fromLatin1(name))->cursor();
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << name;
+        EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32)) << name;
+        EXPECT_EQ(cursor.hotSpot(), QPoint(14, 2)) << name;
+    }
+}
+
+TEST(AboutBoxCursor, WithoutItsFileTheLinksKeepTheirOwnCursor)
+{
+    FakeUi ui;
+    // Missing, and a file that is no cursor.
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& file :
+         {folder + QStringLiteral("/missing.cur"), folder + QStringLiteral("/readme_eng.txt")}) {
+        const fAbout about(ui, true, nullptr, file);
+        EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblemail"))->cursor().shape(),
+                  Qt::PointingHandCursor)
+            << file.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, HelpMenuTest, ::testing::Values("english", "german"));

@@ -197,7 +197,11 @@ TEST_F(ParameterLoadMarkingTest, LoadingMarksExactlyWhatDiffersFromTheDevice)
         {QStringLiteral("F:0/C:3:44"),
          3,
          [](const QString& old) { return QStringLiteral("7") + old.mid(old.indexOf(QLatin1Char(','))); },
-         {QStringLiteral("txtNcielement(3)"), QStringLiteral("cmb_device(3)"), QStringLiteral("txtNci(2)")}},
+         // The demo's row T4 drives the occupancy sensor: on a switch object its function and LED
+         // codes mean something else, so their controls are marked too.
+         {QStringLiteral("txtNcielement(3)"), QStringLiteral("cmb_device(3)"),
+          QStringLiteral("cmb_function(3)"), QStringLiteral("cmb_led(3)"), QStringLiteral("txtNciscene(3)"),
+          QStringLiteral("txtNci(2)")}},
         {QStringLiteral("F:0/C:3:47"),
          1,
          [](const QString&) { return QStringLiteral("12"); },

@@ -102,17 +102,16 @@ TEST_F(CommandDispatcherTest, UnknownCommandsAndClassesAreRefused)
 TEST_F(CommandDispatcherTest, ObjectNamesThatNameNoDeviceGiveObjectNotFound)
 {
     openDemo();
-    const QStringList names{QStringLiteral("ROU_1"),
-                            QString(),
-                            QStringLiteral("/"),
-                            QStringLiteral("Demo//F1/ROU_1"),
-                            QStringLiteral("Demo/Building/F1:/ROU_1"),
+    const QStringList names{QStringLiteral("ROU_1"), QString(), QStringLiteral("/"),
+                            QStringLiteral("Demo//F1/ROU_1"), QStringLiteral("Demo/Building/F1:/ROU_1"),
                             QStringLiteral("Demo/Building/Floor 1:F1/Room 9:ROU_9"),
                             QStringLiteral("Demo/Building/Floor 2:F2/Room 1:ROU_1"),
-                            QStringLiteral(":::/:::"),
-                            QStringLiteral("Demo/Building/Floor 1:F1/ROU_1\n"),
+                            QStringLiteral(":::/:::"), QStringLiteral("Demo/Building/Floor 1:F1/ROU_1\n"),
                             QString(5000, QLatin1Char('/')) + QStringLiteral("x"),
-                            QStringLiteral("Démo/Gebäude/Stock 1:F1/Raum 1:ROU_1 ä")};
+                            QStringLiteral("Démo/Gebäude/Stock 1:F1/Raum 1:ROU_1 ä"),
+                            // Longer than any name a director sends, though its last two parts name ROU_1.
+                            QStringLiteral("Demo/") + QString(ObjectPath::MaxNameLength, QLatin1Char('x')) +
+                                QStringLiteral("/Floor 1:F1/Room 1:ROU_1")};
     for (const QString& name : names) {
         const AutomationError error = sendError(13, 7, name);
         EXPECT_EQ(error.number(), 20005) << name.left(60).toStdString();
@@ -144,7 +143,10 @@ TEST_F(CommandDispatcherTest, WithoutAnOpenNetworkEveryCommandFails)
     const AutomationError registration = sendError(50, 0, QString());
     EXPECT_EQ(registration.number(), 20000);
     EXPECT_EQ(registration.description(), QStringLiteral("Unable to register Supported Commands"));
-    EXPECT_EQ(sendError(51, 0, QString()).number(), 20006);
+    const AutomationError deregistration = sendError(51, 0, QString());
+    EXPECT_EQ(deregistration.number(), 20006);
+    EXPECT_EQ(deregistration.description(),
+              QStringLiteral("No network is open: set networkName before command 51"));
     EXPECT_FALSE(m_test.progress.progressVisible());
 }
 

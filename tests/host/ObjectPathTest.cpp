@@ -1,8 +1,31 @@
 #include "host/ObjectPath.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
+
+// The splitting rule as it reads: split the rest at its first "/", keep the head, trim the tail.
+QStringList referenceSplit(const QString& objectName)
+{
+    QStringList components;
+    QString rest = objectName;
+    for (;;) {
+        const SplitResult split = SplitAtFirst(rest, QStringLiteral("/"));
+        if (split.head.isEmpty())
+            return components;
+        components.append(split.head);
+        rest = split.tail;
+    }
+}
+
+QStringList components(const ObjectPath& path)
+{
+    QStringList list;
+    for (int index = 1; index <= path.count(); ++index)
+        list.append(path.PathComponent(index, false));
+    return list;
+}
 
 TEST(SplitAtFirstTest, SplitsAtTheFirstSeparatorIgnoringCase)
 {
@@ -46,6 +69,37 @@ TEST(ObjectPathTest, EmptyComponentsEndTheList)
     EXPECT_EQ(path.SplitObjectPath(QStringLiteral("Net / Sub /  ")), 2);
     EXPECT_EQ(path.PathComponent(1, false), QStringLiteral("Net "));
     EXPECT_EQ(path.PathComponent(2, false), QStringLiteral("Sub "));
+}
+
+TEST(ObjectPathTest, SplitsEveryShortNameAsTheRuleReads)
+{
+    // Every name of up to seven characters made of a letter, "/", a blank and ":".
+    const QString alphabet = QStringLiteral("a/ :");
+    QStringList names{QString()};
+    for (int length = 1; length <= 7; ++length) {
+        QStringList longer;
+        for (const QString& name : std::as_const(names))
+            for (const QChar character : alphabet)
+                longer.append(name + character);
+        ObjectPath path;
+        for (const QString& name : std::as_const(longer)) {
+            path.SplitObjectPath(name);
+            ASSERT_EQ(components(path), referenceSplit(name)) << '"' << name.toStdString() << '"';
+        }
+        names = longer;
+    }
+}
+
+TEST(ObjectPathTest, NamesBeyondTheLimitHaveNoComponents)
+{
+    ObjectPath path;
+    const QString longest = QStringLiteral("Net/") +
+                            QString(ObjectPath::MaxNameLength - 8, QLatin1Char('x')) +
+                            QStringLiteral("/ROU_1");
+    ASSERT_EQ(longest.size(), ObjectPath::MaxNameLength + 2);
+    EXPECT_EQ(path.SplitObjectPath(longest.chopped(2)), 3);
+    EXPECT_EQ(path.SplitObjectPath(longest), 0);
+    EXPECT_EQ(path.PathComponent(1, false), QString());
 }
 
 TEST(ObjectPathTest, SingleComponentHasNoSubsystem)

@@ -162,6 +162,53 @@ TEST(StepRunnerTest, SilentRetriesComeFirstAndCountPerStep)
     EXPECT_EQ(asked, 1);
 }
 
+TEST(StepRunnerTest, AnAnswerGivesTheSilentRetriesBack)
+{
+    // Per step and for the whole run alike: Retry starts the call over with five silent tries,
+    // and after Ignore the next step has its five again. (A whole run's budget is spent by the
+    // retried step, so its next failing step asks at once.)
+    for (const StepRunner::RetryScope scope :
+         {StepRunner::RetryScope::EachStep, StepRunner::RetryScope::WholeRun}) {
+        QList<Ui::Answer> answers{Ui::Answer::Retry, Ui::Answer::Ignore};
+        int asked = 0;
+        StepRunner runner(
+            [&](const lns::Error&) {
+                ++asked;
+                return answers.takeFirst();
+            },
+            {5, {}, scope});
+        FlakyStep retried{11};
+        EXPECT_EQ(runner.run([&] { retried(); }), StepRunner::Outcome::Done);
+        EXPECT_EQ(retried.calls, 12);
+        EXPECT_EQ(asked, 1);
+
+        FlakyStep ignored{100};
+        EXPECT_EQ(runner.run([&] { ignored(); }), StepRunner::Outcome::Ignored);
+        EXPECT_EQ(ignored.calls, scope == StepRunner::RetryScope::EachStep ? 6 : 1);
+        FlakyStep next{5};
+        EXPECT_EQ(runner.run([&] { next(); }), StepRunner::Outcome::Done);
+        EXPECT_EQ(asked, 2);
+    }
+}
+
+TEST(StepRunnerTest, AWholeRunBudgetIsSharedByItsSteps)
+{
+    int asked = 0;
+    StepRunner runner(
+        [&](const lns::Error&) {
+            ++asked;
+            return Ui::Answer::Ignore;
+        },
+        {5, {}, StepRunner::RetryScope::WholeRun});
+    FlakyStep first{3};
+    EXPECT_EQ(runner.run([&] { first(); }), StepRunner::Outcome::Done);
+    // Two silent tries are left for the second step; its third failure asks.
+    FlakyStep second{3};
+    EXPECT_EQ(runner.run([&] { second(); }), StepRunner::Outcome::Ignored);
+    EXPECT_EQ(second.calls, 3);
+    EXPECT_EQ(asked, 1);
+}
+
 TEST(StepRunnerTest, StatusAndCheckedStepsFailLikeThrowingOnes)
 {
     QList<int> numbers;

@@ -137,6 +137,22 @@ TEST_F(NetworkRegistrationTest, AnsweringNoLeavesTheDefaultsAlone)
     EXPECT_EQ(questions, 1);
 }
 
+TEST_F(NetworkRegistrationTest, UnattendedRegisteringAgainKeepsTheDefaultAction)
+{
+    open(QStringLiteral("Demo"));
+    m_test.ui.setRelaxed(Answer::Yes);
+    ASSERT_TRUE(m_registration.RegisterWithNetwork());
+    ASSERT_TRUE(app(Id06, 13)->isDefault());
+
+    // The box's No is nobody's answer: what the user chose before stays.
+    m_test.ui.setAttended(false);
+    m_test.ui.setRelaxed(Answer::No);
+    ASSERT_TRUE(m_registration.RegisterWithNetwork());
+    EXPECT_TRUE(app(Id05, 13)->isDefault());
+    EXPECT_TRUE(app(Id06, 13)->isDefault());
+    EXPECT_FALSE(app(Id06, 10000)->isDefault());
+}
+
 TEST_F(NetworkRegistrationTest, MissingTemplatesAreCreatedWithUniqueNames)
 {
     lnssim::PlatformAdmin admin(m_test.home.path());

@@ -2,6 +2,7 @@
 
 #include "host/CRegistry.h"
 #include "host/RegistryKeys.h"
+#include "host/object_server/ResourceCatalogue.h"
 #include "registration/support/FakeSelfLauncher.h"
 #include "support/PlugInTestContext.h"
 
@@ -141,12 +142,97 @@ TEST_F(PlugInRegistrationTest, MissingLonWorksPathIsReportedAfterTheSilentRetrie
     m_registration.RegisterResourceDirectory();
     m_test.ui.verifyAllShown();
 
-    // The retry budget is spent: Retry asks again at once; Abort leaves.
+    // Retry starts the step over with its silent retries; Abort leaves.
     m_test.ui.expectMessage(cause + QStringLiteral("open") + UserFolder, Title, Icon::Critical,
                             Buttons::AbortRetryIgnore, Answer::Retry);
     m_test.ui.expectMessage(cause + QStringLiteral("open") + UserFolder, Title, Icon::Critical,
                             Buttons::AbortRetryIgnore, Answer::Abort);
     m_registration.RegisterResourceDirectory();
+}
+
+// A catalogue whose calls answer with the statuses given, 0 once they are used up.
+class ScriptedCatalogue final : public lns::ResourceCatalogue
+{
+public:
+    explicit ScriptedCatalogue(QList<int>& statuses) : m_statuses(statuses) {}
+    int open(const QString&) override { return next(); }
+    int close() override { return next(); }
+    bool isOpen() const override { return false; }
+    int addDirectory(const QString&) override { return next(); }
+    int refresh() override { return next(); }
+    int findResourceFileSet(const QString&, int, int, int, QString&) override { return next(); }
+
+private:
+    int next() { return m_statuses.isEmpty() ? 0 : m_statuses.takeFirst(); }
+    QList<int>& m_statuses;
+};
+
+// The simulated object server with a scripted resource catalogue.
+class ScriptedCatalogueServer final : public lns::ObjectServer
+{
+public:
+    ScriptedCatalogueServer(lns::ObjectServer& server, QList<int>& statuses)
+        : m_server(server), m_statuses(statuses)
+    {
+    }
+    bool isOpen() const override { return m_server.isOpen(); }
+    void open() override { m_server.open(); }
+    void close() override { m_server.close(); }
+    bool remote() const override { return m_server.remote(); }
+    void setRemote(bool remote) override { m_server.setRemote(remote); }
+    void setOpenOption(bool on) override { m_server.setOpenOption(on); }
+    quint32 connectionFlags() const override { return m_server.connectionFlags(); }
+    void setConnectionFlags(quint32 flags) override { m_server.setConnectionFlags(flags); }
+    std::shared_ptr<lns::Networks> networks() const override { return m_server.networks(); }
+    std::shared_ptr<lns::NetworkInterfaces> networkInterfaces() const override
+    {
+        return m_server.networkInterfaces();
+    }
+    void setActiveRemoteInterface(const std::shared_ptr<lns::NetworkInterface>& networkInterface) override
+    {
+        m_server.setActiveRemoteInterface(networkInterface);
+    }
+    std::shared_ptr<lns::ComponentApps> componentApps() const override { return m_server.componentApps(); }
+    std::unique_ptr<lns::ResourceCatalogue> createResourceCatalogue() const override
+    {
+        return std::make_unique<ScriptedCatalogue>(m_statuses);
+    }
+    std::unique_ptr<lns::ResourceFileReader> createResourceFileReader() const override
+    {
+        return m_server.createResourceFileReader();
+    }
+    std::unique_ptr<lns::ProfileReader> createProfileReader() const override
+    {
+        return m_server.createProfileReader();
+    }
+
+private:
+    lns::ObjectServer& m_server;
+    QList<int>& m_statuses;
+};
+
+TEST_F(PlugInRegistrationTest, ResourceDirectoryStepsShareOneBudgetOfSilentRetries)
+{
+    // open fails three times and Add three times: the sixth failure of the routine asks, and
+    // Retry starts that call over with five silent tries again.
+    QList<int> statuses{9, 9, 9, 0, 9, 9, 9, 9, 9, 9, 9, 9, 0, 0, 0};
+    ScriptedCatalogueServer server(*m_test.objectServer, statuses);
+    AppContext context{m_test.registry,
+                       server,
+                       m_test.ui,
+                       m_test.progress,
+                       m_test.catalogue,
+                       m_test.connection,
+                       m_test.commands,
+                       m_test.settings,
+                       m_test.points,
+                       m_test.resourceDir,
+                       {}};
+    PlugInRegistration registration(context, m_launcher);
+    m_test.ui.setRelaxed(Answer::Retry);
+    EXPECT_TRUE(registration.RegisterResourceDirectory());
+    EXPECT_EQ(m_test.ui.messages().size(), 1);
+    EXPECT_TRUE(statuses.isEmpty());
 }
 
 TEST_F(PlugInRegistrationTest, CatalogueStatusFailureNamesStepAndFolder)

@@ -2,16 +2,27 @@
 // events (xdotool). Run by the end-to-end screen test with DISPLAY set; pictures go to
 // $ZEP31_ARTIFACTS.
 #include "device/ui/MainWindow.h"
+#include "device/ui/StatusPanels.h"
 #include "editors/ui/ChangeMarker.h"
 #include "editors/ui/UpDown.h"
 #include "support/DemoSession.h"
+#include "transfer/ui/fStatus.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -134,6 +145,180 @@ TEST_F(EditorsScreenCheck, TypingPointingAndHoldingInTheRealWindow)
     EXPECT_FALSE(change_marker::isMarked(maxSendTime));
     EXPECT_FALSE(c().cmdApply->isEnabled());
 }
+
+// What a user would find wrong with the controls shown below root: text cut off, a label with
+// nothing to say, a control a screen reader cannot name. One line per finding.
+QStringList findings(const QWidget* root)
+{
+    QStringList found;
+    const auto visible = [root](const QWidget* widget) {
+        return widget->isVisibleTo(root) && widget->isVisible();
+    };
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        if (!visible(label) || !label->pixmap().isNull())
+            continue;
+        const QString text = label->text();
+        if (text.trimmed().isEmpty()) {
+            found << QStringLiteral("empty label ") + label->objectName();
+            continue;
+        }
+        if (!label->wordWrap() && label->textFormat() != Qt::RichText && !text.contains(QLatin1Char('<')) &&
+            label->contentsRect().width() < label->fontMetrics().horizontalAdvance(text))
+            found << QStringLiteral("cut label ") + label->objectName() + QStringLiteral(": ") + text;
+    }
+    for (const QComboBox* list : root->findChildren<QComboBox*>()) {
+        if (!visible(list))
+            continue;
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const int room =
+            list->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+                .width();
+        if (room < list->fontMetrics().horizontalAdvance(list->currentText()))
+            found << QStringLiteral("cut list ") + list->objectName() + QStringLiteral(": ") +
+                         list->currentText();
+    }
+    // A box that shows a value rather than takes one must show all of it.
+    for (const QLineEdit* box : root->findChildren<QLineEdit*>()) {
+        if (!visible(box) || !box->isReadOnly())
+            continue;
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        constexpr int TextMargins = 4;
+        const int room =
+            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - TextMargins;
+        if (room < box->fontMetrics().horizontalAdvance(box->text()))
+            found << QStringLiteral("cut value ") + box->objectName() + QStringLiteral(": ") + box->text();
+    }
+    for (const QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (visible(button) && !button->text().isEmpty() && button->width() < button->sizeHint().width())
+            found << QStringLiteral("cut button ") + button->objectName() + QStringLiteral(": ") +
+                         button->text();
+    }
+    for (QWidget* control : root->findChildren<QWidget*>()) {
+        const bool takesInput = qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
+                                qobject_cast<QAbstractButton*>(control) || qobject_cast<UpDown*>(control);
+        if (!takesInput || !visible(control) || qobject_cast<QTabBar*>(control->parentWidget()))
+            continue;
+        const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+        if (!spoken || spoken->text(QAccessible::Name).trimmed().isEmpty())
+            found << QStringLiteral("no accessible name ") + control->objectName();
+    }
+    return found;
+}
+
+// The window in each language and with each decimal separator, on an online device, an offline
+// one and the online one again: every tab it shows, looked at as a user would.
+class EveryTabScreenCheck : public ::testing::TestWithParam<std::pair<const char*, const char*>>
+{
+protected:
+    QString language() const { return QString::fromLatin1(GetParam().first); }
+    QString variant() const
+    {
+        return language() + (QString::fromLatin1(GetParam().second) == QLatin1String(",")
+                                 ? QStringLiteral("-comma")
+                                 : QStringLiteral("-point"));
+    }
+    MainControls& c() { return window->controls(); }
+
+    void keep(QWidget* shown, const QString& name)
+    {
+        const QPixmap picture = shown->screen()->grabWindow(shown->winId());
+        EXPECT_TRUE(picture.save(artifact(variant() + QLatin1Char('-') + name))) << name.toStdString();
+    }
+
+    // Every tab the device switches on: a picture of each and what is wrong on it.
+    void lookAtEveryTab(const QString& step)
+    {
+        QTabWidget* tabs = c().tabData;
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            if (!tabs->isTabVisible(tab))
+                continue;
+            tabs->setCurrentIndex(tab);
+            QTest::qWait(50);
+            const QString name = step + QStringLiteral("-tab%1").arg(tab, 2, 10, QLatin1Char('0'));
+            keep(window.get(), name);
+            EXPECT_EQ(findings(tabs->widget(tab)), QStringList()) << name.toStdString();
+        }
+        EXPECT_EQ(findings(c().PlugInStatus), QStringList()) << step.toStdString();
+    }
+
+    void expectInputsEnabled(bool enabled)
+    {
+        for (QWidget* input :
+             {static_cast<QWidget*>(c().txtNvi(9)), static_cast<QWidget*>(c().txtNvi(25)),
+              static_cast<QWidget*>(c().cmb_nvi(22)), static_cast<QWidget*>(c().nviCmd_all(0)),
+              static_cast<QWidget*>(c().cmd_Nvi_Reset(9)), static_cast<QWidget*>(c().txttime(1))})
+            EXPECT_EQ(input->isEnabled(), enabled) << input->objectName().toStdString();
+    }
+
+    DemoSession demo{language(), QString::fromLatin1(GetParam().second)};
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(demo.context);
+};
+
+TEST_P(EveryTabScreenCheck, OnlineOfflineAndOnlineAgainWithATransfer)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    demo.open(*window, QStringLiteral("F1/ROU_1"));
+    lookAtEveryTab(QStringLiteral("1-ROU_1"));
+    expectInputsEnabled(true);
+
+    demo.admin.setState(DemoSession::Network, QStringLiteral("F1/ROU_2"), 6);
+    demo.open(*window, QStringLiteral("F1/ROU_2"));
+    EXPECT_EQ(c().PlugInStatus->panelText(4), QStringLiteral("Cnfg Offline"));
+    lookAtEveryTab(QStringLiteral("2-ROU_2-offline"));
+    expectInputsEnabled(false);
+
+    demo.open(*window, QStringLiteral("F1/ROU_1"));
+    lookAtEveryTab(QStringLiteral("3-ROU_1-again"));
+    expectInputsEnabled(true);
+
+    // A transfer to two devices: the status window names what its bars count, in the language.
+    c().tabData->setCurrentIndex(CmdConfigTab);
+    c().txtNci(MaxSendTime)->setText(QStringLiteral("42"));
+    const auto deviceTemplate = demo.connection.system->deviceTemplates()->findByProgramId(
+        demo.device(QStringLiteral("F1/ROU_1"))->programId());
+    const std::shared_ptr<lns::AppDevices> devices = deviceTemplate->devices();
+    TransferState& transfer = window->transfer();
+    transfer.deviceTemplate = deviceTemplate;
+    for (int item = 1; item <= devices->count(); ++item) {
+        const QString name = devices->item(item)->name();
+        if (name == QLatin1String("ROU_1") || name == QLatin1String("ROU_4"))
+            transfer.selectedDevices.push_back({name, item, devices->item(item)->neuronId()});
+    }
+    transfer.deviceListBuilt = true;
+    ASSERT_EQ(transfer.selectedDeviceCount(), 2);
+    bool seen = false;
+    demo.ui.setOnProcessEvents([&](int) {
+        // At the second device every counter and the estimate have something to say.
+        fStatus& status = window->transferStatus();
+        const auto text = [&status](const char* name) {
+            return status.findChild<QLabel*>(QString::fromLatin1(name))->text();
+        };
+        if (seen || !status.isVisible() || !text("Lbl_Devices").startsWith(QStringLiteral("2 /")) ||
+            text("Lbl_Parameters").isEmpty())
+            return;
+        seen = true;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&status));
+        QTest::qWait(100);
+        keep(&status, QStringLiteral("4-transfer-status"));
+        for (const char* name : {"lbl_St_Device", "lbl_St_Parameter", "lbl_Zeit", "lblclose"})
+            EXPECT_TRUE(status.findChild<QLabel*>(QString::fromLatin1(name))->isVisible()) << name;
+        EXPECT_EQ(findings(&status), QStringList());
+    });
+    c().cmdApply->click();
+    demo.ui.setOnProcessEvents({});
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(demo.value(QStringLiteral("F2/ROU_4"), demo.points.cp(MaxSendTime).id)
+                  .section(QRegularExpression(QStringLiteral("[.,]")), 0, 0),
+              QStringLiteral("42"));
+}
+
+INSTANTIATE_TEST_SUITE_P(LanguagesAndSeparators, EveryTabScreenCheck,
+                         ::testing::Values(std::pair{"english", ","}, std::pair{"english", "."},
+                                           std::pair{"german", ","}, std::pair{"german", "."}));
 
 } // namespace
 

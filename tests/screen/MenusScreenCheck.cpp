@@ -315,7 +315,8 @@ TEST_F(MenusScreenCheck, ParameterItemsSaveAndLoadTheDevicesValues)
 
     demo.ui.queueFileName(other);
     ASSERT_NO_FATAL_FAILURE(choose(c().mnuOptionen, c().mnuParameter_laden, QStringLiteral("load-other")));
-    EXPECT_EQ(maxSendTime->text(), changed);
+    // A field of whole numbers shows the device's "1234,0" as 1234.
+    EXPECT_EQ(maxSendTime->text(), changed.section(QRegularExpression(QStringLiteral("[.,]")), 0, 0));
     EXPECT_EQ(markedFields(), QStringList{QStringLiteral("txtNci(64)")});
     EXPECT_TRUE(c().cmdApply->isEnabled());
     ASSERT_NO_FATAL_FAILURE(showTab(CmdConfigTab));

@@ -72,6 +72,9 @@ public:
 
     QWidget* parentWindow() const { return m_parentWindow; }
 
+    // Plays the Ui of a run without a person.
+    void setAttended(bool attended) { m_attended = attended; }
+
     static QString iconName(Icon icon);
     static QString buttonsName(Buttons buttons);
     static QString answerName(Answer answer);
@@ -86,6 +89,7 @@ public:
     Pointer pointer() const override { return m_pointer; }
     void processEvents() override;
     void setParentWindow(QWidget* window) override { m_parentWindow = window; }
+    bool attended() const override { return m_attended; }
 
 private:
     struct Expectation
@@ -116,4 +120,5 @@ private:
     int m_processEventsCount = 0;
     std::function<void(int)> m_onProcessEvents;
     QPointer<QWidget> m_parentWindow;
+    bool m_attended = true;
 };

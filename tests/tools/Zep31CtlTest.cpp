@@ -285,4 +285,51 @@ TEST_F(Zep31CtlTest, ReadAndReportShowWhatTheWindowShows)
     EXPECT_TRUE(printed.contains(QStringLiteral("nviSwitchFb_1")));
 }
 
+TEST_F(Zep31CtlTest, TheReportCanBeTheHeaderAloneInEitherLanguage)
+{
+    // The report starts the fonts before it reads its options, and they may say something first.
+    const QStringList wrongReport{QStringLiteral("report"), Network, QStringLiteral("ROU_1"),
+                                  QStringLiteral("--pdf"), file(QStringLiteral("wrong.pdf"))};
+    const CtlRun both =
+        ctl(wrongReport + QStringList{QStringLiteral("--header-only"), QStringLiteral("--cp")});
+    EXPECT_EQ(both.code, 2);
+    EXPECT_TRUE(both.err.contains(QStringLiteral("zep31ctl: --header-only prints no list")))
+        << both.err.toStdString();
+    const CtlRun french =
+        ctl(wrongReport + QStringList{QStringLiteral("--language"), QStringLiteral("french")});
+    EXPECT_EQ(french.code, 2);
+    EXPECT_TRUE(french.err.contains(
+        QStringLiteral("zep31ctl: The language \"french\" is neither german nor english")))
+        << french.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("wrong.pdf"))));
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const auto printed = [&](const QStringList& options) {
+        const QString pdf = file(QStringLiteral("header.pdf"));
+        const CtlRun report = ctl(QStringList{QStringLiteral("report"), Network, QStringLiteral("ROU_1"),
+                                              QStringLiteral("--pdf"), pdf} +
+                                  options);
+        EXPECT_EQ(report.code, 0) << report.err.toStdString();
+        QProcess text;
+        text.start(pdftotext, {pdf, QStringLiteral("-")});
+        EXPECT_TRUE(text.waitForFinished(30000));
+        return QString::fromUtf8(text.readAllStandardOutput());
+    };
+
+    const QString german =
+        printed({QStringLiteral("--header-only"), QStringLiteral("--language"), QStringLiteral("german")});
+    EXPECT_TRUE(german.contains(QStringLiteral("Datum:"))) << german.toStdString();
+    EXPECT_TRUE(german.contains(QStringLiteral("Objekt")));
+    EXPECT_FALSE(german.contains(QStringLiteral("SCPTsetpoint")));
+    EXPECT_FALSE(german.contains(QStringLiteral("nviSwitchFb_1")));
+
+    const QString english =
+        printed({QStringLiteral("--nvi"), QStringLiteral("--language"), QStringLiteral("english")});
+    EXPECT_TRUE(english.contains(QStringLiteral("Date:"))) << english.toStdString();
+    EXPECT_TRUE(english.contains(QStringLiteral("nviSwitchFb_1")));
+    EXPECT_FALSE(english.contains(QStringLiteral("SCPTsetpoint")));
+}
+
 } // namespace

@@ -239,7 +239,8 @@ TEST_F(ApplyTest, ChangedOnlyWritesTheMarkedCpsToEachDeviceAndResolvesOnTheTarge
     EXPECT_EQ(value(Rou2, 9), otherBefore);
     EXPECT_EQ(logLines().count(QStringLiteral("writing Parameters...")), 1);
     EXPECT_FALSE(isMarked(c().txtNci(MaxSendTime)));
-    EXPECT_EQ(c().txtNci(MaxSendTime)->text(), n("44.0"));
+    // The value read back, as a field of whole numbers shows it.
+    EXPECT_EQ(c().txtNci(MaxSendTime)->text(), QStringLiteral("44"));
     EXPECT_FALSE(c().cmdApply->isEnabled());
 }
 

@@ -1,3 +1,4 @@
+#include "host/RegistryKeys.h"
 #include "support/DemoSession.h"
 #include "transfer/RemainingTime.h"
 #include "transfer/TransferState.h"
@@ -62,6 +63,31 @@ TEST(TransferStatusGerman, KeepsTheDesignedCaption)
     EXPECT_EQ(status.findChild<QLabel*>(u"lbl_St_Device"_s)->text(), u"Geraete:"_s);
     EXPECT_EQ(status.findChild<QLabel*>(u"lblclose"_s)->text(),
               u"Zum Abbrechen der Datenübertragung Status-Fenster schließen."_s);
+}
+
+TEST(TransferStatusTexts, ComeWithEachTransferInTheLanguageLoadedLast)
+{
+    // The main window builds the status window before it loads the texts.
+    DemoSession demo(u"german"_s);
+    TransferState transfer;
+    fStatus status(demo.catalogue, transfer, nullptr);
+    const auto text = [&status](const char* name) {
+        return status.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    };
+    demo.catalogue.LoadTexts(0);
+    status.start(2, 65);
+    EXPECT_EQ(status.windowTitle(), u"Status"_s);
+    EXPECT_EQ(text("lbl_St_Device"), u"Geraete:"_s);
+    EXPECT_EQ(text("lbl_St_Parameter"), u"Parameter:"_s);
+    EXPECT_EQ(text("lbl_Zeit"), u"verbleibende Zeit:"_s);
+
+    demo.registry.writeValue(RegistryStore::Hive::LocalMachine, registry_keys::PlugInKey,
+                             registry_keys::LanguageValue, u"english"_s);
+    demo.catalogue.LoadTexts(0);
+    status.start(2, 65);
+    EXPECT_EQ(status.windowTitle(), u"State"_s);
+    EXPECT_EQ(text("lbl_St_Device"), u"Devices:"_s);
+    EXPECT_EQ(text("lblclose"), u"For canceling the data transfer please close the state-window."_s);
 }
 
 TEST_F(TransferStatusTest, CountersFollowTheTransfer)

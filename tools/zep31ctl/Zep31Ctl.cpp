@@ -12,6 +12,7 @@
 #include "files/ParameterText.h"
 #include "files/ReportData.h"
 #include "files/ui/PrinterLayout.h"
+#include "host/catalogue/CatalogueTables.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
 
@@ -71,10 +72,13 @@ QString Zep31Ctl::usage()
         "  diff NETWORK DEVICE (DEVICE | FILE.par)\n"
         "  export FILE.par --format json|csv\n"
         "  import FILE.json|FILE.csv FILE.par\n"
-        "  report NETWORK DEVICE --pdf FILE [--cp] [--nvi] [--nvo]\n"
+        "  report NETWORK DEVICE --pdf FILE [--cp] [--nvi] [--nvo] [--header-only]\n"
+        "        [--language german|english]\n"
         "\n"
         "DEVICE is SUBSYSTEM/NAME, or NAME when only one subsystem holds it.\n"
         "apply writes the CPs of the file that the window synchronises; the others stay untouched.\n"
+        "report prints every list unless lists or --header-only are chosen, in the registered\n"
+        "language unless --language says otherwise.\n"
         "A call that fails is repeated five times; then the device is reported failed and the run goes on.\n"
         "Exit status: 0 done, 1 a device failed or (diff) the points differ, 2 a wrong command line,\n"
         "network, device or file.\n");
@@ -122,9 +126,9 @@ int Zep31Ctl::dispatch(const QString& command, const QStringList& words)
     if (command == QLatin1String("import"))
         return importFile(CommandArguments(words, {}));
     if (command == QLatin1String("report"))
-        return report(
-            CommandArguments(words, {QStringLiteral("--pdf")},
-                             {QStringLiteral("--cp"), QStringLiteral("--nvi"), QStringLiteral("--nvo")}));
+        return report(CommandArguments(words, {QStringLiteral("--pdf"), QStringLiteral("--language")},
+                                       {QStringLiteral("--cp"), QStringLiteral("--nvi"),
+                                        QStringLiteral("--nvo"), QStringLiteral("--header-only")}));
     throw UsageError(QStringLiteral("Unknown command \"%1\"").arg(command));
 }
 
@@ -235,8 +239,24 @@ int Zep31Ctl::report(const CommandArguments& arguments)
     DeviceReport::Choice choice{arguments.flag(QStringLiteral("--cp")),
                                 arguments.flag(QStringLiteral("--nvi")),
                                 arguments.flag(QStringLiteral("--nvo"))};
-    if (!choice.cps && !choice.nvis && !choice.nvos)
+    const bool anyList = choice.cps || choice.nvis || choice.nvos;
+    // No list chosen has always meant all three; the report of the header alone is asked for by name.
+    if (arguments.flag(QStringLiteral("--header-only"))) {
+        if (anyList)
+            throw UsageError(QStringLiteral("--header-only prints no list; leave out --cp, --nvi and --nvo"));
+    } else if (!anyList) {
         choice = {true, true, true};
+    }
+    const std::optional<catalogue::Language> language = [&]() -> std::optional<catalogue::Language> {
+        const std::optional<QString> name = arguments.option(QStringLiteral("--language"));
+        if (!name)
+            return std::nullopt;
+        if (*name == QLatin1String("german"))
+            return catalogue::Language::German;
+        if (*name == QLatin1String("english"))
+            return catalogue::Language::English;
+        throw UsageError(QStringLiteral("The language \"%1\" is neither german nor english").arg(*name));
+    }();
 
     NetworkSession session(arguments.at(0));
     const NetworkSession::Device device = session.device(arguments.at(1));
@@ -261,7 +281,9 @@ int Zep31Ctl::report(const CommandArguments& arguments)
     printer.setOutputFileName(*pdf);
     {
         PrinterLayout layout(printer);
-        const TextArray<83>& texts = session.catalogue().MainTexts;
+        TextArray<83> texts = session.catalogue().MainTexts;
+        if (language)
+            catalogue::fillMainTexts(texts, *language);
         DeviceReport(layout, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]})
             .print(data, choice);
     }

@@ -208,8 +208,9 @@ void loadOccupancyLists(MainControls& controls)
     }
 }
 
-// Without the device online nothing can be sent, so the inputs are not offered.
-void disableInputs(MainControls& controls, const PointTables& points)
+// Without the device online nothing can be sent, so the inputs are not offered; an online device
+// offers them again, also after an offline one took them away.
+void enableInputs(MainControls& controls, const PointTables& points, bool enabled)
 {
     std::vector<QWidget*> inputs{controls.txtNvi(71), controls.txtNvi(73), controls.txtNvi(80),
                                  controls.txtNvi(81)};
@@ -226,7 +227,7 @@ void disableInputs(MainControls& controls, const PointTables& points)
     for (int position = 0; position < points.nviCount; ++position)
         inputs.push_back(controls.txtNvi(position));
     for (QWidget* input : inputs)
-        input->setEnabled(false);
+        input->setEnabled(enabled);
 }
 
 } // namespace
@@ -252,6 +253,5 @@ void EditorLoader::load(bool online)
     skippingOnError([&] { loadTimeStamp(m_controls); });
     skippingOnError([&] { loadSwitchLists(m_controls, separator); });
     skippingOnError([&] { loadOccupancyLists(m_controls); });
-    if (!online)
-        skippingOnError([&] { disableInputs(m_controls, m_points); });
+    skippingOnError([&] { enableInputs(m_controls, m_points, online); });
 }

@@ -1,6 +1,9 @@
 #include "editors/ui/AccessibleNames.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -37,7 +40,77 @@ void apply(QWidget* control)
     control->setAccessibleName(parts.join(QLatin1Char(' ')));
 }
 
+// A list as a screen reader meets it: named by its row's captions, valued by its entry, with its
+// entries as the one child and the actions that open them.
+class NamedList final : public QAccessibleWidget
+{
+public:
+    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        switch (kind) {
+        case QAccessible::Name:
+            return list()->accessibleName().isEmpty() ? list()->currentText() : list()->accessibleName();
+        case QAccessible::Value:
+            return list()->currentText();
+        default:
+            return QAccessibleWidget::text(kind);
+        }
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State current = QAccessibleWidget::state();
+        current.expandable = true;
+        current.expanded = list()->view()->isVisible();
+        current.collapsed = !current.expanded;
+        return current;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            list()->showPopup();
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* namedListFactory(const QString& className, QObject* object)
+{
+    // Every list: its interface is made while it is built, before its captions are linked.
+    auto* list = qobject_cast<QComboBox*>(object);
+    if (className != QLatin1String("QComboBox") || !list)
+        return nullptr;
+    return new NamedList(list);
+}
+
 } // namespace
+
+void installListNames()
+{
+    static const bool installed = (QAccessible::installFactory(namedListFactory), true);
+    Q_UNUSED(installed);
+}
+
+QList<QWidget*> captions(const QWidget* control)
+{
+    QList<QWidget*> widgets;
+    for (const QVariant& entry : control->property(CaptionsProperty).toList())
+        if (auto* caption = qobject_cast<QWidget*>(entry.value<QObject*>()))
+            widgets.append(caption);
+    return widgets;
+}
 
 void link(QWidget* control, const QList<QWidget*>& captions)
 {

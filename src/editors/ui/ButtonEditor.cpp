@@ -25,7 +25,6 @@ namespace {
 constexpr int ButtonRows = 12;
 constexpr int DiConfig = 2;
 constexpr int DeviceType = 1;
-constexpr int MaxScene = 255;
 
 std::optional<int> byteOf(const QString& element, int byte)
 {
@@ -89,25 +88,44 @@ void ButtonEditor::showHelp()
     }
 }
 
-void ButtonEditor::writeByte(int row, int byte, int value)
+bool ButtonEditor::writeElement(int row, const std::function<QString(const QString& element)>& edit)
 {
     QLineEdit* element = m_context.controls.txtNcielement(row);
     QString updated;
     try {
-        updated = text_fields::HexByteField(element->text(), byte, value);
+        updated = edit(element->text());
     } catch (const BadValue&) {
         showRow(row);
-        return;
+        return false;
     }
     m_context.state.editedFlag = true;
     element->setText(updated);
+    return true;
+}
+
+void ButtonEditor::writeByte(int row, int byte, int value)
+{
+    writeElement(row,
+                 [&](const QString& element) { return text_fields::HexByteField(element, byte, value); });
 }
 
 void ButtonEditor::cmb_device_Click(int row)
 {
     const int object = m_context.controls.cmb_device(row)->currentIndex();
-    if (object >= 0)
-        writeByte(row, 0, object);
+    const std::optional<ButtonFunctionLists::ObjectKind> kind = ButtonFunctionLists::kindOf(object);
+    if (!kind)
+        return;
+    // A function or LED code the new object does not know becomes its first entry, in the same
+    // edit, so that the row never holds a code with nothing to show for it.
+    writeElement(row, [&](const QString& element) {
+        QString updated = text_fields::HexByteField(element, 0, object);
+        if (!ButtonFunctionLists::definesFunction(*kind,
+                                                  static_cast<int>(text_fields::HexByteField(updated, 1))))
+            updated = text_fields::HexByteField(updated, 1, 1);
+        if (!ButtonFunctionLists::definesLed(*kind, static_cast<int>(text_fields::HexByteField(updated, 2))))
+            updated = text_fields::HexByteField(updated, 2, 1);
+        return updated;
+    });
 }
 
 void ButtonEditor::cmb_function_Click(int row)
@@ -130,9 +148,11 @@ void ButtonEditor::txtNciscene_Change(int row)
         return;
     bool ok = false;
     const int scene = m_context.controls.txtNciscene(row)->text().toInt(&ok);
-    // A number beyond a byte waits for leaving the field, which settles it to 255. The number the
-    // element already holds is not written again, so a decoded row never rewrites its element.
-    if (ok && scene <= MaxScene && byteOf(m_context.controls.txtNcielement(row)->text(), 1) != scene)
+    // A number beyond a byte, or 0, which names no scene, waits for leaving the field, which
+    // settles it to 255 or 1. The number the element already holds is not written again, so a
+    // decoded row never rewrites its element.
+    if (ok && scene >= ButtonFunctionLists::FirstScene && scene <= ButtonFunctionLists::LastScene &&
+        byteOf(m_context.controls.txtNcielement(row)->text(), 1) != scene)
         writeByte(row, 1, scene);
 }
 
@@ -146,10 +166,10 @@ void ButtonEditor::txtNciscene_LostFocus(int row)
     QLineEdit* scene = m_context.controls.txtNciscene(row);
     bool ok = false;
     const int number = scene->text().toInt(&ok);
-    if (scene->text().isEmpty())
-        scene->setText(QStringLiteral("1"));
-    else if (ok && number > MaxScene)
-        scene->setText(QString::number(MaxScene));
+    if (scene->text().isEmpty() || (ok && number < ButtonFunctionLists::FirstScene))
+        scene->setText(QString::number(ButtonFunctionLists::FirstScene));
+    else if (ok && number > ButtonFunctionLists::LastScene)
+        scene->setText(QString::number(ButtonFunctionLists::LastScene));
 }
 
 void ButtonEditor::txtNcielement_Change(int row)
@@ -187,10 +207,17 @@ void ButtonEditor::markRow(int row)
         const std::optional<int> device = byteOf(reference, byte);
         return value && device ? *value != *device : elementMarked;
     };
+    // Another kind of object reads the same function and LED codes differently: both lists are
+    // changes then, even where their byte is the device's.
+    const auto kindOf = [](const QString& text) {
+        const std::optional<int> object = byteOf(text, 0);
+        return object ? ButtonFunctionLists::kindOf(*object) : std::nullopt;
+    };
+    const bool meaningChanged = kindOf(element) != kindOf(reference);
     change_marker::setMarked(controls.cmb_device(row), byteMarked(0));
-    change_marker::setMarked(controls.cmb_function(row), byteMarked(1));
-    change_marker::setMarked(controls.txtNciscene(row), byteMarked(1));
-    change_marker::setMarked(controls.cmb_led(row), byteMarked(2));
+    change_marker::setMarked(controls.cmb_function(row), byteMarked(1) || meaningChanged);
+    change_marker::setMarked(controls.txtNciscene(row), byteMarked(1) || meaningChanged);
+    change_marker::setMarked(controls.cmb_led(row), byteMarked(2) || meaningChanged);
 }
 
 void ButtonEditor::cmb_nci_Click(int index)

@@ -3,6 +3,7 @@
 #include "editors/ui/ButtonFunctionLists.h"
 
 #include <QSet>
+#include <functional>
 
 class EditorContext;
 class QKeyEvent;
@@ -36,6 +37,8 @@ private:
     // Writes byte `byte` of the row's element; a malformed element is left alone and the row
     // shows what the element says again.
     void writeByte(int row, int byte, int value);
+    // Writes the element text the row's edit made; false when it is malformed.
+    bool writeElement(int row, const std::function<QString(const QString& element)>& edit);
     // The row's lists and scene field as the element text says.
     void showRow(int row);
     void markRow(int row);

@@ -114,6 +114,18 @@ QStringList ButtonFunctionLists::leds(ObjectKind kind) const
     return texts(range.first, range.count);
 }
 
+bool ButtonFunctionLists::definesFunction(ObjectKind kind, int code)
+{
+    if (kind == ObjectKind::ScenePanel)
+        return code >= FirstScene && code <= LastScene;
+    return code >= 1 && code <= functionRange(kind).count;
+}
+
+bool ButtonFunctionLists::definesLed(ObjectKind kind, int code)
+{
+    return code >= 1 && code <= ledRange(kind).count;
+}
+
 void ButtonFunctionLists::fillFunctions(QComboBox* list, ObjectKind kind) const
 {
     replaceEntries(list, functions(kind));

@@ -22,6 +22,9 @@ public:
     };
 
     static constexpr int ScenePanelObject = 8;
+    // Byte 1 of a scene panel's element is its scene number.
+    static constexpr int FirstScene = 1;
+    static constexpr int LastScene = 255;
 
     explicit ButtonFunctionLists(const MessageCatalogue& catalogue);
     ButtonFunctionLists(const ButtonFunctionLists&) = delete;
@@ -37,6 +40,10 @@ public:
     // Function entries of the kind; the scene panel has none (its byte 1 is a scene number).
     QStringList functions(ObjectKind kind) const;
     QStringList leds(ObjectKind kind) const;
+    // Whether byte 1 (function code or scene number) and byte 2 (LED code) mean anything for
+    // the kind; codes count from 1.
+    static bool definesFunction(ObjectKind kind, int code);
+    static bool definesLed(ObjectKind kind, int code);
 
     // Replace a list's entries by those of the kind, without a selection.
     void fillFunctions(QComboBox* list, ObjectKind kind) const;

@@ -44,7 +44,8 @@ QGroupBox* fanStages(MainControls& controls)
     list->setCurrentIndex(-1);
     list->setFixedWidth(60);
     controls.cmb_nci.add(63, list);
-    QLineEdit* text = page_kit::valueBox(controls.txtNci, 63, 40);
+    // The list is the editor: the box beside it shows the count and takes no typing.
+    QLineEdit* text = page_kit::displayBox(controls.txtNci, 63, 40);
     page_kit::addRow(grid, 0, label, list, {text});
     accessible_names::link(text, {label});
     grid->setColumnStretch(1, 1);

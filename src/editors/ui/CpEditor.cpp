@@ -10,14 +10,19 @@
 #include "editors/ui/EditorContext.h"
 #include "editors/ui/TimeDisplayEditor.h"
 #include "host/Log.h"
+#include "host/MessageCatalogue.h"
 #include "host/object_server/Error.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QTextEdit>
+#include <cmath>
 
 namespace {
 
 constexpr int FanStages = 63;
+constexpr int MaxFanStages = 3;
 constexpr int FirstBacklightElement = 100;
 constexpr int LastBacklightElement = 103;
 
@@ -45,8 +50,9 @@ int helpIndex(int index)
 
 } // namespace
 
-CpEditor::CpEditor(EditorContext& context, ButtonEditor& buttons, TimeDisplayEditor& timeDisplay)
-    : m_context(context), m_buttons(buttons), m_timeDisplay(timeDisplay),
+CpEditor::CpEditor(EditorContext& context, ButtonEditor& buttons, TimeDisplayEditor& timeDisplay,
+                   const MessageCatalogue& catalogue)
+    : m_context(context), m_catalogue(catalogue), m_buttons(buttons), m_timeDisplay(timeDisplay),
       m_repeat([this](int index, UpDown::Direction direction) { UpD_nci_Click(index, direction); })
 {
     connectControls();
@@ -133,15 +139,26 @@ void CpEditor::numberChange(int index, const QString& reference)
         field->setText(QStringLiteral("0"));
         field->selectAll();
     }
-    const QString text = field->text();
+    QString text = field->text();
+    // A text that is no number goes back to the device's value, when that is one.
+    if (!number_text::parse(text, separator) && !number_text::isIncomplete(text, separator) &&
+        number_text::parse(reference, separator)) {
+        text = reference;
+        field->setText(text);
+    }
     bool marked = false;
-    if (number_text::parse(text, separator)) {
+    if (const std::optional<double> value = number_text::parse(text, separator)) {
+        // A field of whole numbers shows the device's "30.0" as 30, so that nobody takes it for a
+        // field that keeps decimals.
+        if (cp_field_rules::keyClass(index) == key_rules::KeyClass::Digits && text.contains(separator) &&
+            *value == std::trunc(*value)) {
+            text = number_text::format(*value, separator);
+            field->setText(text);
+        }
         marked = !number_text::sameValue(text, reference, separator);
     } else if (number_text::isIncomplete(text, separator)) {
         // "-" or the separator alone: the number is still being typed; leaving the field settles it.
         marked = true;
-    } else if (number_text::parse(reference, separator)) {
-        field->setText(reference);
     } else {
         // Without a readable device value there is nothing sound to go back to.
         marked = text != reference;
@@ -155,11 +172,18 @@ void CpEditor::fanStagesChange()
     QLineEdit* field = controls.txtNci(FanStages);
     const QString reference = m_context.points.cp(FanStages).value;
     const QString& separator = m_context.separator();
-    std::optional<double> stages = number_text::parse(field->text(), separator);
-    if (!stages && !number_text::isIncomplete(field->text(), separator) &&
-        number_text::parse(reference, separator)) {
+    // The list offers 1, 2 and 3 stages; any other count (from a file, say) is no value of the
+    // unit and goes back to the device's.
+    const auto stagesOf = [&separator](const QString& text) -> std::optional<double> {
+        const std::optional<double> stages = number_text::parse(text, separator);
+        if (!stages || *stages != std::trunc(*stages) || *stages < 1 || *stages > MaxFanStages)
+            return std::nullopt;
+        return stages;
+    };
+    std::optional<double> stages = stagesOf(field->text());
+    if (!stages && stagesOf(reference)) {
         field->setText(reference);
-        stages = number_text::parse(reference, separator);
+        stages = stagesOf(reference);
     }
     QComboBox* list = controls.cmb_nci(FanStages);
     const int position = stages ? static_cast<int>(*stages) - 1 : -1;
@@ -171,7 +195,27 @@ void CpEditor::fanStagesChange()
 
 bool CpEditor::txtNci_KeyPress(int index, QKeyEvent& event)
 {
-    return m_context.filterKey(m_context.controls.txtNci(index), event, cp_field_rules::keyClass(index));
+    const key_rules::KeyClass keyClass = cp_field_rules::keyClass(index);
+    const bool swallowed = m_context.filterKey(m_context.controls.txtNci(index), event, keyClass);
+    if (swallowed && keyClass == key_rules::KeyClass::Digits &&
+        (event.text() == QLatin1String(".") || event.text() == QLatin1String(",")))
+        explainWholeNumbers();
+    return swallowed;
+}
+
+QString CpEditor::wholeNumbersOnly(const QString& language)
+{
+    return language == QLatin1String("german") ? QStringLiteral("Nur ganze Zahlen.")
+                                               : QStringLiteral("Whole numbers only.");
+}
+
+void CpEditor::explainWholeNumbers()
+{
+    QTextEdit* help = m_context.controls.RTHinweis;
+    const QString line = wholeNumbersOnly(m_catalogue.currentLanguage());
+    // Once below the field's description, however often the key is pressed.
+    if (help && !help->toPlainText().endsWith(line))
+        help->append(line);
 }
 
 void CpEditor::txtNci_LostFocus(int index)

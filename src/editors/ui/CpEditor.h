@@ -7,6 +7,7 @@
 
 class ButtonEditor;
 class EditorContext;
+class MessageCatalogue;
 class TimeDisplayEditor;
 
 // The CP fields txtNci(i): numbers with their up/down controls, the backlight elements, the fan
@@ -15,7 +16,11 @@ class TimeDisplayEditor;
 class CpEditor final
 {
 public:
-    CpEditor(EditorContext& context, ButtonEditor& buttons, TimeDisplayEditor& timeDisplay);
+    CpEditor(EditorContext& context, ButtonEditor& buttons, TimeDisplayEditor& timeDisplay,
+             const MessageCatalogue& catalogue);
+
+    // The line the description box gets when a separator is typed into a field of whole numbers.
+    static QString wholeNumbersOnly(const QString& language);
     CpEditor(const CpEditor&) = delete;
     CpEditor& operator=(const CpEditor&) = delete;
 
@@ -37,8 +42,11 @@ private:
     void numberChange(int index, const QString& reference);
     void fanStagesChange();
     bool hasUpDown(int index) const;
+    // Says in the description box why a separator typed into a field of whole numbers is refused.
+    void explainWholeNumbers();
 
     EditorContext& m_context;
+    const MessageCatalogue& m_catalogue;
     ButtonEditor& m_buttons;
     TimeDisplayEditor& m_timeDisplay;
     AutoRepeat m_repeat;

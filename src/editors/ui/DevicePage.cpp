@@ -133,10 +133,17 @@ QWidget* buttonTable(MainControls& controls)
 
     auto* diConfigRow = new QGridLayout;
     QLabel* diConfigLabel = page_kit::caption(controls.lblNc, 2, QStringLiteral("UCPTdiConfig:"));
-    QLineEdit* diConfig = page_kit::displayBox(controls.txtNci, 2);
-    diConfig->setMinimumWidth(DeviceWidth + FunctionWidth);
-    diConfig->setMaximumWidth(QWIDGETSIZE_MAX);
-    page_kit::addRow(diConfigRow, 0, diConfigLabel, diConfig);
+    QList<QLineEdit*> elements;
+    for (int row = 0; row < ButtonCount; ++row)
+        elements.append(controls.txtNcielement(row));
+    // All twelve elements: the row takes the table's whole width.
+    QLineEdit* wholeValue = page_kit::arrayValueBox(controls, 2, elements);
+    diConfigRow->addWidget(diConfigLabel, 0, 0);
+    diConfigRow->addWidget(wholeValue, 0, 1);
+    diConfigRow->addWidget(controls.txtNci(2), 0, 2);
+    diConfigLabel->setBuddy(wholeValue);
+    accessible_names::link(wholeValue, {diConfigLabel});
+    accessible_names::link(controls.txtNci(2), {diConfigLabel});
     diConfigRow->setColumnStretch(1, 1);
     rows->addSpacing(Spacing);
     rows->addLayout(diConfigRow);

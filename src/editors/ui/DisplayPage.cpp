@@ -37,6 +37,31 @@ const std::array<const char*, 14> displayCaptions{
     "Effektiven Sollwert für nviTempSetpoint verwenden:",
 };
 
+// The temperature unit is one choice: the caption names the units (°C left, °F right) and the two
+// option buttons under them pick one. Item 4's check box holds the bit and stays out of sight.
+void addUnitRow(QGridLayout* grid, int row, MainControls& controls, QLabel* label, QCheckBox* box)
+{
+    grid->addWidget(label, row, 0);
+    auto* cell = new QHBoxLayout;
+    auto* units = new QButtonGroup(box);
+    for (int unit = 0; unit < 2; ++unit) {
+        const QString name = unit == 0 ? QStringLiteral("°C") : QStringLiteral("°F");
+        auto* option = new QRadioButton;
+        option->setToolTip(name);
+        option->setAccessibleName(name);
+        controls.Unit.add(unit, option);
+        units->addButton(option);
+        cell->addWidget(option);
+    }
+    box->hide();
+    cell->addWidget(box);
+    cell->addStretch();
+    grid->addLayout(cell, row, 1);
+    label->setBuddy(controls.Unit(0));
+    // The hidden box shows its mark on the caption, like every other display item.
+    accessible_names::link(box, {label});
+}
+
 QGroupBox* displayItems(MainControls& controls)
 {
     auto* grid = new QGridLayout;
@@ -45,18 +70,10 @@ QGroupBox* displayItems(MainControls& controls)
             page_kit::caption(controls.lbldisplay, item, QString::fromUtf8(displayCaptions[item]));
         auto* box = new QCheckBox;
         controls.UCPTdisplConfig.add(item, box);
-        QList<QWidget*> companions;
-        if (item == UnitItem) {
-            auto* units = new QButtonGroup(box);
-            for (int unit = 0; unit < 2; ++unit) {
-                auto* option = new QRadioButton(unit == 0 ? QStringLiteral("°C") : QStringLiteral("°F"));
-                controls.Unit.add(unit, option);
-                units->addButton(option);
-                companions.append(option);
-                accessible_names::link(option, {option});
-            }
-        }
-        page_kit::addRow(grid, item, label, box, companions);
+        if (item == UnitItem)
+            addUnitRow(grid, item, controls, label, box);
+        else
+            page_kit::addRow(grid, item, label, box);
     }
     QLabel* textLabel = page_kit::caption(controls.lblNc, 3, QStringLiteral("UCPTdisplConfig:"));
     page_kit::addRow(grid, static_cast<int>(displayCaptions.size()), textLabel,
@@ -110,10 +127,20 @@ QGroupBox* backlight(MainControls& controls)
 
     // The array values themselves, which carry the mark of a changed element.
     auto* arrays = new QGridLayout;
-    page_kit::addRow(arrays, 0, page_kit::caption(controls.lblNc, 5, QStringLiteral("UCPTbacklightMin:")),
-                     page_kit::displayBox(controls.txtNci, 5, 130));
-    page_kit::addRow(arrays, 1, page_kit::caption(controls.lblNc, 6, QStringLiteral("UCPTbacklightMax:")),
-                     page_kit::displayBox(controls.txtNci, 6, 130));
+    const struct
+    {
+        int position;
+        const char* caption;
+        int firstElement;
+    } arrayRows[] = {{5, "UCPTbacklightMin:", 100}, {6, "UCPTbacklightMax:", 102}};
+    for (const auto& array : arrayRows) {
+        QLabel* label = page_kit::caption(controls.lblNc, array.position, QString::fromLatin1(array.caption));
+        QLineEdit* whole = page_kit::arrayValueBox(
+            controls, array.position,
+            {controls.txtNci(array.firstElement), controls.txtNci(array.firstElement + 1)});
+        page_kit::addRow(arrays, array.position - 5, label, whole, {controls.txtNci(array.position)});
+        accessible_names::link(controls.txtNci(array.position), {label});
+    }
     arrays->setColumnStretch(1, 1);
 
     auto* body = new QVBoxLayout;

@@ -22,7 +22,7 @@ Editors::Editors(MainControls& controls, EditorState& state, PointTables& points
                  const MessageCatalogue& catalogue, EditorContext::Procedures procedures)
     : m_context(controls, state, points, settings, session, ui, m_events, std::move(procedures)),
       m_buttons(m_context, catalogue), m_timeDisplay(m_context), m_nvInputs(m_context, m_timeDisplay),
-      m_cps(m_context, m_buttons, m_timeDisplay)
+      m_cps(m_context, m_buttons, m_timeDisplay, catalogue)
 {
 }
 

@@ -15,7 +15,6 @@ namespace {
 
 constexpr int Spacing = 6;
 constexpr int RowLabelWidth = 36;
-constexpr int LedWidth = 460;
 
 QWidget* ledRows(MainControls& controls, int firstRow, int rows, QLabel* heading)
 {
@@ -24,13 +23,14 @@ QWidget* ledRows(MainControls& controls, int firstRow, int rows, QLabel* heading
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(Spacing);
     grid->setColumnMinimumWidth(0, RowLabelWidth);
-    grid->setColumnStretch(2, 1);
+    // The lists take the width of the tab; never less than their longest entry.
+    grid->setColumnStretch(1, 1);
     for (int k = 0; k < rows; ++k) {
         const int row = firstRow + k;
         QLabel* label =
             page_kit::caption(QStringLiteral("lblLedRow(%1)").arg(row), QStringLiteral("T%1").arg(row + 1));
         auto* led = new QComboBox;
-        led->setFixedWidth(LedWidth);
+        led->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         controls.cmb_led.add(row, led);
         grid->addWidget(label, k, 0);
         grid->addWidget(led, k, 1);

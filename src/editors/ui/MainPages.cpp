@@ -2,6 +2,7 @@
 
 #include "device/EditorState.h"
 #include "device/ui/MainControls.h"
+#include "editors/ui/AccessibleNames.h"
 #include "editors/ui/CmdConfigPage.h"
 #include "editors/ui/CmdInputPage.h"
 #include "editors/ui/CmdOutputPage.h"
@@ -24,6 +25,7 @@ constexpr int SwitchObjects = 8;
 
 void buildMainPages(MainControls& controls)
 {
+    accessible_names::installListNames();
     QTabWidget* tabs = controls.tabData;
     // The LED page follows the menu rows of the device page, so the device page comes first.
     tabs->addTab(buildDevicePage(controls), QStringLiteral("Device"));

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -213,9 +214,22 @@ void NvInputPanel::split(int index)
         m_composing = false;
     } else if (index == CommandBits) {
         const QString text = controls.txtNvi(CommandBits)->text();
-        for (int bit = 0; bit < CommandBoxes; ++bit)
-            controls.nviCmd_all(bit)->setChecked(text_fields::BitField(text, false, bit, false, false) ==
-                                                 QLatin1String("1"));
+        const QString& device = m_context.points.nvi(CommandBits).value;
+        const auto bitOf = [](const QString& bits, int bit) -> std::optional<bool> {
+            try {
+                return text_fields::BitField(bits, false, bit, false, false) == QLatin1String("1");
+            } catch (const BadValue&) {
+                return std::nullopt;
+            }
+        };
+        for (int bit = 0; bit < CommandBoxes; ++bit) {
+            const bool ticked = text_fields::BitField(text, false, bit, false, false) == QLatin1String("1");
+            controls.nviCmd_all(bit)->setChecked(ticked);
+            // Each box is marked by its own bit, as the lists of the other editors are.
+            const std::optional<bool> deviceBit = bitOf(device, bit);
+            change_marker::setMarked(controls.nviCmd_all(bit),
+                                     deviceBit ? *deviceBit != ticked : text != device);
+        }
     } else if (controls.cmb_nvi.contains(index)) {
         QComboBox* list = controls.cmb_nvi(index);
         const QString text = controls.txtNvi(index)->text();

@@ -2,6 +2,7 @@
 
 #include "device/ui/MainControls.h"
 #include "editors/ui/AccessibleNames.h"
+#include "editors/ui/ArrayValueBox.h"
 #include "editors/ui/UpDown.h"
 
 #include <QGridLayout>
@@ -110,6 +111,13 @@ QLineEdit* displayBox(ControlArray<QLineEdit>& array, int index, int width)
 {
     QLineEdit* box = valueBox(array, index, width);
     box->setReadOnly(true);
+    return box;
+}
+
+QLineEdit* arrayValueBox(MainControls& controls, int position, const QList<QLineEdit*>& elements)
+{
+    auto* box = new ArrayValueBox(displayBox(controls.txtNci, position), elements);
+    box->setObjectName(QStringLiteral("arrayValue%1").arg(position));
     return box;
 }
 

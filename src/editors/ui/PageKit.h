@@ -51,6 +51,10 @@ QLineEdit* valueBox(ControlArray<QLineEdit>& array, int index, int width = Value
 // device sends.
 QLineEdit* displayBox(ControlArray<QLineEdit>& array, int index, int width = ValueWidth);
 
+// The whole value of the array CP at a position (its box txtNci(position) is made here and kept out
+// of sight), shown from its element boxes; named "arrayValue" and the position.
+QLineEdit* arrayValueBox(MainControls& controls, int position, const QList<QLineEdit*>& elements);
+
 // Label, field and the field's companions in one row of a grid; the companions sit right of
 // the field. The field is spoken with its label.
 void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field,

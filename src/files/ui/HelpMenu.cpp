@@ -42,7 +42,7 @@ void HelpMenu::mnuAbout_Click()
 {
     if (!m_about)
         m_about = new fAbout(m_context.ui, m_context.catalogue.currentLanguage() == QStringLiteral("english"),
-                             m_controls.fMain);
+                             m_controls.fMain, programFile(fAbout::HandCursorFile));
     m_about->show();
     m_about->raise();
     m_about->activateWindow();

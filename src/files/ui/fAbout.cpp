@@ -1,11 +1,15 @@
 #include "files/ui/fAbout.h"
 
+#include "host/PlugInIdentity.h"
 #include "host/Ui.h"
 
+#include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
+#include <QtEndian>
 
 namespace {
 
@@ -20,8 +24,29 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text)
 
 const QString fAbout::EmailAddress = QStringLiteral("info@example.com");
 const QString fAbout::WebAddress = QStringLiteral("https://www.example.com");
+const QString fAbout::HandCursorFile = QStringLiteral("\\H_Point.cur");
 
-fAbout::fAbout(Ui& ui, bool english, QWidget* parent) : QDialog(parent), m_ui(ui)
+std::optional<QCursor> fAbout::loadCursor(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray content = file.readAll();
+    // A cursor file starts with its directory (type 2) and the first entry's hot spot.
+    constexpr int HotSpotOffset = 10;
+    constexpr int CursorType = 2;
+    if (content.size() < HotSpotOffset + 4 ||
+        qFromLittleEndian<quint16>(content.constData() + 2) != CursorType)
+        return std::nullopt;
+    QPixmap picture;
+    if (!picture.loadFromData(content, "cur"))
+        return std::nullopt;
+    const int x = qFromLittleEndian<quint16>(content.constData() + HotSpotOffset);
+    const int y = qFromLittleEndian<quint16>(content.constData() + HotSpotOffset + 2);
+    return QCursor(picture, x, y);
+}
+
+fAbout::fAbout(Ui& ui, bool english, QWidget* parent, const QString& cursorFile) : QDialog(parent), m_ui(ui)
 {
     setObjectName(QStringLiteral("fAbout"));
     setWindowTitle(QStringLiteral("Information"));
@@ -30,7 +55,7 @@ fAbout::fAbout(Ui& ui, bool english, QWidget* parent) : QDialog(parent), m_ui(ui
     layout->addWidget(label(this, QStringLiteral("lblVersion"),
                             (english ? QStringLiteral("ZEP31 configuration plug-in, version ")
                                      : QStringLiteral("ZEP31 Konfigurations-Plug-in, Version ")) +
-                                QStringLiteral("1.4")),
+                                plugin_identity::Version),
                       0, 0, 1, 2);
     layout->addWidget(label(this, QStringLiteral("lblCompany"), QStringLiteral("Korvandel Devices GmbH")), 1,
                       0, 1, 2);
@@ -53,11 +78,13 @@ fAbout::fAbout(Ui& ui, bool english, QWidget* parent) : QDialog(parent), m_ui(ui
                             QStringLiteral("Korvandel Devices GmbH, Amtsgericht Musterstadt HRB 0000")),
                       6, 0, 1, 2);
 
-    // The links look like links and open through the Ui service, never a shell.
+    // The links look like links and open through the Ui service, never a shell. The pointer over
+    // them is the product's own hand, or the desktop's while that cannot be loaded.
+    const std::optional<QCursor> hand = loadCursor(cursorFile);
     for (QLabel* link : {email, web}) {
         link->setText(QStringLiteral("<a href=\"#\">") + link->text().toHtmlEscaped() +
                       QStringLiteral("</a>"));
-        link->setCursor(Qt::PointingHandCursor);
+        link->setCursor(hand.value_or(QCursor(Qt::PointingHandCursor)));
     }
     connect(email, &QLabel::linkActivated, this, [this] { lblemail_Click(); });
     connect(web, &QLabel::linkActivated, this, [this] { lblHyperlink_Click(); });

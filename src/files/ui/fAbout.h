@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QCursor>
 #include <QDialog>
+#include <optional>
 
 class Ui;
 
@@ -12,11 +14,17 @@ class fAbout final : public QDialog
 public:
     static const QString EmailAddress;
     static const QString WebAddress;
+    // The hand cursor over the links, beside the program.
+    static const QString HandCursorFile;
 
-    fAbout(Ui& ui, bool english, QWidget* parent);
+    // cursorFile: the hand cursor's picture; the links keep their own cursor when it cannot be loaded.
+    fAbout(Ui& ui, bool english, QWidget* parent, const QString& cursorFile);
 
     void lblemail_Click();
     void lblHyperlink_Click();
+
+    // The cursor of a Windows cursor file with its hot spot; nothing when the file is no such picture.
+    static std::optional<QCursor> loadCursor(const QString& path);
 
 private:
     Ui& m_ui;

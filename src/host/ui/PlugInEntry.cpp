@@ -97,7 +97,8 @@ PlugInEntry::Result PlugInEntry::runStandAlone(const CommandLine::Decision& deci
             return {false, ExitNewerVersionRegistered};
         }
         if (result == PlugInRegistration::Result::ServerRegistrationFailed) {
-            report(QStringLiteral("the automation server could not be registered; nothing was changed"));
+            report(QStringLiteral("the automation server could not be registered (") +
+                   m_registration.serverFailure() + QStringLiteral("); nothing was changed"));
             return {false, ExitFailure};
         }
         if (result == PlugInRegistration::Result::RegistryWriteFailed) {

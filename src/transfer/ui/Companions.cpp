@@ -3,6 +3,7 @@
 #include "device/ui/MainControls.h"
 #include "editors/ui/ChangeMarker.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -26,6 +27,9 @@ void companions::unmarkNv(MainControls& controls, int position)
     case 12:
         change_marker::unmark(controls.txtNvi(71));
         change_marker::unmark(controls.txtNvi(73));
+        break;
+    case 16:
+        unmarkRange(controls.nviCmd_all, 0, 6);
         break;
     case 11:
     case 13:
@@ -54,6 +58,9 @@ void companions::unmarkCp(MainControls& controls, int position)
     case 1:
     case 63:
         unmarkRange(controls.cmb_nci, position, position);
+        break;
+    case 3:
+        unmarkRange(controls.UCPTdisplConfig, 0, 13);
         break;
     case 2:
         for (int k = 0; k < 12; ++k) {

@@ -41,10 +41,9 @@ QString counter(int number, int count)
 
 fStatus::fStatus(MessageCatalogue& catalogue, TransferState& transfer, QWidget* parent,
                  RemainingTime::Clock clock)
-    : QWidget(parent, Qt::Window), m_transfer(transfer), m_remaining(std::move(clock))
+    : QWidget(parent, Qt::Window), m_catalogue(catalogue), m_transfer(transfer), m_remaining(std::move(clock))
 {
     setObjectName(QStringLiteral("fStatus"));
-    setWindowTitle(QStringLiteral("Status"));
     lbl_St_Device = label(this, "lbl_St_Device");
     Progr_Devices = progressBar(this, "Progr_Devices");
     Lbl_Devices = label(this, "Lbl_Devices");
@@ -70,18 +69,19 @@ fStatus::fStatus(MessageCatalogue& catalogue, TransferState& transfer, QWidget* 
     layout->setColumnMinimumWidth(1, 180);
     layout->setColumnMinimumWidth(2, 80);
 
-    Form_Load(catalogue);
+    Form_Load();
 }
 
-void fStatus::Form_Load(MessageCatalogue& catalogue)
+void fStatus::Form_Load()
 {
-    const TextArray<83>& texts = catalogue.MainTexts;
+    const TextArray<83>& texts = m_catalogue.MainTexts;
     lbl_St_Device->setText(texts[main_text::StatusDevices]);
     lbl_St_Parameter->setText(texts[main_text::StatusParameters]);
     lbl_Zeit->setText(texts[main_text::StatusRemainingTime]);
     lblclose->setText(texts[main_text::StatusCloseToCancel]);
     // The English caption comes with the main window's texts.
-    if (catalogue.currentLanguage() == QLatin1String("english"))
+    setWindowTitle(QStringLiteral("Status"));
+    if (m_catalogue.currentLanguage() == QLatin1String("english"))
         applyControlTexts(this, catalogue::englishCaptions(0));
     adjustSize();
     // The top-left corner of the screen, clear of any panel there.
@@ -96,6 +96,9 @@ void fStatus::start(int deviceCount, int cpCount)
     m_device = 0;
     m_remaining.reset();
     m_transfer.transferCancelled = false;
+    // The window is built with the main window, before its texts are loaded, and the language
+    // may change with every device command: each transfer loads the texts afresh.
+    Form_Load();
     Progr_Devices->setRange(0, deviceCount);
     Progr_Devices->setValue(0);
     Progr_Parameter->setRange(0, cpCount);

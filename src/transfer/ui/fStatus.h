@@ -21,7 +21,8 @@ public:
     fStatus(MessageCatalogue& catalogue, TransferState& transfer, QWidget* parent,
             RemainingTime::Clock clock = {});
 
-    // Shows the window with empty bars; the estimate starts afresh and nothing is cancelled.
+    // Shows the window with empty bars and the texts of the language loaded last; the estimate
+    // starts afresh and nothing is cancelled.
     void start(int deviceCount, int cpCount) override;
     // Bar, counter and then the estimate.
     void setDevice(int device) override;
@@ -35,8 +36,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load(MessageCatalogue& catalogue);
+    void Form_Load();
 
+    MessageCatalogue& m_catalogue;
     TransferState& m_transfer;
     RemainingTime m_remaining;
     int m_deviceCount = 0;

@@ -139,6 +139,11 @@ void PrivateSession::unsetForPrograms(const QStringList& names)
         m_environment.remove(name);
 }
 
+void PrivateSession::setForPrograms(const QString& name, const QString& value)
+{
+    m_environment.insert(name, value);
+}
+
 PrivateSession::Run PrivateSession::run(const QString& name, const QStringList& arguments, int timeoutMs)
 {
     return finish(start(name, arguments), timeoutMs);

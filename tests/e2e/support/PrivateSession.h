@@ -40,6 +40,7 @@ public:
     QProcessEnvironment environment() const { return m_environment; }
     // Later programs start without these variables (the activated plug-in keeps them).
     void unsetForPrograms(const QStringList& names);
+    void setForPrograms(const QString& name, const QString& value);
 
     // A program next to the test executable (zep31-plugin, lnsdirector, lns-netdb) or on the PATH.
     static QString program(const QString& name);
