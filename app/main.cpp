@@ -1,3 +1,4 @@
+#include "WindowReport.h"
 #include "WindowScreenshot.h"
 #include "device/FrameworkSettings.h"
 #include "device/point_catalogue/PointTables.h"
@@ -112,14 +113,18 @@ int runPlugIn(const QStringList& arguments)
                        [] { QCoreApplication::exit(0); }};
 
     ProcessSelfLauncher launcher;
-    // ZEP31_SCREENSHOT names a file for a picture of the main window once it shows a device.
+    // ZEP31_SCREENSHOT names a file for a picture of the main window once it shows a device;
+    // ZEP31_WINDOW_REPORT one for the text of what it shows after each device command.
     const QString screenshot = qEnvironmentVariable("ZEP31_SCREENSHOT");
+    const QString windowReport = qEnvironmentVariable("ZEP31_WINDOW_REPORT");
     PlugInEntry entry(
         context,
-        [screenshot](AppContext& shared) {
+        [screenshot, windowReport](AppContext& shared) {
             auto window = std::make_unique<MainWindow>(shared);
             if (!screenshot.isEmpty())
                 new WindowScreenshot(window.get(), screenshot);
+            if (!windowReport.isEmpty())
+                new WindowReport(window.get(), windowReport);
             return window;
         },
         launcher);

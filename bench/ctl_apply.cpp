@@ -64,7 +64,7 @@ void apply(benchmark::State& state, int transactionMs)
     NoLog log;
     double total = 0;
     for (auto _ : state) {
-        ParameterSetWriter writer(platform.points, platform.catalogue, log, *set,
+        ParameterSetWriter writer(platform.points, platform.catalogue, log, platform.connection.system, *set,
                                   platform.settings.decimalSeparator, {});
         QElapsedTimer timer;
         timer.start();

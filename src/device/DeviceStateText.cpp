@@ -1,5 +1,8 @@
 #include "device/DeviceStateText.h"
 
+#include "host/object_server/AppDevice.h"
+#include "host/object_server/System.h"
+
 QString device_state::stateText(int state)
 {
     switch (state) {
@@ -18,4 +21,15 @@ QString device_state::stateText(int state)
     default:
         return Unknown;
     }
+}
+
+QString device_state::query(const lns::System* system, const lns::AppDevice& device)
+{
+    if (system && system->mode() == OffnetMode)
+        return Offnet;
+    if (!device.commissioned())
+        return NotCommissioned;
+    if (device.testFlag())
+        return Unknown;
+    return stateText(device.state());
 }

@@ -1,5 +1,6 @@
 #include "transfer/DeviceTransfer.h"
 
+#include "device/DeviceStateText.h"
 #include "device/FindConfigProperty.h"
 #include "device/point_catalogue/PointTables.h"
 #include "editors/NumberText.h"
@@ -9,6 +10,7 @@
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/DeviceInterface.h"
 #include "host/object_server/Subsystem.h"
+#include "host/object_server/System.h"
 #include "transfer/TransferObserver.h"
 
 #include <QRegularExpression>
@@ -20,9 +22,14 @@ constexpr int TimeSetPosition = 25;
 
 } // namespace
 
+bool DeviceTransfer::Target::databaseOnly() const
+{
+    return stateText != device_state::Online;
+}
+
 DeviceTransfer::DeviceTransfer(PointTables& points, const MessageCatalogue& catalogue, Log& log,
-                               StepRunner::Handler decide)
-    : m_points(points), m_catalogue(catalogue), m_log(log),
+                               std::shared_ptr<const lns::System> system, StepRunner::Handler decide)
+    : m_points(points), m_catalogue(catalogue), m_log(log), m_system(std::move(system)),
       m_steps(
           [this, decide = std::move(decide)](const lns::Error& error) {
               m_log.addError(error.description());
@@ -79,7 +86,8 @@ std::optional<DeviceTransfer::Target> DeviceTransfer::open(const std::shared_ptr
     }
 
     // A device that does not answer is asked about once, not for every CP: Ignore skips it.
-    const StepRunner::Outcome answer = m_steps.run([&] { device->state(); });
+    const StepRunner::Outcome answer =
+        m_steps.run([&] { target.stateText = device_state::query(m_system.get(), *device); });
     if (answer != StepRunner::Outcome::Done) {
         if (answer == StepRunner::Outcome::Ignored)
             logSkipped(target, ownText("skipped", "übersprungen"));
@@ -171,9 +179,17 @@ bool DeviceTransfer::writeDevice(const Target& target, Mode mode,
                                  TransferObserver& observer)
 {
     const int count = m_points.cpCount;
+    bool anyWritten = false;
+    // Whatever ends the device, the log says where the CPs it took went.
+    const auto noteDatabaseOnly = [&] {
+        if (anyWritten && target.databaseOnly())
+            logSkipped(target, databaseOnlyText(target.stateText, english()));
+    };
     for (int position = 0; position < count; ++position) {
-        if (!observer.beforeCp(position))
+        if (!observer.beforeCp(position)) {
+            noteDatabaseOnly();
             return false;
+        }
         if (mode == Mode::Synchronise) {
             logHeader();
             if (!m_points.cp(position).syncable) {
@@ -190,12 +206,17 @@ bool DeviceTransfer::writeDevice(const Target& target, Mode mode,
         }
         QString readBack;
         const Outcome outcome = writeCp(target, position, valueOf(position), mode, readBack);
-        if (outcome == Outcome::Aborted)
+        if (outcome == Outcome::Aborted) {
+            noteDatabaseOnly();
             return false;
-        if (outcome == Outcome::Written)
+        }
+        if (outcome == Outcome::Written) {
+            anyWritten = true;
             observer.cpWritten(position, readBack);
+        }
         observer.afterCp(position);
     }
+    noteDatabaseOnly();
     return true;
 }
 
@@ -208,6 +229,16 @@ QString DeviceTransfer::backlightElement(const QString& text, const QString& sep
     const QString whole =
         match.captured(1) + (match.captured(2).isEmpty() ? QString() : QLatin1Char('.') + match.captured(2));
     return number_text::format(whole.toDouble(), separator);
+}
+
+QString DeviceTransfer::databaseOnlyText(const QString& stateText, bool inEnglish)
+{
+    const bool notCommissioned = stateText == device_state::NotCommissioned;
+    if (inEnglish)
+        return QStringLiteral("stored in the database only (device ") +
+               (notCommissioned ? QStringLiteral("not commissioned") : stateText) + QLatin1Char(')');
+    return QStringLiteral("nur in der Datenbank gespeichert (Gerät ") +
+           (notCommissioned ? QStringLiteral("nicht in Betrieb genommen") : stateText) + QLatin1Char(')');
 }
 
 void DeviceTransfer::logHeader()
@@ -225,7 +256,12 @@ void DeviceTransfer::logSkipped(const Target& target, const QString& what)
     m_log.addError(target.subsystemName + QStringLiteral(" : ") + target.name + QStringLiteral(": ") + what);
 }
 
-QString DeviceTransfer::ownText(const char* english, const char* german) const
+QString DeviceTransfer::ownText(const char* englishText, const char* germanText) const
 {
-    return QString::fromUtf8(m_catalogue.currentLanguage() == QLatin1String("english") ? english : german);
+    return QString::fromUtf8(english() ? englishText : germanText);
+}
+
+bool DeviceTransfer::english() const
+{
+    return m_catalogue.currentLanguage() == QLatin1String("english");
 }

@@ -15,6 +15,10 @@ class MessageCatalogue;
 class PointTables;
 class TransferObserver;
 
+namespace lns {
+class System;
+}
+
 // Writes the catalogue's points to devices, the work behind Apply and behind the command-line
 // tool. Every object server call is one step: a failing step is repeated silently five times
 // (each repetition logged with "  repeating..."), then the caller decides Abort, Retry or
@@ -45,17 +49,24 @@ public:
         std::shared_ptr<lns::NetworkVariables> nvs;
         QString name;
         QString subsystemName;
+        // The state panel's text for the device, by the window's rule.
+        QString stateText;
+
+        // A device that is not online gets its CPs in the network database only; it takes
+        // them when it is commissioned or comes online.
+        bool databaseOnly() const;
     };
 
     static constexpr int SilentRetries = 5;
 
     // decide answers a step that failed after the silent retries (the window asks the user).
+    // system is the open system, asked whether it is off-net; without one it is taken as on-net.
     DeviceTransfer(PointTables& points, const MessageCatalogue& catalogue, Log& log,
-                   StepRunner::Handler decide);
+                   std::shared_ptr<const lns::System> system, StepRunner::Handler decide);
     DeviceTransfer(const DeviceTransfer&) = delete;
     DeviceTransfer& operator=(const DeviceTransfer&) = delete;
 
-    // Fetches the device's name, subsystem and NVs and asks for its state, so that a device that
+    // Fetches the device's name, subsystem and NVs and its state text, so that a device that
     // does not answer costs one decision, not one per CP. Nothing after Abort or Ignore (logged).
     std::optional<Target> openTarget(const std::shared_ptr<lns::AppDevice>& device);
     // The same for a device chosen from the template's devices; when the item there is no longer
@@ -69,6 +80,7 @@ public:
 
     // The CPs of one device in catalogue order. Synchronise writes every general CP and logs
     // the device-specific ones as not possible; the other modes write the positions chosen says.
+    // A device not online is named in the log as holding its CPs in the database only.
     // False when the observer stopped the transfer or the user aborted.
     bool writeDevice(const Target& target, Mode mode, const std::function<bool(int position)>& chosen,
                      const std::function<CpValue(int position)>& valueOf, TransferObserver& observer);
@@ -82,16 +94,21 @@ public:
     // separator: the leading number of the text, read with "." or "," as the decimal point; 0
     // when the text starts with no digit.
     static QString backlightElement(const QString& text, const QString& separator);
+    // Where the CPs of a device that is not online went: "stored in the database only (device
+    // not commissioned)", or with the device's state text in the brackets; German unless inEnglish.
+    static QString databaseOnlyText(const QString& stateText, bool inEnglish);
 
 private:
     std::optional<Target> open(const std::shared_ptr<lns::AppDevice>& device, const SelectedDevice* chosen);
     void logHeader();
     void logSkipped(const Target& target, const QString& what);
-    QString ownText(const char* english, const char* german) const;
+    QString ownText(const char* englishText, const char* germanText) const;
+    bool english() const;
 
     PointTables& m_points;
     const MessageCatalogue& m_catalogue;
     Log& m_log;
+    const std::shared_ptr<const lns::System> m_system;
     StepRunner m_steps;
     bool m_headerLogged = false;
 };

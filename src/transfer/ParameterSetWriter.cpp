@@ -25,9 +25,11 @@ public:
 } // namespace
 
 ParameterSetWriter::ParameterSetWriter(PointTables& points, const MessageCatalogue& catalogue, Log& log,
-                                       ParameterSet set, QString decimalSeparator, Options options)
-    : m_points(points), m_catalogue(catalogue), m_log(log), m_set(std::move(set)),
-      m_separator(std::move(decimalSeparator)), m_foreign(m_set.isForeign(m_separator)), m_options(options)
+                                       std::shared_ptr<const lns::System> system, ParameterSet set,
+                                       QString decimalSeparator, Options options)
+    : m_points(points), m_catalogue(catalogue), m_log(log), m_system(std::move(system)),
+      m_set(std::move(set)), m_separator(std::move(decimalSeparator)),
+      m_foreign(m_set.isForeign(m_separator)), m_options(options)
 {
 }
 
@@ -58,11 +60,12 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
                                                          : error.description();
         return Ui::Answer::Abort;
     };
-    DeviceTransfer transfer(m_points, m_catalogue, m_log, fail);
+    DeviceTransfer transfer(m_points, m_catalogue, m_log, m_system, fail);
     const std::optional<DeviceTransfer::Target> target = transfer.openTarget(device);
     if (target) {
         result.device = target->name;
         result.subsystem = target->subsystemName;
+        result.deviceState = target->stateText;
     }
     try {
         if (device)
@@ -107,7 +110,7 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
         [this](int position) { return valueOf(position); }, collector);
     result.written = collector.written;
     if (completed && result.error.isEmpty() && result.written.size() == static_cast<qsizetype>(chosen.size()))
-        result.status = Status::Written;
+        result.status = target->databaseOnly() ? Status::DatabaseOnly : Status::Written;
     return result;
 }
 
@@ -116,6 +119,8 @@ QString ParameterSetWriter::statusText(Status status)
     switch (status) {
     case Status::Written:
         return QStringLiteral("written");
+    case Status::DatabaseOnly:
+        return QStringLiteral("stored in the database only");
     case Status::Unchanged:
         return QStringLiteral("unchanged");
     case Status::WouldChange:
@@ -124,4 +129,11 @@ QString ParameterSetWriter::statusText(Status status)
         break;
     }
     return QStringLiteral("failed");
+}
+
+QString ParameterSetWriter::outcomeText(const Result& result)
+{
+    if (result.status == Status::DatabaseOnly)
+        return DeviceTransfer::databaseOnlyText(result.deviceState, true);
+    return statusText(result.status);
 }

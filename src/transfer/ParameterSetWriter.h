@@ -13,18 +13,21 @@ class PointTables;
 
 namespace lns {
 class AppDevice;
-}
+class System;
+} // namespace lns
 
 // Writes a saved parameter set to devices of its program ID without a window, with the
 // retries of the window's transfer: only the CPs the window synchronises, and of those only
 // the ones the set holds. A step still failing after the silent retries fails that device;
-// what was written before it is reported as written, nothing else.
+// what was written before it is reported as written, nothing else. A device that is not
+// online takes the CPs into the network database only and is reported so, not as written.
 class ParameterSetWriter final
 {
 public:
     enum class Status
     {
         Written,
+        DatabaseOnly,
         Unchanged,
         WouldChange,
         Failed
@@ -52,6 +55,8 @@ public:
         QString device;
         QString subsystem;
         QString neuronId;
+        // The state panel's text for the device, by the window's rule.
+        QString deviceState;
         Status status = Status::Failed;
         QString error;
         // The CPs that differ (only-changed and dry runs, where the device is read first).
@@ -60,8 +65,10 @@ public:
         QList<Written> written;
     };
 
-    ParameterSetWriter(PointTables& points, const MessageCatalogue& catalogue, Log& log, ParameterSet set,
-                       QString decimalSeparator, Options options);
+    // system: the open system, asked whether it is off-net.
+    ParameterSetWriter(PointTables& points, const MessageCatalogue& catalogue, Log& log,
+                       std::shared_ptr<const lns::System> system, ParameterSet set, QString decimalSeparator,
+                       Options options);
     ParameterSetWriter(const ParameterSetWriter&) = delete;
     ParameterSetWriter& operator=(const ParameterSetWriter&) = delete;
 
@@ -72,11 +79,14 @@ public:
     CpValue valueOf(int position) const;
 
     static QString statusText(Status status);
+    // The status with its reason, as a result line says it.
+    static QString outcomeText(const Result& result);
 
 private:
     PointTables& m_points;
     const MessageCatalogue& m_catalogue;
     Log& m_log;
+    const std::shared_ptr<const lns::System> m_system;
     const ParameterSet m_set;
     const QString m_separator;
     const bool m_foreign;

@@ -12,9 +12,12 @@ struct TransferTally
     int written = 0;
     // Not (or not wholly) written: skipped by the user, failed after the retries, cancelled.
     int skipped = 0;
-    // Not commissioned: the values reached the network database only, not the device.
+    // Not online: the values reached the network database only, not the device.
     int databaseOnly = 0;
+    // Already held every value, so nothing was written (zep31ctl's --only-changed).
+    int unchanged = 0;
 
-    // "n of m devices written, k skipped", with the database-only count when there is one.
+    // "n of m devices written, k skipped", with the database-only and unchanged counts when
+    // there are any.
     QString summary() const;
 };

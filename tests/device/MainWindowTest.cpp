@@ -2,6 +2,7 @@
 
 #include "device/DeviceStateText.h"
 #include "device/ui/StatusPanels.h"
+#include "editors/ui/ChangeMarker.h"
 #include "host/Log.h"
 #include "support/DemoSession.h"
 
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -151,6 +153,38 @@ TEST_F(MainWindowTest, OpensAnOnlineDeviceWithEveryValueShown)
         EXPECT_TRUE(window->grab().save(
             folder + QStringLiteral("/main-window-ROU_1-tab%1.png").arg(tab, 2, 10, QLatin1Char('0'))));
     }
+}
+
+// A director's second device command that arrives while the first one reads its device waits
+// for it, then opens its own device alone: no values of the first under the second's name.
+TEST_F(MainWindowTest, ADeviceCommandArrivingWhileOneReadsWaitsForIt)
+{
+    const QString rou4 = QStringLiteral("F2/ROU_4");
+    const QString setpoint = QStringLiteral("N:48/C:0:213");
+    demo.admin.set(DemoSession::Network, rou4, setpoint, QStringLiteral("19"));
+    ASSERT_NE(demo.value(rou4, setpoint), demo.value(Rou1, setpoint));
+    bool handedOver = false;
+    demo.ui.setOnProcessEvents([&](int) {
+        // ROU_1's state is known: its values are being read when ROU_4 is handed over.
+        if (handedOver || panel(4).isEmpty())
+            return;
+        handedOver = true;
+        open(rou4);
+        EXPECT_EQ(window->session().currentDevice->name(), QStringLiteral("ROU_1"));
+    });
+    open(Rou1);
+    demo.ui.setOnProcessEvents({});
+    ASSERT_TRUE(handedOver);
+    EXPECT_EQ(panel(1), QStringLiteral("ROU_1"));
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return panel(1) == QStringLiteral("ROU_4"); }));
+    EXPECT_EQ(window->session().currentDevice->name(), QStringLiteral("ROU_4"));
+    EXPECT_EQ(panel(3), QStringLiteral("NeuronID:  ") + demo.device(rou4)->neuronId());
+    expectCpBoxes(rou4);
+    for (const auto& [position, box] : controls().txtNci.items())
+        EXPECT_FALSE(change_marker::isMarked(box)) << position;
+    EXPECT_FALSE(controls().cmdApply->isEnabled());
+    EXPECT_FALSE(controls().cmdCancel->isEnabled());
 }
 
 TEST_F(MainWindowTest, UnreachableDeviceIgnoredHasItsCpsReadAndNoNvs)

@@ -1,6 +1,7 @@
 #include "transfer/ui/Apply.h"
 
 #include "device/ui/MainWindow.h"
+#include "device/ui/StatusPanels.h"
 #include "editors/ui/ChangeMarker.h"
 #include "host/Log.h"
 #include "support/DemoSession.h"
@@ -10,6 +11,7 @@
 #include "transfer/ui/fStatus.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -82,6 +84,21 @@ protected:
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, text);
+    }
+
+    // The one line a transfer to chosen devices ends with, in the status bar.
+    QString statusSummary() const
+    {
+        const auto* label =
+            window->controls().PlugInStatus->findChild<QLabel*>(QStringLiteral("PlugInStatus.Summary"));
+        return label && label->isVisibleTo(window.get()) ? label->text() : QString();
+    }
+    void expectOfflineDevice(const QString& device)
+    {
+        demo.ui.expectMessage(QStringLiteral("Error updating \r\n") + device +
+                                  QStringLiteral(" did not respond: device is offline in cmdApply(fMain)"),
+                              QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information,
+                              Ui::Buttons::AbortRetryIgnore, Ui::Answer::Ignore);
     }
 
     void expectQuestion(Ui::Answer answer)
@@ -278,6 +295,57 @@ TEST_F(ApplyTest, IgnoreLeavesThePointMarkedAndUnreported)
     EXPECT_TRUE(c().cmdApply->isEnabled());
     EXPECT_TRUE(logLines().contains(QStringLiteral("F1 : ROU_1: SCPTmaxSendTime not written")));
     EXPECT_FALSE(logLines().contains(QStringLiteral("F1 : ROU_1: SCPTmaxSendTime = 17")));
+    // No synchronisation ran, so nothing is explained as device-specific.
+    EXPECT_FALSE(logLines().contains(QStringLiteral("to disable 'sync. Devices'. ")));
+}
+
+// A synchronised CP stays marked until every chosen device took it, and the transfer ends with
+// one line saying how many devices have the values.
+TEST_F(ApplyTest, ASynchronisedCpStaysMarkedUntilEveryChosenDeviceTookIt)
+{
+    edit(c().txtNci(MaxSendTime), QStringLiteral("33"));
+    choose({Rou1, Rou2, Rou4});
+    synchronise = true;
+    demo.admin.setUnreachable(DemoSession::Network, Rou4, true);
+    expectOfflineDevice(QStringLiteral("ROU_4"));
+    apply.cmdApply_Click();
+    EXPECT_EQ(value(Rou2, MaxSendTime), n("33.0"));
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_EQ(c().txtNci(MaxSendTime)->text(), QStringLiteral("33"));
+    EXPECT_TRUE(c().cmdApply->isEnabled());
+    const QString partly = QStringLiteral("2 of 3 devices written, 1 skipped");
+    EXPECT_EQ(logLines().constLast(), partly);
+    EXPECT_EQ(statusSummary(), partly);
+    // Only a device-specific CP the user changed is explained, and the offset is untouched.
+    EXPECT_FALSE(logLines().contains(QStringLiteral("to disable 'sync. Devices'. ")));
+
+    demo.admin.setUnreachable(DemoSession::Network, Rou4, false);
+    log().clear();
+    apply.cmdApply_Click();
+    EXPECT_EQ(value(Rou4, MaxSendTime), n("33.0"));
+    EXPECT_FALSE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_EQ(c().txtNci(MaxSendTime)->text(), n("33.0"));
+    EXPECT_FALSE(c().cmdApply->isEnabled());
+    EXPECT_EQ(statusSummary(), QStringLiteral("3 of 3 devices written, 0 skipped"));
+}
+
+// A device that is not commissioned takes the CPs into the network database only, and says so.
+TEST_F(ApplyTest, ADeviceNotCommissionedHoldsTheValuesInTheDatabaseOnly)
+{
+    const QString rou5 = QStringLiteral("F2/ROU_5");
+    edit(c().txtNci(MaxSendTime), QStringLiteral("34"));
+    choose({Rou4, rou5});
+    apply.cmdApply_Click();
+    EXPECT_EQ(value(rou5, MaxSendTime), n("34.0"));
+    const QStringList lines = logLines();
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("F2 : ROU_5: stored in the database only (device not commissioned)")));
+    EXPECT_TRUE(lines.filter(QStringLiteral("ROU_4: stored in the database only")).isEmpty());
+    const QString summary = QStringLiteral("1 of 2 devices written, 0 skipped, 1 stored in the database only "
+                                           "(device not commissioned or not online)");
+    EXPECT_EQ(lines.constLast(), summary);
+    EXPECT_EQ(statusSummary(), summary);
+    EXPECT_FALSE(isMarked(c().txtNci(MaxSendTime)));
 }
 
 TEST_F(ApplyTest, AbortLeavesAndResetsTheSelection)
@@ -513,6 +581,35 @@ TEST_F(WindowTransferTest, WhileTransferringNothingElseStartsAndTheNextDeviceWai
     EXPECT_TRUE(QTest::qWaitFor(
         [this] { return window->session().currentDevice->name() == QStringLiteral("ROU_4"); }));
     EXPECT_TRUE(window->transfer().selectedDevices.empty());
+}
+
+// Typing while the values are written changes nothing: the editors are read-only until the end.
+TEST_F(WindowTransferTest, TheEditorsAreReadOnlyWhileTheirValuesAreWritten)
+{
+    const QString minSendBefore = c().txtNci(MinSendTime)->text();
+    edit(c().txtNci(MaxSendTime), QStringLiteral("38"));
+    chooseInWindow({Rou1, Rou2});
+    bool typed = false;
+    demo.ui.setOnProcessEvents([&](int) {
+        if (typed || !window->transfer().transferRunning)
+            return;
+        typed = true;
+        // Into the box being written and into one that is not.
+        QTest::keyClicks(c().txtNci(MaxSendTime), QStringLiteral("9"));
+        QTest::keyClicks(c().txtNci(MinSendTime), QStringLiteral("7"));
+        EXPECT_EQ(c().txtNci(MaxSendTime)->text(), QStringLiteral("38"));
+        EXPECT_EQ(c().txtNci(MinSendTime)->text(), minSendBefore);
+    });
+    QTest::mouseClick(c().cmdApply, Qt::LeftButton);
+    demo.ui.setOnProcessEvents({});
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(value(Rou2, MaxSendTime), n("38.0"));
+    EXPECT_EQ(c().txtNci(MaxSendTime)->text(), n("38.0"));
+    EXPECT_FALSE(isMarked(c().txtNci(MinSendTime)));
+
+    // Once the transfer has ended the editors take edits again.
+    edit(c().txtNci(MinSendTime), QStringLiteral("4"));
+    EXPECT_TRUE(isMarked(c().txtNci(MinSendTime)));
 }
 
 TEST_F(WindowTransferTest, ClosingTheStatusOrTheWindowCancelsBeforeTheNextCp)

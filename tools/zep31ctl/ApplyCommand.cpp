@@ -8,6 +8,7 @@
 #include "host/Log.h"
 #include "host/object_server/AppDevice.h"
 #include "transfer/RemainingTime.h"
+#include "transfer/TransferTally.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -82,6 +83,26 @@ private:
     int m_lastWidth = 0;
 };
 
+// A device counts by how its writing ended.
+void count(TransferTally& tally, ParameterSetWriter::Status status)
+{
+    switch (status) {
+    case ParameterSetWriter::Status::Written:
+        ++tally.written;
+        break;
+    case ParameterSetWriter::Status::DatabaseOnly:
+        ++tally.databaseOnly;
+        break;
+    case ParameterSetWriter::Status::Unchanged:
+        ++tally.unchanged;
+        break;
+    case ParameterSetWriter::Status::WouldChange:
+    case ParameterSetWriter::Status::Failed:
+        ++tally.skipped;
+        break;
+    }
+}
+
 } // namespace
 
 ApplyCommand::ApplyCommand(NetworkSession& session, QTextStream& out, QTextStream& err)
@@ -101,12 +122,14 @@ int ApplyCommand::run(const Options& options)
         targets.append(m_session.device(reference));
 
     StreamLog log(m_err, options.verbose);
-    ParameterSetWriter writer(m_session.points(), m_session.catalogue(), log, file.set,
+    ParameterSetWriter writer(m_session.points(), m_session.catalogue(), log, m_session.system(), file.set,
                               m_session.decimalSeparator(), options.writer);
     ProgressBar progress(m_err);
     RemainingTime remaining;
     QList<ParameterSetWriter::Result> results;
     int failed = 0;
+    TransferTally tally;
+    tally.total = static_cast<int>(targets.size());
     for (int number = 1; number <= targets.size(); ++number) {
         const NetworkSession::Device& target = targets.at(number - 1);
         progress.show(number, static_cast<int>(targets.size()), target.device->name(),
@@ -120,12 +143,18 @@ int ApplyCommand::run(const Options& options)
         printResult(result, options.writer.dryRun);
         if (result.status == ParameterSetWriter::Status::Failed)
             ++failed;
+        count(tally, result.status);
         results.append(std::move(result));
     }
 
-    m_out << QStringLiteral("%1 of %2 devices succeeded").arg(targets.size() - failed).arg(targets.size());
-    if (failed > 0)
-        m_out << QStringLiteral(", %1 failed").arg(failed);
+    if (options.writer.dryRun) {
+        m_out
+            << QStringLiteral("%1 of %2 devices succeeded").arg(targets.size() - failed).arg(targets.size());
+        if (failed > 0)
+            m_out << QStringLiteral(", %1 failed").arg(failed);
+    } else {
+        m_out << tally.summary();
+    }
     m_out << '\n' << Qt::flush;
 
     if (!options.report.isEmpty()) {
@@ -162,7 +191,7 @@ void ApplyCommand::printResult(const ParameterSetWriter::Result& result, bool dr
         DeviceOutput::writeTable(m_out, table);
         return;
     }
-    m_out << name << ": " << ParameterSetWriter::statusText(result.status)
+    m_out << name << ": " << ParameterSetWriter::outcomeText(result)
           << QStringLiteral(" (%1 CPs)").arg(result.written.size()) << '\n';
 }
 
@@ -199,6 +228,7 @@ QByteArray ApplyCommand::report(const QString& fileName, const QString& paramete
         devices.append(QJsonObject{{QStringLiteral("subsystem"), result.subsystem},
                                    {QStringLiteral("device"), result.device},
                                    {QStringLiteral("neuronId"), result.neuronId},
+                                   {QStringLiteral("deviceState"), result.deviceState},
                                    {QStringLiteral("status"), ParameterSetWriter::statusText(result.status)},
                                    {QStringLiteral("error"), result.error},
                                    {QStringLiteral("changes"), changes},

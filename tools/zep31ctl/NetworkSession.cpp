@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int OffnetMode = 1;
-
 QString failureText(const lns::Error& error)
 {
     return error.description().isEmpty() ? QStringLiteral("error %1").arg(error.number())
@@ -138,15 +136,8 @@ QList<NetworkSession::Device> NetworkSession::devicesOf(const QString& programId
 
 QString NetworkSession::stateText(const lns::AppDevice& device) const
 {
-    // The window's order of questions: off-net, commissioned, under test, then the state.
     try {
-        if (m_system->mode() == OffnetMode)
-            return device_state::Offnet;
-        if (!device.commissioned())
-            return device_state::NotCommissioned;
-        if (device.testFlag())
-            return device_state::Unknown;
-        return device_state::stateText(device.state());
+        return device_state::query(m_system.get(), device);
     } catch (const lns::Error& error) {
         return QStringLiteral("unreachable (%1)").arg(failureText(error));
     }

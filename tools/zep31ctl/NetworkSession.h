@@ -47,6 +47,9 @@ public:
 
     StepRunner steps(QString* error) const;
 
+    // The open system; the transfer asks it whether the network is off-net.
+    std::shared_ptr<const lns::System> system() const { return m_system; }
+
     const QString& decimalSeparator() const { return m_decimalSeparator; }
     PointTables& points() { return m_points; }
     const MessageCatalogue& catalogue() const { return m_catalogue; }

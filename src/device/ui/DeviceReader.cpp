@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int OffnetMode = 1;
-
 // Array CPs whose elements get boxes of their own: CP position, first box, box array.
 struct ElementBoxes
 {
@@ -96,7 +94,7 @@ bool DeviceReader::InitDevice()
             const std::shared_ptr<lns::System>& system = m_context.connection.system;
             if (!system)
                 throw lns::Error(lns::errors::NotOpen, QStringLiteral("No system of a network is open."));
-            offnet = system->mode() == OffnetMode;
+            offnet = system->mode() == device_state::OffnetMode;
         }) == StepRunner::Outcome::Ignored)
         offnet = true;
     if (steps.aborted())

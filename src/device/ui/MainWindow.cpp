@@ -34,6 +34,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
@@ -139,12 +140,22 @@ void MainWindow::transferRunning(bool running)
                             m_controls.mnuDrucken, m_controls.mnuExit})
         action->setEnabled(!running);
     m_controls.cmdGerAuswahl->setEnabled(!running && m_session.currentDevice);
+    // The editors are read-only while their values are written: an edit made meanwhile would be
+    // sent to some devices and not to others, and the read-back at the end would replace it.
+    for (int page = 0; page < m_controls.tabData->count(); ++page)
+        m_controls.tabData->widget(page)->setEnabled(!running);
     if (running) {
         m_controls.cmdApply->setEnabled(false);
         m_controls.cmdCancel->setEnabled(false);
-    } else if (m_deferredCommand) {
-        QTimer::singleShot(0, this, std::exchange(m_deferredCommand, nullptr));
+    } else {
+        runWaitingCommand();
     }
+}
+
+void MainWindow::runWaitingCommand()
+{
+    if (m_deferredCommand && !m_transfer.transferRunning && !m_deviceCommandRunning)
+        QTimer::singleShot(0, this, std::exchange(m_deferredCommand, nullptr));
 }
 
 void MainWindow::buildShell()
@@ -412,12 +423,19 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
 {
     Ui& ui = m_context.ui;
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
-    if (m_transfer.transferRunning) {
-        // A director's command can arrive while the transfer lets events run: the device must
-        // not change under the transfer, so the command waits for its end.
+    if (m_transfer.transferRunning || m_deviceCommandRunning) {
+        // A director's command can arrive while a transfer or another device command lets events
+        // run: the device must not change under them, so the command waits for their end.
         m_deferredCommand = [this, device, command]() mutable { ProcessDeviceCommand(device, command); };
         return;
     }
+    m_deviceCommandRunning = true;
+    const auto ended = qScopeGuard([this] {
+        m_deviceCommandRunning = false;
+        runWaitingCommand();
+    });
+    m_controls.PlugInStatus->setSummary(QString());
+    emit deviceCommandStarted();
     try {
         m_monitoring->leaveDevice();
         // Devices chosen for the previous device must never receive this one's values.

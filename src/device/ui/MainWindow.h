@@ -73,6 +73,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 signals:
+    // A device command starts opening its device (one that had to wait starts when it runs).
+    void deviceCommandStarted();
     // A device command has loaded its device into the editors.
     void deviceOpened();
 
@@ -80,6 +82,8 @@ private:
     void buildShell();
     void buildTransfer();
     void transferRunning(bool running);
+    // Runs the device command that waited, once nothing holds the window any more.
+    void runWaitingCommand();
     void buildMenus();
     QWidget* buildBottomArea();
     void resizeToContent();
@@ -99,7 +103,10 @@ private:
     fStatus* m_transferStatus = nullptr;
     std::unique_ptr<Apply> m_apply;
     std::unique_ptr<CancelEdits> m_cancel;
-    // A device command that came while a transfer ran; it runs once the transfer has ended.
+    // A device command that came while a transfer or another device command ran; it runs once
+    // that has ended. A later one replaces it: the window shows one device, the last handed over.
     std::function<void()> m_deferredCommand;
+    // A device command is opening its device (it lets events run while it reads).
+    bool m_deviceCommandRunning = false;
     bool m_ending = false;
 };

@@ -29,6 +29,13 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent)
     setObjectName(QStringLiteral("PlugInStatus"));
     setAccessibleName(QStringLiteral("Status"));
     setSizeGripEnabled(true);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("PlugInStatus.Summary"));
+    m_summary->setAccessibleName(QStringLiteral("Transfer result"));
+    m_summary->setTextFormat(Qt::PlainText);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    addWidget(m_summary, 4);
+    m_summary->hide();
     for (int index = 0; index < PanelCount; ++index) {
         auto* panel = new QLabel(this);
         panel->setObjectName(QStringLiteral("PlugInStatus.Panel(%1)").arg(index + 1));
@@ -50,6 +57,18 @@ QString StatusPanels::panelText(int panel) const
 void StatusPanels::setPanelText(int panel, const QString& text)
 {
     label(panel)->setText(text);
+}
+
+QString StatusPanels::summary() const
+{
+    return m_summary->text();
+}
+
+void StatusPanels::setSummary(const QString& text)
+{
+    m_summary->setText(text);
+    m_summary->setToolTip(text);
+    m_summary->setVisible(!text.isEmpty());
 }
 
 QLabel* StatusPanels::label(int panel) const

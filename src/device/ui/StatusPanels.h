@@ -22,8 +22,13 @@ public:
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString& text);
 
+    // How the last transfer to several devices ended, left of the panels; hidden while empty.
+    QString summary() const;
+    void setSummary(const QString& text);
+
 private:
     QLabel* label(int panel) const;
 
     std::array<QLabel*, PanelCount> m_panels{};
+    QLabel* m_summary = nullptr;
 };

@@ -10,17 +10,22 @@
 #include "editors/UnitStatusText.h"
 #include "editors/ui/ChangeMarker.h"
 #include "host/AppContext.h"
+#include "host/ConnectionState.h"
 #include "host/Log.h"
 #include "host/MessageCatalogue.h"
 #include "host/catalogue/TextIds.h"
 #include "transfer/TransferObserver.h"
 #include "transfer/TransferState.h"
+#include "transfer/TransferTally.h"
 #include "transfer/ui/Companions.h"
 #include "transfer/ui/TransferStatus.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -31,12 +36,12 @@ constexpr int ClockConfig = 0;
 constexpr int UnitStatus = 12;
 constexpr int TimeSet = 25;
 
-// Progress, cancelling and the boxes of the CPs while a device is written.
+// Progress, cancelling and, where given, the boxes of the CPs while a device is written.
 class WindowObserver final : public TransferObserver
 {
 public:
     WindowObserver(Ui& ui, TransferState& transfer, TransferStatus* status,
-                   std::function<void(int, const QString&)> onWritten)
+                   std::function<void(int, const QString&)> onWritten = {})
         : m_ui(ui), m_transfer(transfer), m_status(status), m_onWritten(std::move(onWritten))
     {
     }
@@ -55,7 +60,8 @@ public:
     void cpWritten(int position, const QString& readBack) override
     {
         written.insert(position);
-        m_onWritten(position, readBack);
+        if (m_onWritten)
+            m_onWritten(position, readBack);
     }
     void afterCp(int) override { m_ui.processEvents(); }
 
@@ -85,7 +91,8 @@ void Apply::cmdApply_Click()
         return;
     m_transfer.transferRunning = true;
     m_procedures.transferRunning(true);
-    m_incomplete.clear();
+    m_synchronised = false;
+    m_controls.PlugInStatus->setSummary(QString());
 
     Ui& ui = m_context.ui;
     ui.setPointer(Ui::Pointer::Hourglass);
@@ -94,6 +101,7 @@ void Apply::cmdApply_Click()
     m_transfer.transferCancelled = false;
 
     DeviceTransfer transfer(m_context.points, m_context.catalogue, *m_controls.echLog,
+                            m_context.connection.system,
                             [this](const lns::Error& error) { return decide(error); });
     End end = writeNvInputs(transfer);
     if (end == End::Normal) {
@@ -154,62 +162,61 @@ Apply::End Apply::writeToChosenDevices(DeviceTransfer& transfer, const QList<CpV
     const std::shared_ptr<lns::DeviceTemplate> deviceTemplate = m_transfer.deviceTemplate;
     if (!deviceTemplate)
         return End::Normal;
+    m_synchronised = synchronise;
+
+    // What every chosen device is to take: each general CP when synchronising, else the marked ones.
+    std::set<int> wanted;
+    for (int position = 0; position < points.cpCount; ++position)
+        if (synchronise ? points.cp(position).syncable : cpMarked(position))
+            wanted.insert(position);
 
     m_status.start(deviceCount, points.cpCount);
-    WindowObserver observer(m_context.ui, m_transfer, &m_status,
-                            [this, synchronise](int position, const QString& readBack) {
-                                if (!synchronise)
-                                    return;
-                                m_controls.txtNci(position)->setText(readBack);
-                                change_marker::unmark(m_controls.txtNci(position));
-                                companions::unmarkCp(m_controls, position);
-                            });
-    const std::set<int> marked = [&] {
-        std::set<int> positions;
-        for (int position = 0; position < points.cpCount; ++position)
-            if (cpMarked(position))
-                positions.insert(position);
-        return positions;
-    }();
-
-    for (int device = 1; device <= deviceCount; ++device) {
+    WindowObserver observer(m_context.ui, m_transfer, &m_status);
+    std::map<int, int> takenBy;
+    TransferTally tally;
+    tally.total = deviceCount;
+    End end = End::Normal;
+    for (int device = 1; device <= deviceCount && end == End::Normal; ++device) {
         if (m_transfer.transferCancelled) {
             m_transfer.transferCancelled = false;
-            return End::Cancelled;
+            end = End::Cancelled;
+            break;
         }
         m_status.setDevice(device);
         const std::optional<DeviceTransfer::Target> target =
             transfer.openChosen(*deviceTemplate, chosen[static_cast<std::size_t>(device - 1)]);
         if (!target) {
             if (transfer.aborted())
-                return End::Aborted;
-            m_incomplete.insert(marked.begin(), marked.end());
+                end = End::Aborted;
             continue;
         }
         if (synchronise)
             transfer.resetHeader();
         observer.written.clear();
         const bool completed = transfer.writeDevice(
-            *target, mode, [&marked](int position) { return marked.count(position) != 0; },
+            *target, mode, [&wanted](int position) { return wanted.count(position) != 0; },
             [&values](int position) { return values.at(position); }, observer);
-        for (int position : marked)
-            if (observer.written.count(position) == 0 && (!synchronise || points.cp(position).syncable))
-                m_incomplete.insert(position);
+        for (int position : observer.written)
+            ++takenBy[position];
+        if (std::includes(observer.written.begin(), observer.written.end(), wanted.begin(), wanted.end()))
+            ++(target->databaseOnly() ? tally.databaseOnly : tally.written);
         if (!completed)
-            return transfer.aborted() ? End::Aborted : End::Cancelled;
+            end = transfer.aborted() ? End::Aborted : End::Cancelled;
     }
+    // Devices skipped, failed or never reached because the transfer ended early.
+    tally.skipped = tally.total - tally.written - tally.databaseOnly;
 
-    if (!synchronise) {
-        // Every device has the marked CPs now; the boxes show what the last device read back.
-        for (int position : marked) {
-            if (m_incomplete.count(position) != 0)
-                continue;
-            m_controls.txtNci(position)->setText(points.cp(position).value);
-            change_marker::unmark(m_controls.txtNci(position));
-            companions::unmarkCp(m_controls, position);
-        }
+    // A box is done only once every chosen device took its value; it then shows what the last
+    // device read back. Any device that missed it keeps the box marked for the next Apply.
+    for (int position : wanted) {
+        if (takenBy[position] != deviceCount)
+            continue;
+        m_controls.txtNci(position)->setText(points.cp(position).value);
+        change_marker::unmark(m_controls.txtNci(position));
+        companions::unmarkCp(m_controls, position);
     }
-    return End::Normal;
+    report(tally);
+    return end;
 }
 
 Apply::End Apply::writeToCurrentDevice(DeviceTransfer& transfer, const QList<CpValue>& values)
@@ -248,8 +255,9 @@ void Apply::finish(End end)
     Log& log = *m_controls.echLog;
     if (end == End::Normal) {
         const TextArray<83>& texts = m_context.catalogue.MainTexts;
-        for (int position = 0; position < points.cpCount; ++position) {
-            if (!cpMarked(position) || m_incomplete.count(position) != 0)
+        // Only synchronising leaves a CP behind for being device-specific; that is what the lines explain.
+        for (int position = 0; position < points.cpCount && m_synchronised; ++position) {
+            if (!cpMarked(position) || points.cp(position).syncable)
                 continue;
             log.addError(QString());
             for (int line = main_text::NotSynchronisedFirst; line <= main_text::NotSynchronisedLast; ++line)
@@ -273,6 +281,17 @@ void Apply::finish(End end)
     if (online() && m_controls.chkMonitor && m_controls.chkMonitor->isChecked())
         m_procedures.Monitor_An(true);
     m_context.ui.setPointer(Ui::Pointer::Default);
+}
+
+void Apply::report(const TransferTally& tally)
+{
+    const QString summary = tally.summary();
+    Log& log = *m_controls.echLog;
+    if (tally.written == tally.total)
+        log.addInformation(summary);
+    else
+        log.addError(summary);
+    m_controls.PlugInStatus->setSummary(summary);
 }
 
 QList<CpValue> Apply::captureCpValues() const

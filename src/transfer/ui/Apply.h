@@ -5,9 +5,9 @@
 
 #include <QList>
 #include <functional>
-#include <set>
 
 class TransferStatus;
+struct TransferTally;
 struct AppContext;
 struct DeviceSession;
 struct EditorState;
@@ -16,8 +16,10 @@ struct TransferState;
 
 // Apply: writes the marked NV inputs to the current device, then the marked CPs to the current
 // device (after a question) or to every chosen device, with "sync. Devices" every general CP.
-// Written points are read back, logged and unmarked; the window stays usable for the progress
-// window's close (which cancels) and for monitor events, but nothing else starts meanwhile.
+// Written points are read back, logged and unmarked; a CP meant for several devices is unmarked
+// only once every one of them took it, and such a transfer ends with one summary line in the log
+// and the status bar. The window stays usable for the progress window's close (which cancels)
+// and for monitor events, but nothing else starts meanwhile.
 class Apply final
 {
 public:
@@ -53,6 +55,7 @@ private:
     End writeToChosenDevices(DeviceTransfer& transfer, const QList<CpValue>& values);
     End writeToCurrentDevice(DeviceTransfer& transfer, const QList<CpValue>& values);
     void finish(End end);
+    void report(const TransferTally& tally);
     QList<CpValue> captureCpValues() const;
     bool cpMarked(int position) const;
     bool online() const;
@@ -66,6 +69,6 @@ private:
     TransferState& m_transfer;
     TransferStatus& m_status;
     const Procedures m_procedures;
-    // CPs a chosen device did not get (the user ignored a failure): they stay marked.
-    std::set<int> m_incomplete;
+    // The last transfer synchronised chosen devices: only then are device-specific CPs explained.
+    bool m_synchronised = false;
 };
