@@ -6,6 +6,8 @@
 #include "host/object_server/ObjectServer.h"
 #include "lns/PlatformAdmin.h"
 #include "lns/SimObjectServer.h"
+#include "lns/channel/ChannelBoard.h"
+#include "lns/channel/DeviceTransaction.h"
 #include "registry/SqliteRegistryStore.h"
 
 #include <QDir>
@@ -180,6 +182,21 @@ QList<lns::CpSetValue> blockSet(lns::AppDevice& device)
     return set;
 }
 
+// What the channel board adds to every transaction on a zero-time channel: one of the
+// interface's turns and the channel's counters.
+void ZeroTimeTransaction(benchmark::State& state)
+{
+    QTemporaryDir home;
+    lnssim::ChannelBoard board(home.path());
+    const lnssim::ChannelTiming timing = lnssim::ChannelTiming::of(lnssim::ChannelType::TpFt10, 0, 0);
+    for (auto _ : state) {
+        lnssim::DeviceTransaction transaction(board, timing);
+        transaction.request(8);
+        transaction.respond(1);
+    }
+    perSecond(state);
+}
+
 // The simulator's own cost of a set, per CP: the demo network's channels take no time.
 void CpSetOwnCost(benchmark::State& state)
 {
@@ -224,6 +241,7 @@ BENCHMARK(CpWrite);
 BENCHMARK(FindDeviceAmongTenThousand);
 BENCHMARK(FindDeviceInSubsystemOfTenThousand);
 BENCHMARK(TimedNvRead)->Iterations(200)->UseRealTime();
+BENCHMARK(ZeroTimeTransaction);
 BENCHMARK(CpSetOwnCost);
 BENCHMARK(TimedCpSet)->Iterations(20)->UseRealTime();
 

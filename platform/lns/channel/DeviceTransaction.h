@@ -7,8 +7,8 @@ namespace lnssim {
 
 // One transaction between the network interface and a device as its channel carries it: the
 // request packet, the device's processing (the latency, while the channel is free for other
-// packets), then the response packet. Each packet waits for the channel and the caller
-// sleeps until it has passed. Takes one of the interface's outstanding transactions for its
+// packets), then the response packet. Each packet waits for the channel; the caller sleeps
+// until the answer has passed. Takes one of the interface's outstanding transactions for its
 // life and adds itself to its channel's counters at the end.
 class DeviceTransaction final
 {
@@ -18,7 +18,7 @@ public:
     DeviceTransaction(const DeviceTransaction&) = delete;
     DeviceTransaction& operator=(const DeviceTransaction&) = delete;
 
-    // Returns when the request has passed; the device works on it from then on.
+    // Sends the request; the device works on it once it has passed.
     void request(int payloadBytes);
     // Returns when the device's answer has passed.
     void respond(int payloadBytes);
@@ -26,7 +26,8 @@ public:
     void timeOut();
 
 private:
-    void send(int payloadBytes);
+    // Books the packet; returns when it ends (0 on a zero-time channel).
+    qint64 send(int payloadBytes);
 
     ChannelBoard& m_board;
     const ChannelTiming m_timing;

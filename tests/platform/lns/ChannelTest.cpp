@@ -8,8 +8,11 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSignalSpy>
+#include <chrono>
 #include <functional>
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 using Channel = lnssim::PlatformAdmin::Channel;
 
@@ -180,6 +183,33 @@ COMMIT;
         .execute("PRAGMA user_version = 3");
     EXPECT_EQ(error_probe::number([&] { lnssim::PlatformAdmin(platform.home()).devices(Demo); }),
               lns::errors::Database);
+}
+
+// The 17th transaction waits until one of 16 ends, whether the 16 are this process's own or
+// another's (a second board has descriptors of its own, as another process has).
+TEST(SimChannels, TheNetworkInterfaceKeepsSixteenTransactionsOutstanding)
+{
+    using Turn = lnssim::ChannelBoard::InterfaceTurn;
+    TempLonWorksHome home;
+    lnssim::ChannelBoard board(home.path());
+    lnssim::ChannelBoard otherProcess(home.path());
+    for (lnssim::ChannelBoard* waiting : {&board, &otherProcess}) {
+        std::vector<std::unique_ptr<Turn>> turns;
+        for (int i = 0; i < lnssim::ChannelBoard::InterfaceBound; ++i)
+            turns.emplace_back(new Turn(board.takeInterface()));
+        std::promise<void> taken;
+        std::future<void> done = taken.get_future();
+        std::thread seventeenth([&] {
+            const Turn turn = waiting->takeInterface();
+            taken.set_value();
+        });
+        // Were there no bound, the turn would be taken at once.
+        EXPECT_EQ(done.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+        turns.pop_back();
+        EXPECT_EQ(done.wait_for(std::chrono::seconds(15)), std::future_status::ready);
+        turns.clear();
+        seventeenth.join();
+    }
 }
 
 namespace {
