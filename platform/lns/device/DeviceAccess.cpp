@@ -139,15 +139,11 @@ QList<QStringList> DeviceAccess::writeCpSet(qint64 deviceId, const std::vector<C
 
     if (online)
         readSetBack(record, bytes);
-    QList<QStringList> readBack;
-    readBack.reserve(static_cast<qsizetype>(values.size()));
-    for (const CpElements& value : values) {
-        QStringList elements;
-        for (int element = 0; element < value.stored.size(); ++element)
-            elements.append(m_values.cp(deviceId, *value.cp, element));
-        readBack.append(elements);
-    }
-    return readBack;
+    std::vector<const CpDefinition*> cps;
+    cps.reserve(values.size());
+    for (const CpElements& value : values)
+        cps.push_back(value.cp);
+    return m_values.cps(deviceId, cps);
 }
 
 int DeviceAccess::queryState(qint64 deviceId)
