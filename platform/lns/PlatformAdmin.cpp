@@ -5,6 +5,9 @@
 #include "lns/admin/CpAddress.h"
 #include "lns/admin/DataInstaller.h"
 #include "lns/admin/DemoNetwork.h"
+#include "lns/channel/ChannelBoard.h"
+#include "lns/channel/ChannelTiming.h"
+#include "lns/db/ChannelStore.h"
 #include "lns/db/DeviceStore.h"
 #include "lns/db/FaultStore.h"
 #include "lns/db/NetworkDatabase.h"
@@ -77,6 +80,23 @@ public:
         if (!database)
             database = std::make_unique<NetworkDatabase>(home);
         return database->connection();
+    }
+
+    ChannelBoard& board()
+    {
+        if (!channelBoard)
+            channelBoard = std::make_unique<ChannelBoard>(home);
+        return *channelBoard;
+    }
+
+    ChannelRow channel(const NamedRow& network, const QString& name)
+    {
+        const auto found = ChannelStore(db()).find(network.id, name);
+        if (!found)
+            throw lns::Error(
+                lns::errors::NotFound,
+                QStringLiteral("No channel named \"%1\" in network \"%2\"").arg(name, network.name));
+        return *found;
     }
 
     SqliteRegistryStore& registry()
@@ -268,6 +288,7 @@ public:
 
     QString home;
     std::unique_ptr<NetworkDatabase> database;
+    std::unique_ptr<ChannelBoard> channelBoard;
     std::unique_ptr<SqliteRegistryStore> registryStore;
     InterfaceCache interfaces;
 };
@@ -314,7 +335,12 @@ void PlatformAdmin::addNetwork(const QString& network)
 
 void PlatformAdmin::removeNetwork(const QString& network)
 {
-    TopologyStore(m_impl->db()).removeNetwork(m_impl->network(network).id);
+    const qint64 networkId = m_impl->network(network).id;
+    const QList<ChannelRow> channels = ChannelStore(m_impl->db()).ofNetwork(networkId);
+    TopologyStore(m_impl->db()).removeNetwork(networkId);
+    // A channel added later in the same slot starts from zero.
+    for (const ChannelRow& channel : channels)
+        m_impl->board().clear(channel.slot);
 }
 
 void PlatformAdmin::addSubsystem(const QString& network, const QString& subsystem, const QString& path)
@@ -329,9 +355,21 @@ void PlatformAdmin::addSubsystem(const QString& network, const QString& subsyste
     topology.addSubsystem(system.id, subsystem, path.isEmpty() ? subsystem : path);
 }
 
+void PlatformAdmin::addChannel(const QString& network, const QString& channel, ChannelType type)
+{
+    requireName(channel, "channel");
+    const NamedRow row = m_impl->network(network);
+    ChannelStore channels(m_impl->db());
+    if (channels.find(row.id, channel))
+        throw lns::Error(
+            lns::errors::AlreadyExists,
+            QStringLiteral("A channel named \"%1\" already exists in network \"%2\"").arg(channel, row.name));
+    channels.add(row.id, channel, type);
+}
+
 QString PlatformAdmin::addDevice(const QString& network, const QString& subsystem, const QString& device,
                                  const QString& templateName, const QString& programId, int state,
-                                 bool commissioned)
+                                 bool commissioned, const QString& channel)
 {
     requireName(device, "device");
     if (templateName.isEmpty() == programId.isEmpty())
@@ -339,8 +377,11 @@ QString PlatformAdmin::addDevice(const QString& network, const QString& subsyste
             QStringLiteral("Give the device \"%1\" either a template name or a program ID").arg(device));
     if (state < 0 || state > HighestState)
         badArgument(QStringLiteral("The device state %1 is not a number from 0 to 255").arg(state));
+    const NamedRow networkRow = m_impl->network(network);
     const NamedRow system = m_impl->systemOf(network);
     const SubsystemRow sub = m_impl->subsystem(system, subsystem);
+    const std::optional<ChannelRow> chosen =
+        channel.isEmpty() ? std::nullopt : std::optional(m_impl->channel(networkRow, channel));
     SqliteTransaction transaction(m_impl->db());
     DeviceStore devices(m_impl->db());
     if (devices.findInSubsystem(sub.id, device))
@@ -348,9 +389,29 @@ QString PlatformAdmin::addDevice(const QString& network, const QString& subsyste
             lns::errors::AlreadyExists,
             QStringLiteral("A device named \"%1\" already exists in subsystem \"%2\"").arg(device, sub.name));
     const qint64 templateId = m_impl->templateFor(system, templateName, programId);
-    const qint64 deviceId = devices.add(system.id, sub.id, templateId, device, state, commissioned);
+    const qint64 channelId =
+        chosen ? chosen->id : ChannelStore(m_impl->db()).defaultChannel(networkRow.id).id;
+    const qint64 deviceId =
+        devices.add(system.id, sub.id, templateId, channelId, device, state, commissioned);
     transaction.commit();
     return devices.record(deviceId)->neuronId;
+}
+
+void PlatformAdmin::moveDevice(const QString& network, const QString& devicePath, const QString& channel)
+{
+    const DeviceRecord device = m_impl->device(network, devicePath);
+    ChannelStore(m_impl->db()).moveDevice(device.id, m_impl->channel(m_impl->network(network), channel).id);
+}
+
+QList<PlatformAdmin::Channel> PlatformAdmin::channels(const QString& network) const
+{
+    const NamedRow row = m_impl->network(network);
+    const qint64 latency = ChannelTiming::latencyFor(TopologyStore(m_impl->db()).transactionTime(row.id));
+    QList<Channel> channels;
+    for (const ChannelRow& channel : ChannelStore(m_impl->db()).ofNetwork(row.id))
+        channels.append(
+            {channel.name, channel.type, channel.devices, m_impl->board().counters(channel.slot), latency});
+    return channels;
 }
 
 void PlatformAdmin::importTemplate(const QString& network, const QString& templateName,

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "lns/channel/ChannelCounters.h"
+#include "lns/channel/ChannelType.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -24,6 +28,21 @@ public:
         StateQuery
     };
 
+    // A channel and what it has carried since it was made, for listings, tests and benchmarks.
+    struct Channel
+    {
+        QString name;
+        ChannelType type = ChannelType::TpFt10;
+        int devices = 0;
+        ChannelCounters carried;
+        // The network's latency per transaction.
+        qint64 latencyNs = 0;
+
+        // The least time its transactions take one after another: the packets' time on the
+        // channel and a latency each. The busiest channel's floor is the floor of a run.
+        qint64 floorNs() const { return carried.busyNs + carried.transactions * latencyNs; }
+    };
+
     explicit PlatformAdmin(const QString& lonWorksHome);
     ~PlatformAdmin();
     PlatformAdmin(const PlatformAdmin&) = delete;
@@ -40,10 +59,16 @@ public:
     // Removes the network with everything in it.
     void removeNetwork(const QString& network);
     void addSubsystem(const QString& network, const QString& subsystem, const QString& path = QString());
-    // Exactly one of templateName / programId is given. Returns the Neuron ID.
+    void addChannel(const QString& network, const QString& channel, ChannelType type = ChannelType::TpFt10);
+    // Exactly one of templateName / programId is given. Without a channel the device goes on the
+    // network's first one (a new TP/FT-10 channel "Channel 1" when it has none). Returns the
+    // Neuron ID.
     QString addDevice(const QString& network, const QString& subsystem, const QString& device,
                       const QString& templateName, const QString& programId, int state = 4,
-                      bool commissioned = true);
+                      bool commissioned = true, const QString& channel = QString());
+    void moveDevice(const QString& network, const QString& devicePath, const QString& channel);
+    // In the order they were added.
+    QList<Channel> channels(const QString& network) const;
     // Creates the device template (kind 1) when missing and imports the interface file into it.
     void importTemplate(const QString& network, const QString& templateName, const QString& xifPath);
     // One line per device: "subsystem/name, program ID, state, commissioned, Neuron ID".
@@ -67,7 +92,9 @@ public:
     void failNext(const QString& network, const QString& devicePath, Operation operation, int count);
     void setFailureRate(const QString& network, const QString& devicePath, double rate);
     void clearFaults(const QString& network, const QString& devicePath);
-    // Time per device transaction (NV read or write, CP write, poll) in milliseconds.
+    // The channel timing of a network: 0 makes its channels zero-time (they still count what
+    // they carry); otherwise the latency per transaction is set so that an average NV read or
+    // CP write on TP/FT-10 lasts that many milliseconds (11 is the calibrated model).
     void setTransactionTime(const QString& network, int milliseconds);
 
 private:

@@ -18,6 +18,7 @@ constexpr int BadUsage = 2;
 
 const QString ElementOption = QStringLiteral("--element");
 const QString CommissionedOption = QStringLiteral("--commissioned");
+const QString ChannelOption = QStringLiteral("--channel");
 
 std::optional<int> element(const CommandArguments& arguments)
 {
@@ -122,9 +123,12 @@ QString NetdbTool::usage() const
                "  remove-network NETWORK\n"
                "  add-subsystem NETWORK SUBSYSTEM [--path PATH]\n"
                "  import-template NETWORK TEMPLATE XIF-FILE\n"
+               "  add-channel NETWORK CHANNEL [--type tp-ft-10|ip-852]\n"
                "  add-device NETWORK SUBSYSTEM DEVICE (--template NAME | --program-id ID)\n"
-               "             [--state N] [--commissioned yes|no]\n"
+               "             [--state N] [--commissioned yes|no] [--channel CHANNEL]\n"
+               "  move-device NETWORK SUBSYSTEM/DEVICE CHANNEL\n"
                "  devices NETWORK\n"
+               "  channels NETWORK\n"
                "  get NETWORK SUBSYSTEM/DEVICE POINT [--element K]\n"
                "  set NETWORK SUBSYSTEM/DEVICE POINT TEXT [--element K]\n"
                "  state NETWORK SUBSYSTEM/DEVICE STATE [--commissioned yes|no] [--test yes|no]\n"
@@ -139,6 +143,10 @@ QString NetdbTool::usage() const
                "POINT is an NV name (nviSpaceTemp) or a CP identifier (F:1/C:0:93, N:47/C:0:52).\n"
                "Values are written and shown with the decimal separator of the registry (sDecimal).\n"
                "KIND is Any, NvRead, NvWrite, CpRead, CpWrite, Poll or StateQuery; R is from 0 to 1.\n"
+               "A device added without --channel goes on the network's first channel.\n"
+               "timing: 0 ms makes every channel of the network take no time; N ms sets the latency\n"
+               "of a transaction so that an average NV read or CP write on TP/FT-10 takes N ms\n"
+               "(11 is the calibrated model; packets take their bytes at the channel's bit rate).\n"
                "HIVE is HKLM or HKCU; an empty NAME is the key's default value.\n"
                "\"--\" ends the options, for a TEXT that begins with \"--\".\n")
         .arg(lonworks_home::path());
@@ -153,8 +161,11 @@ void NetdbTool::dispatch(const QString& command, const QStringList& words)
         {QStringLiteral("remove-network"), &NetdbTool::removeNetwork},
         {QStringLiteral("add-subsystem"), &NetdbTool::addSubsystem},
         {QStringLiteral("import-template"), &NetdbTool::importTemplate},
+        {QStringLiteral("add-channel"), &NetdbTool::addChannel},
         {QStringLiteral("add-device"), &NetdbTool::addDevice},
+        {QStringLiteral("move-device"), &NetdbTool::moveDevice},
         {QStringLiteral("devices"), &NetdbTool::devices},
+        {QStringLiteral("channels"), &NetdbTool::channels},
         {QStringLiteral("get"), &NetdbTool::get},
         {QStringLiteral("set"), &NetdbTool::set},
         {QStringLiteral("state"), &NetdbTool::state},
@@ -216,10 +227,24 @@ void NetdbTool::importTemplate(const QStringList& words)
     admin().importTemplate(arguments.at(0), arguments.at(1), arguments.at(2));
 }
 
+void NetdbTool::addChannel(const QStringList& words)
+{
+    const CommandArguments arguments(words, {QStringLiteral("--type")});
+    arguments.requirePositional(2, 2);
+    lnssim::ChannelType type = lnssim::ChannelType::TpFt10;
+    if (const auto text = arguments.option(QStringLiteral("--type"))) {
+        const auto given = lnssim::channel_type::fromOption(*text);
+        if (!given)
+            throw UsageError(QStringLiteral("\"%1\" is not a channel type (tp-ft-10 or ip-852)").arg(*text));
+        type = *given;
+    }
+    admin().addChannel(arguments.at(0), arguments.at(1), type);
+}
+
 void NetdbTool::addDevice(const QStringList& words)
 {
     const CommandArguments arguments(words, {QStringLiteral("--template"), QStringLiteral("--program-id"),
-                                             QStringLiteral("--state"), CommissionedOption});
+                                             QStringLiteral("--state"), CommissionedOption, ChannelOption});
     arguments.requirePositional(3, 3);
     if (arguments.given({QStringLiteral("--template"), QStringLiteral("--program-id")}) != 1)
         throw UsageError(QStringLiteral("Give exactly one of --template and --program-id"));
@@ -229,8 +254,16 @@ void NetdbTool::addDevice(const QStringList& words)
         arguments.option(QStringLiteral("--template")).value_or(QString()),
         arguments.option(QStringLiteral("--program-id")).value_or(QString()),
         state ? CommandArguments::integer(*state, QStringLiteral("state")) : 4,
-        yesNoOption(arguments, CommissionedOption, QStringLiteral("commissioned flag")).value_or(true));
+        yesNoOption(arguments, CommissionedOption, QStringLiteral("commissioned flag")).value_or(true),
+        arguments.option(ChannelOption).value_or(QString()));
     m_out << neuronId << '\n';
+}
+
+void NetdbTool::moveDevice(const QStringList& words)
+{
+    const CommandArguments arguments(words, {});
+    arguments.requirePositional(3, 3);
+    admin().moveDevice(arguments.at(0), arguments.at(1), arguments.at(2));
 }
 
 void NetdbTool::devices(const QStringList& words)
@@ -239,6 +272,15 @@ void NetdbTool::devices(const QStringList& words)
     arguments.requirePositional(1, 1);
     for (const QString& line : admin().devices(arguments.at(0)))
         m_out << line << '\n';
+}
+
+void NetdbTool::channels(const QStringList& words)
+{
+    const CommandArguments arguments(words, {});
+    arguments.requirePositional(1, 1);
+    for (const lnssim::PlatformAdmin::Channel& channel : admin().channels(arguments.at(0)))
+        m_out << channel.name << ", " << lnssim::channel_type::name(channel.type) << ", " << channel.devices
+              << '\n';
 }
 
 void NetdbTool::get(const QStringList& words)

@@ -28,8 +28,11 @@ private:
     void removeNetwork(const QStringList& words);
     void addSubsystem(const QStringList& words);
     void importTemplate(const QStringList& words);
+    void addChannel(const QStringList& words);
     void addDevice(const QStringList& words);
+    void moveDevice(const QStringList& words);
     void devices(const QStringList& words);
+    void channels(const QStringList& words);
     void get(const QStringList& words);
     void set(const QStringList& words);
     void state(const QStringList& words);

@@ -34,22 +34,27 @@ void DemoNetwork::build()
     m_admin.importTemplate(Name, Vav, home.filePath(QStringLiteral("Import/Demo/vav.xif")));
     m_admin.addSubsystem(Name, QStringLiteral("F1"), QStringLiteral("Building/Floor 1"));
     m_admin.addSubsystem(Name, QStringLiteral("F2"), QStringLiteral("Building/Floor 2"));
+    // One channel per floor, as a building has them behind its routers.
+    const QString floor1 = QStringLiteral("Floor 1");
+    const QString floor2 = QStringLiteral("Floor 2");
+    m_admin.addChannel(Name, floor1);
+    m_admin.addChannel(Name, floor2);
 
     const QString none;
-    m_admin.addDevice(Name, QStringLiteral("F1"), QStringLiteral("ROU_1"), Variant06, none);
-    m_admin.addDevice(Name, QStringLiteral("F1"), QStringLiteral("ROU_2"), Variant06, none);
+    m_admin.addDevice(Name, QStringLiteral("F1"), QStringLiteral("ROU_1"), Variant06, none, 4, true, floor1);
+    m_admin.addDevice(Name, QStringLiteral("F1"), QStringLiteral("ROU_2"), Variant06, none, 4, true, floor1);
     // Six buttons: rows T11 and T12 are not fitted.
     m_admin.set(Name, QStringLiteral("F1/ROU_2"), DeviceType, QStringLiteral("6"));
     m_admin.set(Name, QStringLiteral("F1/ROU_2"), ButtonConfig, UnusedButton, 10);
     m_admin.set(Name, QStringLiteral("F1/ROU_2"), ButtonConfig, UnusedButton, 11);
     // Configured online in the database, but it does not answer.
-    m_admin.addDevice(Name, QStringLiteral("F1"), QStringLiteral("ROU_3"), Variant05, none);
+    m_admin.addDevice(Name, QStringLiteral("F1"), QStringLiteral("ROU_3"), Variant05, none, 4, true, floor1);
     m_admin.setUnreachable(Name, QStringLiteral("F1/ROU_3"), true);
 
-    m_admin.addDevice(Name, QStringLiteral("F2"), QStringLiteral("ROU_4"), Variant06, none);
-    m_admin.addDevice(Name, QStringLiteral("F2"), QStringLiteral("ROU_5"), Variant06, none, 4, false);
-    m_admin.addDevice(Name, QStringLiteral("F2"), QStringLiteral("ROU_6"), Variant05, none, 2);
-    m_admin.addDevice(Name, QStringLiteral("F2"), QStringLiteral("VAV_1"), Vav, none);
+    m_admin.addDevice(Name, QStringLiteral("F2"), QStringLiteral("ROU_4"), Variant06, none, 4, true, floor2);
+    m_admin.addDevice(Name, QStringLiteral("F2"), QStringLiteral("ROU_5"), Variant06, none, 4, false, floor2);
+    m_admin.addDevice(Name, QStringLiteral("F2"), QStringLiteral("ROU_6"), Variant05, none, 2, true, floor2);
+    m_admin.addDevice(Name, QStringLiteral("F2"), QStringLiteral("VAV_1"), Vav, none, 4, true, floor2);
 }
 
 } // namespace lnssim

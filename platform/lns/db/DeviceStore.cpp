@@ -34,10 +34,10 @@ std::optional<DeviceRecord> DeviceStore::record(qint64 deviceId)
                       "SELECT d.id, d.system_id, d.template_id, t.revision, d.name, d.neuron_id, "
                       "t.program_id, d.state, d.commissioned, d.test_flag, d.unreachable, d.failure_rate, "
                       "EXISTS(SELECT 1 FROM faults f WHERE f.device_id = d.id AND f.remaining > 0), "
-                      "n.transaction_ms "
+                      "n.transaction_ms, COALESCE(c.slot, -1), COALESCE(c.type, 0) "
                       "FROM devices d JOIN templates t ON t.id = d.template_id "
                       "JOIN systems s ON s.id = d.system_id JOIN networks n ON n.id = s.network_id "
-                      "WHERE d.id = ?");
+                      "LEFT JOIN channels c ON c.id = d.channel_id WHERE d.id = ?");
     query.bind(1, deviceId);
     if (!query.next())
         return std::nullopt;
@@ -56,6 +56,8 @@ std::optional<DeviceRecord> DeviceStore::record(qint64 deviceId)
     record.failureRate = query.real(11);
     record.pendingFaults = query.integer(12) != 0;
     record.transactionMs = static_cast<int>(query.integer(13));
+    record.channelSlot = static_cast<int>(query.integer(14));
+    record.channelType = channel_type::fromNumber(query.integer(15)).value_or(ChannelType::TpFt10);
     return record;
 }
 
@@ -113,17 +115,18 @@ std::optional<qint64> DeviceStore::findOfTemplate(qint64 templateId, const QStri
     return firstId(query);
 }
 
-qint64 DeviceStore::add(qint64 systemId, qint64 subsystemId, qint64 templateId, const QString& name,
-                        int state, bool commissioned)
+qint64 DeviceStore::add(qint64 systemId, qint64 subsystemId, qint64 templateId, qint64 channelId,
+                        const QString& name, int state, bool commissioned)
 {
     SqliteTransaction transaction(m_db);
-    SqliteQuery(
-        m_db, "INSERT INTO devices(system_id, template_id, name, state, commissioned) VALUES(?, ?, ?, ?, ?)")
+    SqliteQuery(m_db, "INSERT INTO devices(system_id, template_id, channel_id, name, state, commissioned) "
+                      "VALUES(?, ?, ?, ?, ?, ?)")
         .bind(1, systemId)
         .bind(2, templateId)
-        .bind(3, name)
-        .bind(4, state)
-        .bind(5, commissioned ? 1 : 0)
+        .bind(3, channelId)
+        .bind(4, name)
+        .bind(5, state)
+        .bind(6, commissioned ? 1 : 0)
         .run();
     const qint64 deviceId = m_db.lastInsertId();
     const QString neuronId =

@@ -28,9 +28,10 @@ public:
     std::optional<qint64> ofTemplateAfter(qint64 templateId, qint64 deviceId);
     std::optional<qint64> findOfTemplate(qint64 templateId, const QString& name);
 
-    // Adds the device to the subsystem; the Neuron ID (12 hex digits) follows from its row.
-    qint64 add(qint64 systemId, qint64 subsystemId, qint64 templateId, const QString& name, int state,
-               bool commissioned);
+    // Adds the device to the subsystem and the channel; the Neuron ID (12 hex digits) follows
+    // from its row.
+    qint64 add(qint64 systemId, qint64 subsystemId, qint64 templateId, qint64 channelId, const QString& name,
+               int state, bool commissioned);
 
     void setState(qint64 deviceId, int state);
     void setCommissioned(qint64 deviceId, bool commissioned);

@@ -1,6 +1,7 @@
 #include "lns/db/NetworkDatabase.h"
 
 #include "host/object_server/Error.h"
+#include "lns/db/ChannelStore.h"
 #include "lns/db/SqliteQuery.h"
 #include "lns/db/SqliteTransaction.h"
 
@@ -11,8 +12,9 @@ namespace lnssim {
 namespace {
 
 // Names compare case-insensitively, as the object server's collections do. Row ids are never
-// reused, so an object of a removed row can never address a newer one.
-constexpr const char* Schema = R"sql(
+// reused, so an object of a removed row can never address a newer one. A new database is made
+// as the first version was and then updated like an old one, so both end the same.
+constexpr const char* FirstSchema = R"sql(
 CREATE TABLE network_interfaces(
     id INTEGER PRIMARY KEY,
     name TEXT NOT NULL UNIQUE COLLATE NOCASE);
@@ -108,6 +110,19 @@ CREATE TABLE component_apps(
 CREATE INDEX component_apps_by_owner ON component_apps(level, system_id, template_id, block, id);
 )sql";
 
+// Version 2: channels, each device on one of them.
+constexpr const char* Channels = R"sql(
+CREATE TABLE channels(
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    network_id INTEGER NOT NULL REFERENCES networks(id) ON DELETE CASCADE,
+    name TEXT NOT NULL COLLATE NOCASE,
+    type INTEGER NOT NULL,
+    slot INTEGER NOT NULL UNIQUE,
+    UNIQUE(network_id, name));
+ALTER TABLE devices ADD COLUMN channel_id INTEGER REFERENCES channels(id);
+CREATE INDEX devices_by_channel ON devices(channel_id);
+)sql";
+
 } // namespace
 
 NetworkDatabase::NetworkDatabase(const QString& lonWorksHome) : m_connection(preparedFilePath(lonWorksHome))
@@ -140,14 +155,20 @@ void NetworkDatabase::ensureSchema()
     const qint64 found = version();
     if (found == SchemaVersion)
         return;
-    if (found != 0)
+    if (found < 0 || found > SchemaVersion)
         throw lns::Error(lns::errors::Database,
                          QStringLiteral("The network database %1 has schema version %2; this program knows "
-                                        "version %3 only")
+                                        "versions up to %3 only")
                              .arg(m_connection.filePath())
                              .arg(found)
                              .arg(SchemaVersion));
-    m_connection.execute(Schema);
+    // Each step in the one transaction: a file that cannot be updated is left as it was.
+    if (found == 0)
+        m_connection.execute(FirstSchema);
+    if (found < 2) {
+        m_connection.execute(Channels);
+        ChannelStore(m_connection).addDefaultChannels();
+    }
     m_connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion).toUtf8().constData());
     transaction.commit();
 }

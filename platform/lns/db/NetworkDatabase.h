@@ -7,13 +7,14 @@
 namespace lnssim {
 
 // The object server's database: one SQLite file, $LONWORKS_HOME/lns/networks.sqlite, holding
-// every network with its system, subsystems, templates, devices, values, faults and channel
-// timing, the component applications of all levels and the network interfaces. The schema
-// carries a version number; a file written by a newer version is refused.
+// every network with its system, subsystems, channels, templates, devices, values, faults and
+// channel timing, the component applications of all levels and the network interfaces. The
+// schema carries a version number; an older file is updated in place, a file written by a
+// newer version is refused.
 class NetworkDatabase final
 {
 public:
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     // Opens (and creates when missing) the database of the LonWorks home.
     explicit NetworkDatabase(const QString& lonWorksHome);

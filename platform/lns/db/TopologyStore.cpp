@@ -78,6 +78,11 @@ void TopologyStore::removeNetwork(qint64 id)
     SqliteQuery(m_db, "DELETE FROM networks WHERE id = ?").bind(1, id).run();
 }
 
+int TopologyStore::transactionTime(qint64 networkId)
+{
+    return scalar(m_db, "SELECT transaction_ms FROM networks WHERE id = ?", networkId);
+}
+
 void TopologyStore::setTransactionTime(qint64 networkId, int milliseconds)
 {
     SqliteQuery(m_db, "UPDATE networks SET transaction_ms = ? WHERE id = ?")

@@ -23,6 +23,7 @@ public:
     // A network and its one system, named like the network.
     qint64 addNetwork(const QString& name);
     void removeNetwork(qint64 id);
+    int transactionTime(qint64 networkId);
     void setTransactionTime(qint64 networkId, int milliseconds);
 
     int systemCount(qint64 networkId);

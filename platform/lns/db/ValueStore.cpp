@@ -54,6 +54,22 @@ void ValueStore::setCpValue(qint64 deviceId, const CpDefinition& cp, int element
         .run();
 }
 
+std::map<ValueStore::CpElement, QString> ValueStore::cpValues(qint64 deviceId)
+{
+    SqliteQuery query(m_db,
+                      "SELECT owner_kind, owner_index, scope, type_index, element, value FROM cp_values "
+                      "WHERE device_id = ?");
+    query.bind(1, deviceId);
+    std::map<CpElement, QString> values;
+    while (query.next()) {
+        values.emplace(CpElement{static_cast<int>(query.integer(0)), static_cast<int>(query.integer(1)),
+                                 static_cast<int>(query.integer(2)), static_cast<int>(query.integer(3)),
+                                 static_cast<int>(query.integer(4))},
+                       query.text(5));
+    }
+    return values;
+}
+
 std::optional<int> ValueStore::blockScope(qint64 deviceId, int block)
 {
     SqliteQuery query(m_db, "SELECT scope FROM device_block_scopes WHERE device_id = ? AND block = ?");

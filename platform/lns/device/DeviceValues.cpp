@@ -67,6 +67,23 @@ QString DeviceValues::cp(qint64 deviceId, const CpDefinition& cp, int element)
     return ValueStore(m_db).cpValue(deviceId, cp, element).value_or(cp.defaults.value(element));
 }
 
+QList<QStringList> DeviceValues::cps(qint64 deviceId, const std::vector<const CpDefinition*>& cps)
+{
+    const auto written = ValueStore(m_db).cpValues(deviceId);
+    QList<QStringList> values;
+    values.reserve(static_cast<qsizetype>(cps.size()));
+    for (const CpDefinition* cp : cps) {
+        QStringList elements;
+        for (int element = 0; element < cp->elements(); ++element) {
+            const auto found = written.find(
+                {static_cast<int>(cp->ownerKind), cp->ownerIndex, cp->scope, cp->typeIndex, element});
+            elements.append(found != written.end() ? found->second : cp->defaults.value(element));
+        }
+        values.append(elements);
+    }
+    return values;
+}
+
 void DeviceValues::setCp(qint64 deviceId, const CpDefinition& cp, int element, const QString& stored)
 {
     ValueStore(m_db).setCpValue(deviceId, cp, element, stored);

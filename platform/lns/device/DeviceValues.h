@@ -3,8 +3,11 @@
 #include "lns/model/DeviceRecord.h"
 #include "lns/model/InterfaceDefinition.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace lnssim {
 
@@ -23,6 +26,8 @@ public:
     QString nv(const DeviceRecord& device, const InterfaceDefinition& definition, const NvDefinition& nv);
     void setNv(qint64 deviceId, const NvDefinition& nv, const QString& stored);
     QString cp(qint64 deviceId, const CpDefinition& cp, int element);
+    // Every element of each CP, as cp() gives them, in one look-up.
+    QList<QStringList> cps(qint64 deviceId, const std::vector<const CpDefinition*>& cps);
     void setCp(qint64 deviceId, const CpDefinition& cp, int element, const QString& stored);
 
     // True for the outputs the device computes itself; writing them has no effect.

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "lns/channel/ChannelType.h"
+
 #include <QString>
 
 namespace lnssim {
 
-// A device row with what every device operation needs: identity, state, faults and the
-// network's channel timing.
+// A device row with what every device operation needs: identity, state, faults, its channel
+// and the network's channel timing.
 struct DeviceRecord
 {
     qint64 id = 0;
@@ -22,6 +24,9 @@ struct DeviceRecord
     double failureRate = 0.0;
     // Fail-next counters above zero.
     bool pendingFaults = false;
+    // The channel's slot on the channel board; -1 when the device is on no channel.
+    int channelSlot = -1;
+    ChannelType channelType = ChannelType::TpFt10;
     int transactionMs = 0;
 };
 

@@ -21,10 +21,10 @@ std::unique_ptr<NetworkDatabase> openDatabase(const QString& lonWorksHome)
 }
 } // namespace
 
-NvPoller::NvPoller(const QString& lonWorksHome, InterfaceCache& interfaces, MonitorTable& table,
-                   const QString& decimalSeparator, Sink sink)
-    : m_home(lonWorksHome), m_interfaces(interfaces), m_table(table), m_decimalSeparator(decimalSeparator),
-      m_sink(std::move(sink)), m_thread([this] { run(); })
+NvPoller::NvPoller(const QString& lonWorksHome, InterfaceCache& interfaces, ChannelBoard& board,
+                   MonitorTable& table, const QString& decimalSeparator, Sink sink)
+    : m_home(lonWorksHome), m_interfaces(interfaces), m_board(board), m_table(table),
+      m_decimalSeparator(decimalSeparator), m_sink(std::move(sink)), m_thread([this] { run(); })
 {
 }
 
@@ -54,7 +54,7 @@ std::optional<QString> NvPoller::poll(NetworkDatabase* database, const PollReque
     if (!database || !nv)
         return std::nullopt;
     try {
-        DeviceAccess access(database->connection(), m_interfaces);
+        DeviceAccess access(database->connection(), m_interfaces, m_board);
         const QString stored = access.readNv(request.key.deviceId, *nv, DeviceOperation::Poll);
         return value_codec::format(nv->type, stored, m_decimalSeparator);
     } catch (const lns::Error&) {

@@ -9,6 +9,7 @@
 
 namespace lnssim {
 
+class ChannelBoard;
 class InterfaceCache;
 class MonitorTable;
 class NetworkDatabase;
@@ -21,8 +22,8 @@ class NvPoller final
 public:
     using Sink = std::function<void(const PollResult&)>;
 
-    NvPoller(const QString& lonWorksHome, InterfaceCache& interfaces, MonitorTable& table,
-             const QString& decimalSeparator, Sink sink);
+    NvPoller(const QString& lonWorksHome, InterfaceCache& interfaces, ChannelBoard& board,
+             MonitorTable& table, const QString& decimalSeparator, Sink sink);
     ~NvPoller();
     NvPoller(const NvPoller&) = delete;
     NvPoller& operator=(const NvPoller&) = delete;
@@ -34,6 +35,7 @@ private:
 
     QString m_home;
     InterfaceCache& m_interfaces;
+    ChannelBoard& m_board;
     MonitorTable& m_table;
     QString m_decimalSeparator;
     Sink m_sink;

@@ -3,6 +3,7 @@
 #include "host/RegistryKeys.h"
 #include "host/RegistryStore.h"
 #include "host/object_server/Error.h"
+#include "lns/channel/ChannelBoard.h"
 #include "lns/db/NetworkDatabase.h"
 #include "lns/db/TopologyStore.h"
 #include "lns/device/DeviceAccess.h"
@@ -14,12 +15,13 @@ namespace lnssim {
 struct ServerContext::Session
 {
     Session(const QString& home, InterfaceCache& interfaces, const QString& separator, NvPoller::Sink sink)
-        : database(home), access(database.connection(), interfaces), decimalSeparator(separator),
-          poller(home, interfaces, monitors, separator, std::move(sink))
+        : database(home), board(home), access(database.connection(), interfaces, board),
+          decimalSeparator(separator), poller(home, interfaces, board, monitors, separator, std::move(sink))
     {
     }
 
     NetworkDatabase database;
+    ChannelBoard board;
     DeviceAccess access;
     QString decimalSeparator;
     MonitorTable monitors;

@@ -1,5 +1,7 @@
 #include "lns/server/SimAppDevice.h"
 
+#include "host/object_server/Error.h"
+#include "lns/admin/CpAddress.h"
 #include "lns/db/TopologyStore.h"
 #include "lns/device/DeviceAccess.h"
 #include "lns/server/LazyCollection.h"
@@ -7,7 +9,49 @@
 #include "lns/server/SimDeviceInterface.h"
 #include "lns/server/SimSubsystem.h"
 
+#include <set>
+
 namespace lnssim {
+
+namespace {
+
+// One CP of a set checked against the device's interface and parsed into stored form.
+DeviceAccess::CpElements parsed(const lns::CpSetValue& value, const InterfaceDefinition& definition,
+                                const QString& device, const QString& separator)
+{
+    const auto address = CpAddress::parse(value.id);
+    if (!address)
+        throw lns::Error(
+            lns::errors::BadArgument,
+            QStringLiteral("\"%1\" is not a CP identifier (F:b/C:s:i, N:n/C:s:i or C:s:i)").arg(value.id));
+    const CpDefinition* cp =
+        definition.findCp(address->ownerKind, address->ownerIndex, address->scope, address->typeIndex);
+    if (!cp)
+        throw lns::Error(lns::errors::NotFound,
+                         QStringLiteral("%1 has no configuration property %2").arg(device, value.id));
+    const QString what = QStringLiteral("%1 (%2) of %3").arg(cp->name, value.id, device);
+    const QStringList texts = !value.elements.isEmpty() ? value.elements
+                              : cp->elements() == 1     ? QStringList{value.text}
+                                                        : value.text.split(QLatin1Char(';'));
+    if (texts.size() != cp->elements())
+        throw lns::Error(lns::errors::BadArgument, QStringLiteral("%1 has %2 element(s); the set gives %3")
+                                                       .arg(what)
+                                                       .arg(cp->elements())
+                                                       .arg(texts.size()));
+    DeviceAccess::CpElements elements{cp, {}};
+    for (int element = 0; element < texts.size(); ++element) {
+        try {
+            elements.stored.append(value_codec::parse(cp->type, texts[element], separator));
+        } catch (const lns::Error& error) {
+            const QString place =
+                cp->elements() == 1 ? what : QStringLiteral("%1, element %2").arg(what).arg(element);
+            throw lns::Error(error.number(), place + QStringLiteral(": ") + error.description());
+        }
+    }
+    return elements;
+}
+
+} // namespace
 
 SimAppDevice::SimAppDevice(std::shared_ptr<ServerContext> context, qint64 deviceId, qint64 systemId)
     : m_context(std::move(context)), m_deviceId(deviceId), m_systemId(systemId)
@@ -76,6 +120,36 @@ std::shared_ptr<lns::Collection<lns::Subsystem>> SimAppDevice::subsystems() cons
             context->requireSystemOpen(systemId);
             return make(TopologyStore(context->db()).findDeviceSubsystem(deviceId, name));
         }});
+}
+
+QList<lns::CpSetValue> SimAppDevice::writeConfigProperties(const QList<lns::CpSetValue>& values)
+{
+    const DeviceRecord device = record();
+    const auto definition = m_context->access().interfaceOf(device);
+    const QString& separator = m_context->decimalSeparator();
+    std::vector<DeviceAccess::CpElements> set;
+    set.reserve(static_cast<std::size_t>(values.size()));
+    std::set<const CpDefinition*> named;
+    // Everything is checked before anything reaches the device.
+    for (const lns::CpSetValue& value : values) {
+        set.push_back(parsed(value, *definition, device.name, separator));
+        if (!named.insert(set.back().cp).second)
+            throw lns::Error(lns::errors::BadArgument,
+                             QStringLiteral("%1 (%2) appears twice in the set for %3")
+                                 .arg(set.back().cp->name, value.id, device.name));
+    }
+    const QList<QStringList> readBack = m_context->access().writeCpSet(m_deviceId, set);
+    QList<lns::CpSetValue> result;
+    result.reserve(values.size());
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        lns::CpSetValue value{values[i].id, QString(), {}};
+        const CpDefinition& cp = *set[static_cast<std::size_t>(i)].cp;
+        for (const QString& stored : readBack[i])
+            value.elements.append(value_codec::format(cp.type, stored, separator));
+        value.text = value.elements.join(QLatin1Char(';'));
+        result.append(value);
+    }
+    return result;
 }
 
 DeviceRecord SimAppDevice::record() const

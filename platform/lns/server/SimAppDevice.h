@@ -24,6 +24,7 @@ public:
     QString programId() const override;
     std::shared_ptr<lns::DeviceInterface> deviceInterface() const override;
     std::shared_ptr<lns::Collection<lns::Subsystem>> subsystems() const override;
+    QList<lns::CpSetValue> writeConfigProperties(const QList<lns::CpSetValue>& values) override;
 
 private:
     DeviceRecord record() const;

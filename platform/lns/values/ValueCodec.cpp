@@ -12,29 +12,32 @@ namespace lnssim {
 
 namespace {
 
+// The bytes are the value's size on the network (the LonMark SNVT list; UNVT_str_hex4 is four
+// bytes of the device's own).
 struct TypeEntry
 {
     ValueType type;
     const char* name;
     const char* defaultValue;
+    int bytes;
 };
 
 constexpr std::array<TypeEntry, 14> types{{
-    {ValueType::Switch, "SNVT_switch", "0.0 0"},
-    {ValueType::TempP, "SNVT_temp_p", "0.00"},
-    {ValueType::LevPercent, "SNVT_lev_percent", "0.000"},
-    {ValueType::LevCont, "SNVT_lev_cont", "0.0"},
-    {ValueType::TimeSec, "SNVT_time_sec", "0.0"},
-    {ValueType::TimeMin, "SNVT_time_min", "0"},
-    {ValueType::Count, "SNVT_count", "0"},
-    {ValueType::HvacStatus, "SNVT_hvac_status", "HVAC_AUTO,0.000,0.000,0.000,0.000,0.000,0"},
-    {ValueType::State, "SNVT_state", "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"},
-    {ValueType::Occupancy, "SNVT_occupancy", "OC_NUL"},
-    {ValueType::Scene, "SNVT_scene", "SC_NUL 0"},
-    {ValueType::Setting, "SNVT_setting", "SET_NUL 0.0 0.00"},
+    {ValueType::Switch, "SNVT_switch", "0.0 0", 2},
+    {ValueType::TempP, "SNVT_temp_p", "0.00", 2},
+    {ValueType::LevPercent, "SNVT_lev_percent", "0.000", 2},
+    {ValueType::LevCont, "SNVT_lev_cont", "0.0", 1},
+    {ValueType::TimeSec, "SNVT_time_sec", "0.0", 2},
+    {ValueType::TimeMin, "SNVT_time_min", "0", 2},
+    {ValueType::Count, "SNVT_count", "0", 2},
+    {ValueType::HvacStatus, "SNVT_hvac_status", "HVAC_AUTO,0.000,0.000,0.000,0.000,0.000,0", 12},
+    {ValueType::State, "SNVT_state", "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0", 2},
+    {ValueType::Occupancy, "SNVT_occupancy", "OC_NUL", 1},
+    {ValueType::Scene, "SNVT_scene", "SC_NUL 0", 2},
+    {ValueType::Setting, "SNVT_setting", "SET_NUL 0.0 0.00", 4},
     // All zero is the time stamp's "not set".
-    {ValueType::TimeStamp, "SNVT_time_stamp", "0/0/0 0:0:0"},
-    {ValueType::StrHex4, "UNVT_str_hex4", "0,0,0,0"},
+    {ValueType::TimeStamp, "SNVT_time_stamp", "0/0/0 0:0:0", 7},
+    {ValueType::StrHex4, "UNVT_str_hex4", "0,0,0,0", 4},
 }};
 
 const TypeEntry& entryOf(ValueType type)
@@ -358,6 +361,11 @@ QString typeName(ValueType type)
 QString defaultValue(ValueType type)
 {
     return QLatin1String(entryOf(type).defaultValue);
+}
+
+int bytes(ValueType type)
+{
+    return entryOf(type).bytes;
 }
 
 QString format(ValueType type, const QString& stored, const QString& decimalSeparator)

@@ -34,6 +34,8 @@ std::optional<ValueType> typeFromName(const QString& typeName);
 QString typeName(ValueType type);
 // A sensible default stored value for the type.
 QString defaultValue(ValueType type);
+// The value's size on the network in bytes.
+int bytes(ValueType type);
 // Stored form -> text with the given decimal separator.
 QString format(ValueType type, const QString& stored, const QString& decimalSeparator);
 // Text written by a client (with the given decimal separator) -> stored form; throws lns::Error.

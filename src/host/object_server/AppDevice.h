@@ -1,7 +1,9 @@
 #pragma once
 
 #include "host/object_server/Collection.h"
+#include "host/object_server/CpSetValue.h"
 
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -26,6 +28,15 @@ public:
     virtual QString programId() const = 0;
     virtual std::shared_ptr<DeviceInterface> deviceInterface() const = 0;
     virtual std::shared_ptr<Collection<Subsystem>> subsystems() const = 0;
+
+    // Writes a set of CP values to the device in one operation, as a network OS downloads a
+    // configuration: every value is checked first, then the set travels as a few memory writes
+    // of up to the device's buffer size (an array as one value) and is read back. A value its
+    // type cannot take fails the whole set with that CP's error (the description names the CP),
+    // an unknown or repeated CP or a wrong number of elements with BadArgument or NotFound; a
+    // device that does not answer or an injected fault fails the set as one call. The device
+    // takes a set wholly or not at all. Returns, per CP in the order given, the value read back.
+    virtual QList<CpSetValue> writeConfigProperties(const QList<CpSetValue>& values) = 0;
 };
 
 using AppDevices = Collection<AppDevice>;

@@ -222,6 +222,61 @@ TEST(LnsNetdb, StateFaultsAndTimingReachTheObjectServer)
     EXPECT_EQ(platform.system().mode(), 1);
 }
 
+TEST(LnsNetdb, ChannelsAreAddedListedAndDevicesMoved)
+{
+    DemoPlatform platform;
+    const QString demo = QStringLiteral("Demo");
+    const auto channels = [&] { return lines(netdb({QStringLiteral("channels"), demo}).out); };
+    EXPECT_EQ(channels(),
+              (QStringList{QStringLiteral("Floor 1, TP/FT-10, 3"), QStringLiteral("Floor 2, TP/FT-10, 4")}));
+
+    EXPECT_EQ(netdb({QStringLiteral("add-channel"), demo, QStringLiteral("Backbone"),
+                     QStringLiteral("--type"), QStringLiteral("IP-852")})
+                  .code,
+              0);
+    const Result added =
+        netdb({QStringLiteral("add-device"), demo, QStringLiteral("F2"), QStringLiteral("ROU_9"),
+               QStringLiteral("--template"), QStringLiteral("Korvandel zep31_06"),
+               QStringLiteral("--channel"), QStringLiteral("backbone")});
+    EXPECT_EQ(added.code, 0) << added.err.toStdString();
+    EXPECT_EQ(
+        netdb({QStringLiteral("move-device"), demo, QStringLiteral("F1/ROU_1"), QStringLiteral("Backbone")})
+            .code,
+        0);
+    EXPECT_EQ(channels(),
+              (QStringList{QStringLiteral("Floor 1, TP/FT-10, 2"), QStringLiteral("Floor 2, TP/FT-10, 4"),
+                           QStringLiteral("Backbone, IP-852, 2")}));
+
+    // A wrong name is one line naming it and status 1; a wrong option is a usage error.
+    const std::pair<QStringList, QString> wrong[] = {
+        {{QStringLiteral("add-channel"), demo, QStringLiteral("floor 1")}, QStringLiteral("already exists")},
+        {{QStringLiteral("add-channel"), QStringLiteral("Nowhere"), QStringLiteral("X")},
+         QStringLiteral("No network named \"Nowhere\"")},
+        {{QStringLiteral("move-device"), demo, QStringLiteral("F1/ROU_2"), QStringLiteral("Riser")},
+         QStringLiteral("No channel named \"Riser\" in network \"Demo\"")},
+        {{QStringLiteral("move-device"), demo, QStringLiteral("F1/ROU_99"), QStringLiteral("Backbone")},
+         QStringLiteral("No device named \"ROU_99\"")},
+        {{QStringLiteral("add-device"), demo, QStringLiteral("F2"), QStringLiteral("ROU_10"),
+          QStringLiteral("--template"), QStringLiteral("Korvandel zep31_06"), QStringLiteral("--channel"),
+          QStringLiteral("Riser")},
+         QStringLiteral("No channel named \"Riser\"")},
+        {{QStringLiteral("channels"), QStringLiteral("Nowhere")},
+         QStringLiteral("No network named \"Nowhere\"")},
+    };
+    for (const auto& [arguments, message] : wrong) {
+        const Result result = netdb(arguments);
+        EXPECT_EQ(result.code, 1) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(lines(result.err).size(), 1) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(message)) << result.err.toStdString();
+    }
+    EXPECT_EQ(platform.admin().devices(demo).size(), 8);
+    EXPECT_EQ(netdb({QStringLiteral("add-channel"), demo, QStringLiteral("Riser"), QStringLiteral("--type"),
+                     QStringLiteral("fibre")})
+                  .code,
+              2);
+    EXPECT_EQ(netdb({QStringLiteral("move-device"), demo, QStringLiteral("F1/ROU_2")}).code, 2);
+}
+
 TEST(LnsNetdb, RegistryCommands)
 {
     TempLonWorksHome home;
