@@ -1,6 +1,7 @@
 #include "device/ui/MainWindow.h"
 #include "echlog/EchLog.h"
 #include "files/ui/fAbout.h"
+#include "host/InstalledFiles.h"
 #include "support/DemoSession.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,7 @@ protected:
 
 TEST_P(HelpMenuTest, OpensOurDocumentsInTheUsersLanguage)
 {
-    const QString folder = QCoreApplication::applicationDirPath();
+    const QString folder = installed_files::documentFolder();
     window.controls().mnuBeschreibung->trigger();
     window.controls().mnuReadme->trigger();
     ASSERT_EQ(demo.ui.documents().size(), 2);
@@ -34,7 +35,7 @@ TEST_P(HelpMenuTest, OpensOurDocumentsInTheUsersLanguage)
     EXPECT_TRUE(demo.ui.documents().at(0).maximised);
     EXPECT_EQ(demo.ui.documents().at(1).pathOrUrl, readme);
     EXPECT_FALSE(demo.ui.documents().at(1).maximised);
-    // The build puts both beside the program.
+    // The build puts both where they are installed, relative to the program.
     EXPECT_TRUE(QFile::exists(description));
     EXPECT_TRUE(QFile::exists(readme));
 }

@@ -3,6 +3,7 @@
 #include "CommandArguments.h"
 #include "UsageError.h"
 #include "host/LonWorksHome.h"
+#include "host/PlugInIdentity.h"
 #include "host/object_server/Error.h"
 #include "lns/PlatformAdmin.h"
 #include "registry/SqliteRegistryStore.h"
@@ -95,6 +96,10 @@ int NetdbTool::run(const QStringList& arguments)
         m_out << usage();
         return Done;
     }
+    if (command == QLatin1String("--version")) {
+        m_out << plugin_identity::versionLine(QStringLiteral("lns-netdb")) << '\n';
+        return Done;
+    }
     try {
         dispatch(command, arguments.mid(1));
         return Done;
@@ -112,6 +117,7 @@ QString NetdbTool::usage() const
 {
     return QStringLiteral(
                "Usage: lns-netdb COMMAND [ARGUMENTS]\n"
+               "       lns-netdb --help | --version\n"
                "Creates and inspects the simulated LonWorks platform in the LonWorks home\n"
                "($LONWORKS_HOME, now %1).\n"
                "\n"
@@ -124,7 +130,8 @@ QString NetdbTool::usage() const
                "  import-template NETWORK TEMPLATE XIF-FILE\n"
                "  add-device NETWORK SUBSYSTEM DEVICE (--template NAME | --program-id ID)\n"
                "             [--state N] [--commissioned yes|no]\n"
-               "  devices NETWORK\n"
+               "  networks\n"
+               "  devices NETWORK [--names]\n"
                "  get NETWORK SUBSYSTEM/DEVICE POINT [--element K]\n"
                "  set NETWORK SUBSYSTEM/DEVICE POINT TEXT [--element K]\n"
                "  state NETWORK SUBSYSTEM/DEVICE STATE [--commissioned yes|no] [--test yes|no]\n"
@@ -140,6 +147,7 @@ QString NetdbTool::usage() const
                "Values are written and shown with the decimal separator of the registry (sDecimal).\n"
                "KIND is Any, NvRead, NvWrite, CpRead, CpWrite, Poll or StateQuery; R is from 0 to 1.\n"
                "HIVE is HKLM or HKCU; an empty NAME is the key's default value.\n"
+               "networks and devices --names list one name per line, for scripts.\n"
                "\"--\" ends the options, for a TEXT that begins with \"--\".\n")
         .arg(lonworks_home::path());
 }
@@ -155,6 +163,7 @@ void NetdbTool::dispatch(const QString& command, const QStringList& words)
         {QStringLiteral("import-template"), &NetdbTool::importTemplate},
         {QStringLiteral("add-device"), &NetdbTool::addDevice},
         {QStringLiteral("devices"), &NetdbTool::devices},
+        {QStringLiteral("networks"), &NetdbTool::networks},
         {QStringLiteral("get"), &NetdbTool::get},
         {QStringLiteral("set"), &NetdbTool::set},
         {QStringLiteral("state"), &NetdbTool::state},
@@ -235,10 +244,20 @@ void NetdbTool::addDevice(const QStringList& words)
 
 void NetdbTool::devices(const QStringList& words)
 {
-    const CommandArguments arguments(words, {});
+    const CommandArguments arguments(words, {}, {QStringLiteral("--names")});
     arguments.requirePositional(1, 1);
-    for (const QString& line : admin().devices(arguments.at(0)))
+    const lnssim::PlatformAdmin platform = admin();
+    const QString& network = arguments.at(0);
+    for (const QString& line : arguments.flag(QStringLiteral("--names")) ? platform.devicePaths(network)
+                                                                         : platform.devices(network))
         m_out << line << '\n';
+}
+
+void NetdbTool::networks(const QStringList& words)
+{
+    CommandArguments(words, {}).requirePositional(0, 0);
+    for (const QString& name : admin().networks())
+        m_out << name << '\n';
 }
 
 void NetdbTool::get(const QStringList& words)

@@ -30,6 +30,7 @@ private:
     void importTemplate(const QStringList& words);
     void addDevice(const QStringList& words);
     void devices(const QStringList& words);
+    void networks(const QStringList& words);
     void get(const QStringList& words);
     void set(const QStringList& words);
     void state(const QStringList& words);

@@ -4,11 +4,10 @@
 #include "device/ui/MainControls.h"
 #include "files/ui/fAbout.h"
 #include "host/AppContext.h"
+#include "host/InstalledFiles.h"
 #include "host/Log.h"
 #include "host/MessageCatalogue.h"
 #include "host/Ui.h"
-
-#include <QCoreApplication>
 
 HelpMenu::HelpMenu(AppContext& context, MainControls& controls, QObject* parent)
     : QObject(parent), m_context(context), m_controls(controls)
@@ -17,7 +16,7 @@ HelpMenu::HelpMenu(AppContext& context, MainControls& controls, QObject* parent)
 
 QString HelpMenu::programFile(const QString& relativePath)
 {
-    QString path = QCoreApplication::applicationDirPath() + relativePath;
+    QString path = installed_files::documentFolder() + relativePath;
     return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 

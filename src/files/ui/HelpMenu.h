@@ -21,7 +21,7 @@ public:
     // Shows the one about box, or brings it to the front when it is open already.
     void mnuAbout_Click();
 
-    // Program folder + a stored relative path, with "\" turned to "/" for opening.
+    // The installed documents folder + a stored relative path, with "\" turned to "/" for opening.
     static QString programFile(const QString& relativePath);
 
 private:

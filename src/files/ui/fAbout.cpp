@@ -1,5 +1,6 @@
 #include "files/ui/fAbout.h"
 
+#include "host/PlugInIdentity.h"
 #include "host/Ui.h"
 
 #include <QGridLayout>
@@ -30,7 +31,7 @@ fAbout::fAbout(Ui& ui, bool english, QWidget* parent) : QDialog(parent), m_ui(ui
     layout->addWidget(label(this, QStringLiteral("lblVersion"),
                             (english ? QStringLiteral("ZEP31 configuration plug-in, version ")
                                      : QStringLiteral("ZEP31 Konfigurations-Plug-in, Version ")) +
-                                QStringLiteral("1.4")),
+                                plugin_identity::Version),
                       0, 0, 1, 2);
     layout->addWidget(label(this, QStringLiteral("lblCompany"), QStringLiteral("Korvandel Devices GmbH")), 1,
                       0, 1, 2);
