@@ -81,6 +81,9 @@ public:
     virtual void processEvents() = 0;
     // The window dialogs are owned by; may be null.
     virtual void setParentWindow(QWidget* window) = 0;
+    // The plug-in's language as the registry names it ("german", "english"): the texts the
+    // dialogs and box buttons bring themselves follow it.
+    virtual void setLanguage(const QString& language) = 0;
 
     // Convenience for the common forms.
     Answer message(const QString& text, const QString& title = QString(), Icon icon = Icon::None,

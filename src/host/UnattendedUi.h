@@ -32,6 +32,8 @@ public:
     Pointer pointer() const override { return m_pointer; }
     void processEvents() override;
     void setParentWindow(QWidget*) override {}
+    // Nobody sees a dialog; the boxes written to stderr name their buttons in English.
+    void setLanguage(const QString&) override {}
 
 private:
     QTextStream m_log;

@@ -71,6 +71,8 @@ public:
     void setOnProcessEvents(std::function<void(int count)> hook) { m_onProcessEvents = std::move(hook); }
 
     QWidget* parentWindow() const { return m_parentWindow; }
+    // The language set last; empty until one is set.
+    const QString& language() const { return m_language; }
 
     static QString iconName(Icon icon);
     static QString buttonsName(Buttons buttons);
@@ -86,6 +88,7 @@ public:
     Pointer pointer() const override { return m_pointer; }
     void processEvents() override;
     void setParentWindow(QWidget* window) override { m_parentWindow = window; }
+    void setLanguage(const QString& language) override { m_language = language; }
 
 private:
     struct Expectation
@@ -116,4 +119,5 @@ private:
     int m_processEventsCount = 0;
     std::function<void(int)> m_onProcessEvents;
     QPointer<QWidget> m_parentWindow;
+    QString m_language;
 };
