@@ -4,25 +4,34 @@
 #include "device/ui/MainWindow.h"
 #include "editors/ui/ChangeMarker.h"
 #include "files/ui/fAbout.h"
+#include "host/InstalledFiles.h"
 #include "host/Log.h"
+#include "qt/QtUi.h"
 #include "support/DemoSession.h"
+#include "transfer/ui/TrendChart.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QChart>
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -37,6 +46,7 @@
 namespace {
 
 const QString Rou1 = QStringLiteral("F1/ROU_1");
+constexpr int CmdOutputTab = 5;
 constexpr int CmdConfigTab = 6;
 constexpr int LedTab = 1;
 constexpr int MaxSendTime = 64;
@@ -164,12 +174,27 @@ protected:
     // is still open when the time is up is closed, so that the check always ends.
     std::shared_ptr<ModalRun> whenModal(const QString& name, std::function<void(QDialog&)> drive)
     {
+        return whenModalIs([name](const QDialog& dialog) { return dialog.objectName() == name; },
+                           std::move(drive));
+    }
+
+    // The same for the first modal window of a kind, such as Qt's own dialogs.
+    template <typename Dialog> std::shared_ptr<ModalRun> whenModalOf(std::function<void(Dialog&)> drive)
+    {
+        return whenModalIs(
+            [](const QDialog& dialog) { return qobject_cast<const Dialog*>(&dialog) != nullptr; },
+            [drive](QDialog& dialog) { drive(static_cast<Dialog&>(dialog)); });
+    }
+
+    std::shared_ptr<ModalRun> whenModalIs(std::function<bool(const QDialog&)> wanted,
+                                          std::function<void(QDialog&)> drive)
+    {
         auto run = std::make_shared<ModalRun>();
         auto* poll = new QTimer(window.get());
         const QDeadlineTimer deadline(StepTimeout);
         QObject::connect(poll, &QTimer::timeout, poll, [=] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || dialog->objectName() != name) {
+            if (!dialog || !wanted(*dialog)) {
                 if (deadline.hasExpired())
                     poll->deleteLater();
                 return;
@@ -365,7 +390,7 @@ TEST_F(MenusScreenCheck, PrintGoesThroughTheSelectionWindowToAPdf)
 
 TEST_F(MenusScreenCheck, HelpItemsOpenTheDocumentsAndTheAboutBox)
 {
-    const QString folder = QCoreApplication::applicationDirPath();
+    const QString folder = installed_files::documentFolder();
     ASSERT_NO_FATAL_FAILURE(choose(c().mnuHilfe, c().mnuBeschreibung, QStringLiteral("device-description")));
     ASSERT_NO_FATAL_FAILURE(
         chooseByKeys(c().mnuHilfe, QStringLiteral("h"),
@@ -415,6 +440,104 @@ TEST_F(MenusScreenCheck, ExitAsksWhileADirectorHoldsThePlugInAndThenEndsIt)
     EXPECT_FALSE(demo.connection.ServerOpen);
     EXPECT_FALSE(demo.connection.NetworkOpen);
     EXPECT_FALSE(demo.objectServer->isOpen());
+}
+
+TEST_F(MenusScreenCheck, TrendChartShowsTheMonitoredOutputsBesideThem)
+{
+    // Polls every half second, so that the drifting room temperature brings a few points soon.
+    c().txtPoll->setText(QStringLiteral("0,5"));
+    c().cmd_Poll_ok->click();
+    ASSERT_NO_FATAL_FAILURE(showTab(CmdOutputTab));
+    TrendChart* chart = c().trendChart;
+    ASSERT_TRUE(chart->isVisible());
+    const auto polls = [chart](const QString& name) {
+        for (QAbstractSeries* series : chart->chart()->series())
+            if (series->objectName() == name + QStringLiteral(" polls"))
+                return static_cast<QScatterSeries*>(series)->count();
+        return 0;
+    };
+    // A new set point steps the effective one.
+    const QString setpoint = QStringLiteral("N:48/C:0:213");
+    for (const char* value : {"21,00", "23,50"}) {
+        const int before = polls(QStringLiteral("nvoSetptEffect"));
+        demo.admin.set(DemoSession::Network, Rou1, setpoint, QString::fromLatin1(value));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return polls(QStringLiteral("nvoSetptEffect")) > before; }, StepTimeout))
+            << value;
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return polls(QStringLiteral("nvoSpaceTemp")) >= 3; }, StepTimeout));
+    keep(QStringLiteral("trend-chart"));
+
+    const QString csv = dir.filePath(QStringLiteral("trend.csv"));
+    demo.ui.queueFileName(csv);
+    click(chart->saveButton(), chart->saveButton()->rect().center());
+    ASSERT_TRUE(QTest::qWaitFor([&csv] { return QFile::exists(csv); }, StepTimeout));
+    const QByteArray saved = contentOf(csv);
+    EXPECT_TRUE(saved.startsWith("time,nv,value\r\n"));
+    EXPECT_TRUE(saved.contains(",nvoSetptEffect,23.5\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains(",nvoSpaceTemp,")) << saved.toStdString();
+    EXPECT_TRUE(demo.ui.messages().isEmpty());
+}
+
+// With German registered, Qt's own file dialog and the buttons of the plug-in's boxes are German:
+// the real Ui, not the scripted one, in a window of its own.
+TEST_F(MenusScreenCheck, QtsOwnDialogsSpeakGermanWhenTheRegistrationSaysSo)
+{
+    window->hide();
+    DemoSession german{QStringLiteral("german"), QStringLiteral(",")};
+    QtUi ui;
+    AppContext context{german.registry,
+                       *german.objectServer,
+                       ui,
+                       german.progress,
+                       german.catalogue,
+                       german.connection,
+                       german.commands,
+                       german.settings,
+                       german.points,
+                       german.resourceDir,
+                       [] {}};
+    auto germanWindow = std::make_unique<MainWindow>(context);
+    germanWindow->show();
+    german.open(*germanWindow, Rou1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(germanWindow.get()));
+    xdotool({QStringLiteral("windowfocus"), QString::number(germanWindow->winId())});
+    MainControls& g = germanWindow->controls();
+    QMenuBar* bar = germanWindow->menuBar();
+
+    const std::shared_ptr<ModalRun> fileDialog = whenModalOf<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Parameter(nci) speichern"));
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
+                  QStringLiteral("Datei&name:"));
+        QStringList captions;
+        for (const QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+            captions.append(button->text());
+        EXPECT_TRUE(captions.contains(QStringLiteral("S&peichern")))
+            << captions.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(captions.contains(QStringLiteral("Abbrechen")))
+            << captions.join(QLatin1Char('|')).toStdString();
+        keep(QStringLiteral("german-file-dialog"));
+        dialog.reject();
+    });
+    click(bar, bar->actionGeometry(g.mnuOptionen->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitFor([&g] { return g.mnuOptionen->isVisible(); }, StepTimeout));
+    click(g.mnuOptionen, g.mnuOptionen->actionGeometry(g.mnuParameter_speichern).center());
+    ASSERT_TRUE(QTest::qWaitFor([&fileDialog] { return fileDialog->seen; }, StepTimeout));
+    EXPECT_FALSE(fileDialog->leftOpen);
+
+    // Exit while a director holds the plug-in asks with German buttons; No keeps it.
+    german.connection.directorCount = 1;
+    const std::shared_ptr<ModalRun> question = whenModalOf<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+        EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+        keep(QStringLiteral("german-question"));
+        click(box.button(QMessageBox::No), box.button(QMessageBox::No)->rect().center());
+    });
+    g.mnuExit->trigger();
+    EXPECT_TRUE(question->seen);
+    EXPECT_FALSE(question->leftOpen);
+    EXPECT_TRUE(germanWindow->isVisible());
+    EXPECT_EQ(german.endProgramCalls, 0);
 }
 
 } // namespace
