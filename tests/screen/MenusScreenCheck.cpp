@@ -40,6 +40,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -444,7 +445,7 @@ TEST_F(MenusScreenCheck, ExitAsksWhileADirectorHoldsThePlugInAndThenEndsIt)
 
 TEST_F(MenusScreenCheck, TrendChartShowsTheMonitoredOutputsBesideThem)
 {
-    // Polls every half second, so that the drifting room temperature brings a few points soon.
+    // Polls every half second, so that each new value shows soon.
     c().txtPoll->setText(QStringLiteral("0,5"));
     c().cmd_Poll_ok->click();
     ASSERT_NO_FATAL_FAILURE(showTab(CmdOutputTab));
@@ -453,19 +454,34 @@ TEST_F(MenusScreenCheck, TrendChartShowsTheMonitoredOutputsBesideThem)
     const auto polls = [chart](const QString& name) {
         for (QAbstractSeries* series : chart->chart()->series())
             if (series->objectName() == name + QStringLiteral(" polls"))
-                return static_cast<QScatterSeries*>(series)->count();
-        return 0;
+                return static_cast<QScatterSeries*>(series)->points();
+        return QList<QPointF>();
     };
-    // A new set point steps the effective one.
-    const QString setpoint = QStringLiteral("N:48/C:0:213");
-    for (const char* value : {"21,00", "23,50"}) {
-        const int before = polls(QStringLiteral("nvoSetptEffect"));
-        demo.admin.set(DemoSession::Network, Rou1, setpoint, QString::fromLatin1(value));
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return polls(QStringLiteral("nvoSetptEffect")) > before; }, StepTimeout))
-            << value;
+    const auto polled = [&polls](const QString& name, double value) {
+        const QList<QPointF> points = polls(name);
+        return std::any_of(points.begin(), points.end(),
+                           [value](const QPointF& point) { return point.y() == value; });
+    };
+    // A temperature from an external sensor and a set point sent to the unit step its outputs.
+    struct Step
+    {
+        const char* input;
+        const char* output;
+        double value;
+    };
+    for (const Step step :
+         {Step{"nviSpaceTemp", "nvoSpaceTemp", 20.5}, Step{"nviTempSetpoint", "nvoSetptEffect", 21.0},
+          Step{"nviSpaceTemp", "nvoSpaceTemp", 21.25}, Step{"nviTempSetpoint", "nvoSetptEffect", 23.5}}) {
+        demo.admin.set(DemoSession::Network, Rou1, QString::fromLatin1(step.input),
+                       QString::number(step.value, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return polled(QString::fromLatin1(step.output), step.value); },
+                                    StepTimeout))
+            << step.output << ' ' << step.value;
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return polls(QStringLiteral("nvoSpaceTemp")) >= 3; }, StepTimeout));
+    // The chart draws its scene from posted events; the picture waits for them.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    window->repaint();
     keep(QStringLiteral("trend-chart"));
 
     const QString csv = dir.filePath(QStringLiteral("trend.csv"));
@@ -475,7 +491,7 @@ TEST_F(MenusScreenCheck, TrendChartShowsTheMonitoredOutputsBesideThem)
     const QByteArray saved = contentOf(csv);
     EXPECT_TRUE(saved.startsWith("time,nv,value\r\n"));
     EXPECT_TRUE(saved.contains(",nvoSetptEffect,23.5\r\n")) << saved.toStdString();
-    EXPECT_TRUE(saved.contains(",nvoSpaceTemp,")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains(",nvoSpaceTemp,21.25\r\n")) << saved.toStdString();
     EXPECT_TRUE(demo.ui.messages().isEmpty());
 }
 
@@ -516,6 +532,11 @@ TEST_F(MenusScreenCheck, QtsOwnDialogsSpeakGermanWhenTheRegistrationSaysSo)
             << captions.join(QLatin1Char('|')).toStdString();
         EXPECT_TRUE(captions.contains(QStringLiteral("Abbrechen")))
             << captions.join(QLatin1Char('|')).toStdString();
+        // The picture shows the dialog drawn, with the menu it came from closed.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        EXPECT_TRUE(
+            QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, StepTimeout));
+        dialog.repaint();
         keep(QStringLiteral("german-file-dialog"));
         dialog.reject();
     });

@@ -24,6 +24,9 @@ const QString Celsius = QStringLiteral("°C");
 const QString Percent = QStringLiteral("%");
 // Room above and below the values, so that a flat line does not sit on the frame.
 constexpr double AxisMargin = 0.5;
+// The time axis spans at least ten seconds, and shows seconds while it spans less than ten minutes.
+constexpr qint64 ShortestTimeSpan = 10 * 1000;
+constexpr qint64 LongTimeSpan = 10 * 60 * 1000;
 
 void hideFromLegend(QChart* chart, QAbstractSeries* series)
 {
@@ -46,7 +49,6 @@ TrendChart::TrendChart(QWidget* parent)
 
     m_chart->setMargins(QMargins(2, 2, 2, 2));
     m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_time->setFormat(QStringLiteral("HH:mm"));
     m_time->setTickCount(7);
     m_chart->addAxis(m_time, Qt::AlignBottom);
 
@@ -118,9 +120,22 @@ void TrendChart::present(const QList<MonitorTrend::Series>& series, qint64 now)
             line(shown, one, l)->replace(l < one.lines.size() ? one.lines.at(l) : QList<QPointF>());
         shown.points->replace(one.points);
     }
-    m_time->setRange(QDateTime::fromMSecsSinceEpoch(now - MonitorTrend::Span),
-                     QDateTime::fromMSecsSinceEpoch(now));
+    fitTimeAxis(series, now);
     fitAxes(series);
+}
+
+void TrendChart::fitTimeAxis(const QList<MonitorTrend::Series>& series, qint64 now)
+{
+    // A young trend fills the chart; from an hour on, the last hour scrolls through it.
+    double first = static_cast<double>(now);
+    for (const MonitorTrend::Series& one : series) {
+        if (!one.lines.isEmpty() && !one.lines.front().isEmpty())
+            first = std::min(first, one.lines.front().front().x());
+    }
+    const qint64 start =
+        std::max(now - MonitorTrend::Span, std::min(static_cast<qint64>(first), now - ShortestTimeSpan));
+    m_time->setFormat(now - start < LongTimeSpan ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
+    m_time->setRange(QDateTime::fromMSecsSinceEpoch(start), QDateTime::fromMSecsSinceEpoch(now));
 }
 
 void TrendChart::fitAxes(const QList<MonitorTrend::Series>& series)
@@ -143,6 +158,7 @@ void TrendChart::fitAxes(const QList<MonitorTrend::Series>& series)
         if (low > high)
             low = high = 0.0;
         axis.value()->setRange(std::floor(low - AxisMargin), std::ceil(high + AxisMargin));
+        axis.value()->applyNiceNumbers();
     }
 }
 

@@ -16,9 +16,10 @@ class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
 
-// A small chart of the monitored outputs over the last hour: each output's values as a step line
-// with its poll points, one value axis per unit (temperatures on the left), and the button that
-// saves the series as CSV. It presents what it is given.
+// A small chart of the monitored outputs over the last hour (or since monitoring began, when
+// that is less): each output's values as a step line with its poll points, one value axis per
+// unit (temperatures on the left), and the button that saves the series as CSV. It presents what
+// it is given.
 class TrendChart final : public QWidget
 {
     Q_OBJECT
@@ -42,6 +43,7 @@ private:
     Output& output(const MonitorTrend::Series& series, qsizetype index);
     QLineSeries* line(Output& output, const MonitorTrend::Series& series, qsizetype index);
     QValueAxis* axisFor(const QString& unit);
+    void fitTimeAxis(const QList<MonitorTrend::Series>& series, qint64 now);
     void fitAxes(const QList<MonitorTrend::Series>& series);
 
     QChart* m_chart;

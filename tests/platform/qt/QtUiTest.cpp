@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -145,8 +146,8 @@ TEST(QtUiTest, SaveDialogUsesTheRequestAndReturnsTheChosenFile)
     EXPECT_EQ(ui.openFileName(request), QString()) << "a cancelled dialog gives no name";
 }
 
-// Qt's own texts (box buttons, file dialogs) follow the plug-in's language, back and forth, and
-// the German ones leave with the Ui.
+// Qt's own texts (box buttons, file and print dialogs) follow the plug-in's language, back and
+// forth, and the German ones leave with the Ui.
 TEST(QtUiTest, QtsOwnTextsSpeakThePlugInsLanguage)
 {
     struct Texts
@@ -156,10 +157,11 @@ TEST(QtUiTest, QtsOwnTextsSpeakThePlugInsLanguage)
         const char* no;
         const char* fileName;
         const char* save;
+        const char* print;
     };
-    const Texts german{"german", "&Ja", "&Nein", "Datei&name:", "S&peichern"};
-    const Texts english{"english", "&Yes", "&No", "File &name:", "&Save"};
-    const Texts none{"", "&Yes", "&No", "File &name:", "&Save"};
+    const Texts german{"german", "&Ja", "&Nein", "Datei&name:", "S&peichern", "&Drucken"};
+    const Texts english{"english", "&Yes", "&No", "File &name:", "&Save", "&Print"};
+    const Texts none{"", "&Yes", "&No", "File &name:", "&Save", "&Print"};
     {
         QtUi ui;
         for (const Texts& texts : {german, english, german, german, none}) {
@@ -192,6 +194,16 @@ TEST(QtUiTest, QtsOwnTextsSpeakThePlugInsLanguage)
                     << texts.language << ": " << captions.join(QLatin1Char('|')).toStdString();
             });
             ui.saveFileName(Ui::FileDialog{});
+
+            whenModal([&](QWidget* modal) {
+                QStringList captions;
+                for (const QPushButton* button : modal->findChildren<QPushButton*>())
+                    captions.append(button->text());
+                EXPECT_TRUE(captions.contains(QString::fromUtf8(texts.print)))
+                    << texts.language << ": " << captions.join(QLatin1Char('|')).toStdString();
+            });
+            QPrinter printer;
+            ui.choosePrinter(printer, QString());
         }
         ui.setLanguage(QStringLiteral("german"));
     }
