@@ -37,11 +37,12 @@ set(CPACK_PACKAGE_NAME zep31)
 set(CPACK_PACKAGE_VENDOR "Korvandel Devices GmbH")
 set(CPACK_PACKAGE_CONTACT "Korvandel Devices GmbH <info@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration plug-in for the ZEP31 LonWorks room unit")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "configuration plug-in for the ZEP31 LonWorks room unit\n"
-    "Configures, commissions and monitors ZEP31 in-wall room operating units: the plug-in\n"
-    "a network tool drives over D-Bus (zep31-plugin), a command-line director (lnsdirector),\n"
-    "commissioning without a window (zep31ctl) and a simulated LonWorks platform (lns-netdb).")
+# The summary is the synopsis line; this is the extended description below it.
+string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
+       "Configures, commissions and monitors ZEP31 in-wall room operating units:\n"
+       "the plug-in a network tool drives over D-Bus (zep31-plugin), a\n"
+       "command-line director (lnsdirector), commissioning without a window\n"
+       "(zep31ctl) and a simulated LonWorks platform (lns-netdb).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.com")

@@ -30,6 +30,10 @@ for file in ./usr/bin/zep31-plugin ./usr/bin/lnsdirector ./usr/bin/lns-netdb ./u
     ./usr/share/zep31/import/zep31/zep31_06.xif ./usr/share/doc/zep31/Dokumentation/zep31_06.pdf; do
     grep -q " $file\$" <<<"$contents" || { echo "package-check: $file is missing from the package" >&2; exit 1; }
 done
+# Debian's own checks, where they are installed.
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$package"
+fi
 depends=$(dpkg-deb --field "$package" Depends)
 for dependency in libqt6widgets6 libqt6charts6 libsqlite3-0 qt6-translations-l10n; do
     grep -q "$dependency" <<<"$depends" || { echo "package-check: Depends lacks $dependency: $depends" >&2; exit 1; }

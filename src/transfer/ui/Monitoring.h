@@ -51,8 +51,6 @@ public:
     void lcaOs_OnNvUpdateError(qint32 tag);
     void lcaOs_OnSystemEvent();
 
-    MonitoringTrend& trend() { return *m_trend; }
-
     // Another device is about to become current: the monitored one is released first, so none of
     // its reports lands in the boxes of the next.
     void leaveDevice();

@@ -33,7 +33,7 @@ public:
     // why it could not.
     void saveAsCsv();
 
-    const MonitorTrend& trend() const { return m_trend; }
+    // Tests set the time.
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
 private:
