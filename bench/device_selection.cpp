@@ -22,8 +22,8 @@
 
 namespace {
 
-constexpr int Subsystems = 20;
-constexpr int DevicesPerSubsystem = 500;
+const int Subsystems = benchSize(20, 2);
+const int DevicesPerSubsystem = benchSize(500, 5);
 const QString Network = QStringLiteral("Large");
 const QString Template = QStringLiteral("Korvandel zep31_06");
 
@@ -51,10 +51,12 @@ struct LargeNetwork
         connection.system = connection.network->systems()->item(1);
         connection.system->open();
         // A device in the middle of the network is the current one.
-        session.currentDevice = connection.system->subsystems()
-                                    ->item(QStringLiteral("Floor 10"))
-                                    ->applicationDevices()
-                                    ->item(QStringLiteral("ROU_10_250"));
+        const int middle = Subsystems / 2;
+        session.currentDevice =
+            connection.system->subsystems()
+                ->item(QStringLiteral("Floor %1").arg(middle))
+                ->applicationDevices()
+                ->item(QStringLiteral("ROU_%1_%2").arg(middle).arg(DevicesPerSubsystem / 2));
     }
 
     BenchPlatform platform{0};
@@ -119,11 +121,11 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("BM_DeviceSearch",
                                  [&large](benchmark::State& state) { searchOnly(state, large); })
         ->Unit(benchmark::kMillisecond)
-        ->Iterations(3);
+        ->Iterations(benchSize(3, 1));
     benchmark::RegisterBenchmark("BM_DeviceSelectionWindow",
                                  [&large](benchmark::State& state) { loadWindow(state, large); })
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
-        ->Iterations(3);
+        ->Iterations(benchSize(3, 1));
     return runBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "lns/PlatformAdmin.h"
 #include "lns/SimObjectServer.h"
 #include "registry/SqliteRegistryStore.h"
+#include "support/BenchRuns.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,7 +17,7 @@
 namespace {
 
 const QString Demo = QStringLiteral("Demo");
-constexpr int BigTemplateDevices = 10000;
+const int BigTemplateDevices = benchSize(10000, 10);
 constexpr int TransactionMs = 11;
 
 // One LonWorks home with the demo network, a network of 10,000 devices of one template and a
@@ -162,6 +163,9 @@ BENCHMARK(CpRead);
 BENCHMARK(CpWrite);
 BENCHMARK(FindDeviceAmongTenThousand);
 BENCHMARK(FindDeviceInSubsystemOfTenThousand);
-BENCHMARK(TimedNvRead)->Iterations(200)->UseRealTime();
+BENCHMARK(TimedNvRead)->Iterations(benchSize(200, 5))->UseRealTime();
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return runBenchmarks(argc, argv);
+}

@@ -8,7 +8,7 @@ build=${1:-$root/build}
 shift || true
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
     # Qt Charts' CMake package needs Qt OpenGL's, which Debian's qt6-charts-dev does not pull in.
     qt6-charts-dev libqt6opengl6-dev

@@ -19,4 +19,4 @@ export QT_QPA_PLATFORM=offscreen
 export ZEP31_ARTIFACTS=$build/artifacts
 mkdir -p "$ZEP31_ARTIFACTS"
 cd "$build"
-ctest --output-on-failure --timeout 900
+ctest --output-on-failure --timeout 900 -j "$(nproc)"
