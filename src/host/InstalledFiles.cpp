@@ -1,7 +1,7 @@
 #include "host/InstalledFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace installed_files {
 
@@ -9,8 +9,10 @@ namespace {
 
 QString besideProgram(const char* relativePath)
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                           QLatin1String(relativePath));
+    // The running executable as the kernel knows it, with its links resolved: also before (or
+    // without) a QCoreApplication, and from the installation a linked program belongs to.
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return QDir::cleanPath(QFileInfo(program).path() + QLatin1Char('/') + QLatin1String(relativePath));
 }
 
 } // namespace

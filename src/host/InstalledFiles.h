@@ -3,7 +3,7 @@
 #include <QString>
 
 // Where the files installed with the programs are. Both folders are found relative to the running
-// program, so an installed copy (/usr/bin beside /usr/share/zep31) and a build tree (build/bin
+// executable, so an installed copy (/usr/bin beside /usr/share/zep31) and a build tree (build/bin
 // beside build/share/zep31, which the build lays out the same way) find theirs.
 namespace installed_files {
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 // The build lays its folder out as an installation is, so the programs find their data beside
@@ -11,7 +12,7 @@ TEST(InstalledFilesTest, DataIsFoundBesideTheProgramUnlessTheEnvironmentNamesIt)
 {
     const QByteArray named = qgetenv("ZEP31_DATA_DIR");
     qunsetenv("ZEP31_DATA_DIR");
-    const QDir program(QCoreApplication::applicationDirPath());
+    const QDir program(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath());
     EXPECT_EQ(installed_files::dataFolder(),
               QDir::cleanPath(program.filePath(QStringLiteral("../share/zep31"))));
     EXPECT_EQ(installed_files::documentFolder(),
