@@ -25,13 +25,18 @@ MonitoringTrend::MonitoringTrend(AppContext& context, MainControls& controls, QO
 {
     m_ticker.setInterval(TickMs);
     connect(&m_ticker, &QTimer::timeout, this, [this] { refresh(); });
+    // The chart shows no finer detail than the trend keeps.
+    m_redraw.setInterval(static_cast<int>(MonitorTrend::Spacing));
+    m_redraw.setSingleShot(true);
+    connect(&m_redraw, &QTimer::timeout, this, [this] { refresh(); });
     connect(m_controls.trendChart->saveButton(), &QPushButton::clicked, this, [this] { saveAsCsv(); });
 }
 
 void MonitoringTrend::outputShown(int position, const QString& value)
 {
-    if (m_on && m_trend.record(position, value, m_context.settings.decimalSeparator, m_clock()))
-        refresh();
+    if (m_on && m_trend.record(position, value, m_context.settings.decimalSeparator, m_clock()) &&
+        !m_redraw.isActive())
+        m_redraw.start();
 }
 
 void MonitoringTrend::monitoringShown(bool on)
@@ -42,6 +47,7 @@ void MonitoringTrend::monitoringShown(bool on)
     if (!on) {
         m_trend.end(m_clock());
         m_ticker.stop();
+        m_redraw.stop();
         m_controls.trendChart->hide();
         return;
     }
@@ -58,6 +64,7 @@ void MonitoringTrend::deviceLeft()
 
 void MonitoringTrend::refresh()
 {
+    m_redraw.stop();
     const qint64 now = m_clock();
     m_controls.trendChart->present(m_trend.series(now), now);
 }

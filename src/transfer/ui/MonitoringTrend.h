@@ -45,5 +45,7 @@ private:
     Clock m_clock;
     // Moves the chart along while nothing changes.
     QTimer m_ticker;
+    // Draws new samples at most once per spacing, however fast they come.
+    QTimer m_redraw;
     bool m_on = false;
 };
