@@ -9,6 +9,7 @@
 #include "host/ConnectionState.h"
 #include "host/LonWorksHome.h"
 #include "host/MessageCatalogue.h"
+#include "host/PlugInIdentity.h"
 #include "host/ResourceDirSpec.h"
 #include "host/UnattendedUi.h"
 #include "host/ui/PlugInEntry.h"
@@ -80,6 +81,21 @@ QApplication* makeApplication(int& argc, char** argv, bool fallBack)
     return new QApplication(argc, argv);
 }
 
+QString usage()
+{
+    return QStringLiteral(
+        "Usage: zep31-plugin [SWITCH]\n"
+        "       zep31-plugin --help | --version\n"
+        "The ZEP31 configuration plug-in. A director starts it over D-Bus; started by hand it\n"
+        "registers or deregisters itself, or shows its registration dialog (which needs a display).\n"
+        "\n"
+        "Switches (in any case):\n"
+        "  /regplugin [/german | /english]          register the plug-in, in the language given\n"
+        "  /deregplugin [/deregmode:-1 | 0 | 1]     deregister it; every mode deregisters fully\n"
+        "  /regserver, /unregserver                 write or remove the D-Bus activation file\n"
+        "  -Embedding                               serve a director (D-Bus activation starts it so)\n");
+}
+
 int runPlugIn(const QStringList& arguments)
 {
     SqliteRegistryStore registry(lonworks_home::registryFile());
@@ -141,6 +157,15 @@ int runPlugIn(const QStringList& arguments)
 int main(int argc, char** argv)
 {
     const QStringList arguments = argumentsAfterProgram(argc, argv);
+    if (arguments == QStringList{QStringLiteral("--version")}) {
+        QTextStream(stdout) << plugin_identity::versionLine(QStringLiteral("zep31-plugin")) << Qt::endl;
+        return 0;
+    }
+    if (arguments == QStringList{QStringLiteral("--help")} ||
+        arguments == QStringList{QStringLiteral("-h")}) {
+        QTextStream(stdout) << usage();
+        return 0;
+    }
     // Writing or removing the activation file needs no windows, so it runs without a display.
     const CommandLine::Action action = CommandLine::interpret(CommandLine::raw(arguments)).action;
     if (action == CommandLine::Action::RegisterServer || action == CommandLine::Action::UnregisterServer) {

@@ -10,12 +10,18 @@ shift || true
 packages=(
     build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # Qt Charts' CMake package needs Qt OpenGL's, which Debian's qt6-charts-dev does not pull in.
+    qt6-charts-dev libqt6opengl6-dev
+    # Qt's own dialogs in German.
+    qt6-translations-l10n
     libsqlite3-dev sqlite3
     libgtest-dev libgmock-dev libbenchmark-dev
     dbus dbus-daemon dbus-bin libglib2.0-bin
     xvfb xauth xdotool
     clang-format
     poppler-utils
+    # The Debian package (dpkg-shlibdeps needs file) and the lint of the manual pages.
+    dpkg-dev file mandoc
 )
 
 missing=()

@@ -22,6 +22,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace lnssim {
@@ -132,9 +133,12 @@ public:
                QDir(home).exists(QStringLiteral("Types/User/Korvandel"));
     }
 
+    // Looking something up never creates the network database.
+    bool databaseExists() const { return QFileInfo::exists(NetworkDatabase::filePath(home)); }
+
     NamedRow network(const QString& name)
     {
-        const auto found = TopologyStore(db()).findNetwork(name);
+        const auto found = databaseExists() ? TopologyStore(db()).findNetwork(name) : std::nullopt;
         if (!found)
             throw lns::Error(
                 lns::errors::NotFound,
@@ -430,7 +434,26 @@ void PlatformAdmin::importTemplate(const QString& network, const QString& templa
 
 QStringList PlatformAdmin::devices(const QString& network) const
 {
-    return DeviceStore(m_impl->db()).listing(m_impl->systemOf(network).id);
+    // The network first: a network that does not exist creates no database.
+    const qint64 system = m_impl->systemOf(network).id;
+    return DeviceStore(m_impl->db()).listing(system);
+}
+
+QStringList PlatformAdmin::devicePaths(const QString& network) const
+{
+    const qint64 system = m_impl->systemOf(network).id;
+    return DeviceStore(m_impl->db()).paths(system);
+}
+
+QStringList PlatformAdmin::networks() const
+{
+    QStringList names;
+    if (!m_impl->databaseExists())
+        return names;
+    TopologyStore topology(m_impl->db());
+    for (int position = 1; position <= topology.networkCount(); ++position)
+        names.append(topology.networkAt(position)->name);
+    return names;
 }
 
 QString PlatformAdmin::get(const QString& network, const QString& devicePath, const QString& point,

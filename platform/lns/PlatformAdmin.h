@@ -73,6 +73,10 @@ public:
     void importTemplate(const QString& network, const QString& templateName, const QString& xifPath);
     // One line per device: "subsystem/name, program ID, state, commissioned, Neuron ID".
     QStringList devices(const QString& network) const;
+    // "subsystem/name" of the same devices, one per entry.
+    QStringList devicePaths(const QString& network) const;
+    // The names of all networks; none when the home has no network database yet.
+    QStringList networks() const;
 
     // POINT is an NV name ("nviSpaceTemp") or a CP identifier ("F:1/C:0:93", "N:47/C:0:52").
     // Values as the object server formats them with the user's decimal separator.

@@ -1,14 +1,18 @@
 #include "qt/QtUi.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <utility>
 
 namespace {
@@ -77,6 +81,8 @@ QStringList patternsOf(const QString& patterns)
 
 } // namespace
 
+QtUi::QtUi() = default;
+
 QtUi::~QtUi()
 {
     setPointer(Pointer::Default);
@@ -124,6 +130,8 @@ QString QtUi::runFileDialog(const FileDialog& request, bool save)
     QString folder = request.initialFolder;
     folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
     QFileDialog dialog(m_parent, request.title, folder, toQtFilter(request.filter));
+    // A desktop's own dialog would speak the desktop's language, not the plug-in's.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
@@ -180,6 +188,29 @@ int QtUi::execDialog(QDialog& dialog)
     if (busy)
         QGuiApplication::restoreOverrideCursor();
     return result;
+}
+
+void QtUi::setLanguage(const QString& language)
+{
+    const bool german = language == QLatin1String("german");
+    if (german == (m_qtTranslations != nullptr))
+        return;
+    // A translator removes itself from the application when it is destroyed.
+    m_qtTranslations.reset();
+    if (!german)
+        return;
+    auto translations = std::make_unique<QTranslator>();
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!translations->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            folder) ||
+        !QCoreApplication::installTranslator(translations.get())) {
+        qWarning().noquote() << QStringLiteral(
+                                    "Qt's German translations (qtbase_de.qm) are missing in %1; Qt's "
+                                    "dialogs stay English. They come with qt6-translations-l10n.")
+                                    .arg(folder);
+        return;
+    }
+    m_qtTranslations = std::move(translations);
 }
 
 void QtUi::processEvents()

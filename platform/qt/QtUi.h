@@ -5,16 +5,18 @@
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
+#include <memory>
 
 class QDialog;
+class QTranslator;
 
 // The Ui service on the desktop: Qt message boxes and dialogs owned by the plug-in's window,
 // documents opened with the desktop's associated program (never through a shell), the busy
-// pointer as an application override cursor.
+// pointer as an application override cursor. Qt's own dialogs speak the plug-in's language.
 class QtUi final : public Ui
 {
 public:
-    QtUi() = default;
+    QtUi();
     ~QtUi() override;
     QtUi(const QtUi&) = delete;
     QtUi& operator=(const QtUi&) = delete;
@@ -29,6 +31,9 @@ public:
     Pointer pointer() const override { return m_pointer; }
     void processEvents() override;
     void setParentWindow(QWidget* window) override { m_parent = window; }
+    // German installs Qt's German translations (qtbase_de.qm) into the application; any other
+    // language removes them again, leaving Qt's own English.
+    void setLanguage(const QString& language) override;
 
     // "Name (*.x)|*.x|Other (*.y;*.z)|*.y;*.z" in Qt's form "Name (*.x);;Other (*.y *.z)".
     static QString toQtFilter(const QString& filter);
@@ -45,4 +50,6 @@ private:
     QPointer<QWidget> m_parent;
     // Hourglass means this object holds one override cursor.
     Pointer m_pointer = Pointer::Default;
+    // Installed in the application while the language is German.
+    std::unique_ptr<QTranslator> m_qtTranslations;
 };

@@ -84,6 +84,9 @@ public:
     // False when nobody answers the boxes: their answers are the dismissal's, not a person's
     // choice, and a question about a setting must leave that setting as it is.
     virtual bool attended() const { return true; }
+    // The plug-in's language as the registry names it ("german", "english"): the texts the
+    // dialogs and box buttons bring themselves follow it.
+    virtual void setLanguage(const QString& language) = 0;
 
     // Convenience for the common forms.
     Answer message(const QString& text, const QString& title = QString(), Icon icon = Icon::None,

@@ -33,6 +33,8 @@ public:
     void processEvents() override;
     void setParentWindow(QWidget*) override {}
     bool attended() const override { return false; }
+    // Nobody sees a dialog; the boxes written to stderr name their buttons in English.
+    void setLanguage(const QString&) override {}
 
 private:
     QTextStream m_log;

@@ -167,7 +167,9 @@ TEST(ScreenE2ETest, EditorsAnswerRealPointerAndKeyEvents)
 // Every menu item chosen through the X server, with the pointer or with Alt and the item's key:
 // the log is cleared and saved, parameters are saved and loaded with exactly the differing field
 // marked, the print selection window leads to a PDF, the documents and the about box open, and
-// Exit ends the plug-in. The pictures of the open menus and dialogs are kept for a reviewer.
+// Exit ends the plug-in. The trend of the monitored outputs shows beside them, and with German
+// registered Qt's own file dialog is German. The pictures of the open menus and dialogs are kept
+// for a reviewer.
 TEST(ScreenE2ETest, EveryMenuItemDoesItsJobInTheRealWindow)
 {
     VirtualScreen screen;
@@ -181,4 +183,6 @@ TEST(ScreenE2ETest, EveryMenuItemDoesItsJobInTheRealWindow)
     EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
     EXPECT_TRUE(QFile::exists(artifactsFolder() + QStringLiteral("/menus-print-selection.png")));
     EXPECT_TRUE(QFile::exists(artifactsFolder() + QStringLiteral("/menus-about-box.png")));
+    EXPECT_TRUE(QFile::exists(artifactsFolder() + QStringLiteral("/menus-trend-chart.png")));
+    EXPECT_TRUE(QFile::exists(artifactsFolder() + QStringLiteral("/menus-german-file-dialog.png")));
 }

@@ -1,6 +1,7 @@
 #include "device/ui/MainWindow.h"
 #include "echlog/EchLog.h"
 #include "files/ui/fAbout.h"
+#include "host/InstalledFiles.h"
 #include "support/DemoSession.h"
 #include "support/FakeUi.h"
 
@@ -23,7 +24,7 @@ protected:
 
 TEST_P(HelpMenuTest, OpensOurDocumentsInTheUsersLanguage)
 {
-    const QString folder = QCoreApplication::applicationDirPath();
+    const QString folder = installed_files::documentFolder();
     window.controls().mnuBeschreibung->trigger();
     window.controls().mnuReadme->trigger();
     ASSERT_EQ(demo.ui.documents().size(), 2);
@@ -35,7 +36,7 @@ TEST_P(HelpMenuTest, OpensOurDocumentsInTheUsersLanguage)
     EXPECT_TRUE(demo.ui.documents().at(0).maximised);
     EXPECT_EQ(demo.ui.documents().at(1).pathOrUrl, readme);
     EXPECT_FALSE(demo.ui.documents().at(1).maximised);
-    // The build puts both beside the program.
+    // The build puts both where they are installed, relative to the program.
     EXPECT_TRUE(QFile::exists(description));
     EXPECT_TRUE(QFile::exists(readme));
 }
@@ -80,7 +81,7 @@ TEST_P(HelpMenuTest, AboutBoxIsNonModalAndOpensItsLinks)
     EXPECT_TRUE(window.findChild<fAbout*>()->isVisible());
 }
 
-TEST_P(HelpMenuTest, TheLinksShowTheHandFromBesideTheProgram)
+TEST_P(HelpMenuTest, TheLinksShowTheHandInstalledWithTheData)
 {
     window.controls().mnuAbout->trigger();
     auto* about = window.findChild<fAbout*>(QStringLiteral("fAbout"));
@@ -99,7 +100,7 @@ TEST(AboutBoxCursor, WithoutItsFileTheLinksKeepTheirOwnCursor)
 {
     FakeUi ui;
     // Missing, and a file that is no cursor.
-    const QString folder = QCoreApplication::applicationDirPath();
+    const QString folder = installed_files::documentFolder();
     for (const QString& file :
          {folder + QStringLiteral("/missing.cur"), folder + QStringLiteral("/readme_eng.txt")}) {
         const fAbout about(ui, true, nullptr, file);

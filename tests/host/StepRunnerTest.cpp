@@ -126,6 +126,7 @@ TEST(StepRunnerTest, MessageBoxTreatsAnyOtherAnswerAsAbort)
         Pointer pointer() const override { return Pointer::Default; }
         void processEvents() override {}
         void setParentWindow(QWidget*) override {}
+        void setLanguage(const QString&) override {}
         QString lastText;
     };
     ClosedBoxUi ui;

@@ -4,17 +4,24 @@
 #include "device/ui/MainWindow.h"
 #include "editors/ui/ChangeMarker.h"
 #include "files/ui/fAbout.h"
+#include "host/InstalledFiles.h"
 #include "host/Log.h"
+#include "qt/QtUi.h"
 #include "support/DemoSession.h"
+#include "transfer/ui/TrendChart.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QChart>
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +30,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -37,6 +45,7 @@
 namespace {
 
 const QString Rou1 = QStringLiteral("F1/ROU_1");
+constexpr int CmdOutputTab = 5;
 constexpr int CmdConfigTab = 6;
 constexpr int LedTab = 1;
 constexpr int MaxSendTime = 64;
@@ -164,12 +173,27 @@ protected:
     // is still open when the time is up is closed, so that the check always ends.
     std::shared_ptr<ModalRun> whenModal(const QString& name, std::function<void(QDialog&)> drive)
     {
+        return whenModalIs([name](const QDialog& dialog) { return dialog.objectName() == name; },
+                           std::move(drive));
+    }
+
+    // The same for the first modal window of a kind, such as Qt's own dialogs.
+    template <typename Dialog> std::shared_ptr<ModalRun> whenModalOf(std::function<void(Dialog&)> drive)
+    {
+        return whenModalIs(
+            [](const QDialog& dialog) { return qobject_cast<const Dialog*>(&dialog) != nullptr; },
+            [drive](QDialog& dialog) { drive(static_cast<Dialog&>(dialog)); });
+    }
+
+    std::shared_ptr<ModalRun> whenModalIs(std::function<bool(const QDialog&)> wanted,
+                                          std::function<void(QDialog&)> drive)
+    {
         auto run = std::make_shared<ModalRun>();
         auto* poll = new QTimer(window.get());
         const QDeadlineTimer deadline(StepTimeout);
         QObject::connect(poll, &QTimer::timeout, poll, [=] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || dialog->objectName() != name) {
+            if (!dialog || !wanted(*dialog)) {
                 if (deadline.hasExpired())
                     poll->deleteLater();
                 return;
@@ -366,7 +390,7 @@ TEST_F(MenusScreenCheck, PrintGoesThroughTheSelectionWindowToAPdf)
 
 TEST_F(MenusScreenCheck, HelpItemsOpenTheDocumentsAndTheAboutBox)
 {
-    const QString folder = QCoreApplication::applicationDirPath();
+    const QString folder = installed_files::documentFolder();
     ASSERT_NO_FATAL_FAILURE(choose(c().mnuHilfe, c().mnuBeschreibung, QStringLiteral("device-description")));
     ASSERT_NO_FATAL_FAILURE(
         chooseByKeys(c().mnuHilfe, QStringLiteral("h"),
@@ -416,6 +440,98 @@ TEST_F(MenusScreenCheck, ExitAsksWhileADirectorHoldsThePlugInAndThenEndsIt)
     EXPECT_FALSE(demo.connection.ServerOpen);
     EXPECT_FALSE(demo.connection.NetworkOpen);
     EXPECT_FALSE(demo.objectServer->isOpen());
+}
+
+TEST_F(MenusScreenCheck, TrendChartShowsTheMonitoredOutputsBesideThem)
+{
+    // Polls every half second, so that each new value shows soon.
+    c().txtPoll->setText(QStringLiteral("0,5"));
+    c().cmd_Poll_ok->click();
+    ASSERT_NO_FATAL_FAILURE(showTab(CmdOutputTab));
+    TrendChart* chart = c().trendChart;
+    ASSERT_TRUE(chart->isVisible());
+    const auto polled = [chart](const QString& name, double value) {
+        for (QAbstractSeries* series : chart->chart()->series())
+            if (series->objectName() == name + QStringLiteral(" polls"))
+                for (const QPointF& point : static_cast<QScatterSeries*>(series)->points())
+                    if (point.y() == value)
+                        return true;
+        return false;
+    };
+    // A temperature from an external sensor and a set point sent to the unit step its outputs.
+    struct Step
+    {
+        const char* input;
+        const char* output;
+        double value;
+    };
+    for (const Step step :
+         {Step{"nviSpaceTemp", "nvoSpaceTemp", 20.5}, Step{"nviTempSetpoint", "nvoSetptEffect", 21.0},
+          Step{"nviSpaceTemp", "nvoSpaceTemp", 21.25}, Step{"nviTempSetpoint", "nvoSetptEffect", 23.5}}) {
+        demo.admin.set(DemoSession::Network, Rou1, QString::fromLatin1(step.input),
+                       QString::number(step.value, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return polled(QString::fromLatin1(step.output), step.value); },
+                                    StepTimeout))
+            << step.output << ' ' << step.value;
+    }
+    // The chart draws its scene from posted events; the picture waits for them.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    window->repaint();
+    keep(QStringLiteral("trend-chart"));
+    EXPECT_TRUE(demo.ui.messages().isEmpty());
+}
+
+// With German registered, Qt's own file dialog is German: the real Ui, not the scripted one, in a
+// window of its own.
+TEST_F(MenusScreenCheck, QtsOwnDialogsSpeakGermanWhenTheRegistrationSaysSo)
+{
+    window->hide();
+    DemoSession german{QStringLiteral("german"), QStringLiteral(",")};
+    QtUi ui;
+    AppContext context{german.registry,
+                       *german.objectServer,
+                       ui,
+                       german.progress,
+                       german.catalogue,
+                       german.connection,
+                       german.commands,
+                       german.settings,
+                       german.points,
+                       german.resourceDir,
+                       [] {}};
+    auto germanWindow = std::make_unique<MainWindow>(context);
+    germanWindow->show();
+    german.open(*germanWindow, Rou1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(germanWindow.get()));
+    xdotool({QStringLiteral("windowfocus"), QString::number(germanWindow->winId())});
+    MainControls& g = germanWindow->controls();
+    QMenuBar* bar = germanWindow->menuBar();
+
+    const std::shared_ptr<ModalRun> fileDialog = whenModalOf<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Parameter(nci) speichern"));
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
+                  QStringLiteral("Datei&name:"));
+        QStringList captions;
+        for (const QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+            captions.append(button->text());
+        EXPECT_TRUE(captions.contains(QStringLiteral("S&peichern")))
+            << captions.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(captions.contains(QStringLiteral("Abbrechen")))
+            << captions.join(QLatin1Char('|')).toStdString();
+        // The picture shows the dialog drawn, with the menu it came from closed.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        EXPECT_TRUE(
+            QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, StepTimeout));
+        dialog.repaint();
+        keep(QStringLiteral("german-file-dialog"));
+        dialog.reject();
+    });
+    click(bar, bar->actionGeometry(g.mnuOptionen->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitFor([&g] { return g.mnuOptionen->isVisible(); }, StepTimeout));
+    click(g.mnuOptionen, g.mnuOptionen->actionGeometry(g.mnuParameter_speichern).center());
+    ASSERT_TRUE(QTest::qWaitFor([&fileDialog] { return fileDialog->seen; }, StepTimeout));
+    EXPECT_FALSE(fileDialog->leftOpen);
 }
 
 } // namespace

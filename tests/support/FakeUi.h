@@ -71,6 +71,8 @@ public:
     void setOnProcessEvents(std::function<void(int count)> hook) { m_onProcessEvents = std::move(hook); }
 
     QWidget* parentWindow() const { return m_parentWindow; }
+    // The language set last; empty until one is set.
+    const QString& language() const { return m_language; }
 
     // Plays the Ui of a run without a person.
     void setAttended(bool attended) { m_attended = attended; }
@@ -90,6 +92,7 @@ public:
     void processEvents() override;
     void setParentWindow(QWidget* window) override { m_parentWindow = window; }
     bool attended() const override { return m_attended; }
+    void setLanguage(const QString& language) override { m_language = language; }
 
 private:
     struct Expectation
@@ -121,4 +124,5 @@ private:
     std::function<void(int)> m_onProcessEvents;
     QPointer<QWidget> m_parentWindow;
     bool m_attended = true;
+    QString m_language;
 };

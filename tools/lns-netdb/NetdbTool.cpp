@@ -3,6 +3,7 @@
 #include "CommandArguments.h"
 #include "UsageError.h"
 #include "host/LonWorksHome.h"
+#include "host/PlugInIdentity.h"
 #include "host/object_server/Error.h"
 #include "lns/PlatformAdmin.h"
 #include "registry/SqliteRegistryStore.h"
@@ -96,6 +97,10 @@ int NetdbTool::run(const QStringList& arguments)
         m_out << usage();
         return Done;
     }
+    if (command == QLatin1String("--version")) {
+        m_out << plugin_identity::versionLine(QStringLiteral("lns-netdb")) << '\n';
+        return Done;
+    }
     try {
         dispatch(command, arguments.mid(1));
         return Done;
@@ -113,6 +118,7 @@ QString NetdbTool::usage() const
 {
     return QStringLiteral(
                "Usage: lns-netdb COMMAND [ARGUMENTS]\n"
+               "       lns-netdb --help | --version\n"
                "Creates and inspects the simulated LonWorks platform in the LonWorks home\n"
                "($LONWORKS_HOME, now %1).\n"
                "\n"
@@ -127,7 +133,8 @@ QString NetdbTool::usage() const
                "  add-device NETWORK SUBSYSTEM DEVICE (--template NAME | --program-id ID)\n"
                "             [--state N] [--commissioned yes|no] [--channel CHANNEL]\n"
                "  move-device NETWORK SUBSYSTEM/DEVICE CHANNEL\n"
-               "  devices NETWORK\n"
+               "  networks\n"
+               "  devices NETWORK [--names]\n"
                "  channels NETWORK\n"
                "  get NETWORK SUBSYSTEM/DEVICE POINT [--element K]\n"
                "  set NETWORK SUBSYSTEM/DEVICE POINT TEXT [--element K]\n"
@@ -148,6 +155,7 @@ QString NetdbTool::usage() const
                "of a transaction so that an average NV read or CP write on TP/FT-10 takes N ms\n"
                "(11 is the calibrated model; packets take their bytes at the channel's bit rate).\n"
                "HIVE is HKLM or HKCU; an empty NAME is the key's default value.\n"
+               "networks and devices --names list one name per line, for scripts.\n"
                "\"--\" ends the options, for a TEXT that begins with \"--\".\n")
         .arg(lonworks_home::path());
 }
@@ -166,6 +174,7 @@ void NetdbTool::dispatch(const QString& command, const QStringList& words)
         {QStringLiteral("move-device"), &NetdbTool::moveDevice},
         {QStringLiteral("devices"), &NetdbTool::devices},
         {QStringLiteral("channels"), &NetdbTool::channels},
+        {QStringLiteral("networks"), &NetdbTool::networks},
         {QStringLiteral("get"), &NetdbTool::get},
         {QStringLiteral("set"), &NetdbTool::set},
         {QStringLiteral("state"), &NetdbTool::state},
@@ -268,9 +277,12 @@ void NetdbTool::moveDevice(const QStringList& words)
 
 void NetdbTool::devices(const QStringList& words)
 {
-    const CommandArguments arguments(words, {});
+    const CommandArguments arguments(words, {}, {QStringLiteral("--names")});
     arguments.requirePositional(1, 1);
-    for (const QString& line : admin().devices(arguments.at(0)))
+    const lnssim::PlatformAdmin platform = admin();
+    const QString& network = arguments.at(0);
+    for (const QString& line : arguments.flag(QStringLiteral("--names")) ? platform.devicePaths(network)
+                                                                         : platform.devices(network))
         m_out << line << '\n';
 }
 
@@ -281,6 +293,13 @@ void NetdbTool::channels(const QStringList& words)
     for (const lnssim::PlatformAdmin::Channel& channel : admin().channels(arguments.at(0)))
         m_out << channel.name << ", " << lnssim::channel_type::name(channel.type) << ", " << channel.devices
               << '\n';
+}
+
+void NetdbTool::networks(const QStringList& words)
+{
+    CommandArguments(words, {}).requirePositional(0, 0);
+    for (const QString& name : admin().networks())
+        m_out << name << '\n';
 }
 
 void NetdbTool::get(const QStringList& words)

@@ -33,6 +33,7 @@ private:
     void moveDevice(const QStringList& words);
     void devices(const QStringList& words);
     void channels(const QStringList& words);
+    void networks(const QStringList& words);
     void get(const QStringList& words);
     void set(const QStringList& words);
     void state(const QStringList& words);

@@ -21,6 +21,7 @@ QString DirectorOptions::usage()
         "  lnsdirector [OPTIONS] register\n"
         "  lnsdirector [OPTIONS] deregister\n"
         "  lnsdirector [OPTIONS] open OBJECTNAME [--command 13|10000] [--class N]\n"
+        "  lnsdirector --help | --version\n"
         "\n"
         "Drives a registered LNS plug-in over the D-Bus session bus, as a network tool does.\n"
         "\n"

@@ -2,6 +2,7 @@
 #include "DirectorOptions.h"
 #include "RegisteredPlugIns.h"
 #include "host/LonWorksHome.h"
+#include "host/PlugInIdentity.h"
 #include "registry/SqliteRegistryStore.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,10 @@ int main(int argc, char** argv)
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         out << DirectorOptions::usage();
+        return 0;
+    }
+    if (arguments.contains(QLatin1String("--version"))) {
+        out << plugin_identity::versionLine(QStringLiteral("lnsdirector")) << Qt::endl;
         return 0;
     }
     QString error;

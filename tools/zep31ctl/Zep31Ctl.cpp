@@ -13,6 +13,7 @@
 #include "files/ReportData.h"
 #include "files/ui/PrinterLayout.h"
 #include "host/catalogue/CatalogueTables.h"
+#include "host/PlugInIdentity.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
 
@@ -61,6 +62,7 @@ QString Zep31Ctl::usage()
 {
     return QStringLiteral(
         "Usage: zep31ctl COMMAND [ARGUMENTS]\n"
+        "       zep31ctl --help | --version\n"
         "Configures ZEP31 room units of a network of the LonWorks home without a window.\n"
         "\n"
         "Commands:\n"
@@ -95,6 +97,10 @@ int Zep31Ctl::run(const QStringList& arguments)
         arguments.front() == QLatin1String("-h")) {
         (arguments.isEmpty() ? m_err : m_out) << usage() << Qt::flush;
         return arguments.isEmpty() ? CommandFailure::BadInput : 0;
+    }
+    if (arguments.front() == QLatin1String("--version")) {
+        m_out << plugin_identity::versionLine(QStringLiteral("zep31ctl")) << Qt::endl;
+        return 0;
     }
     try {
         return dispatch(arguments.front(), arguments.mid(1));

@@ -1,9 +1,9 @@
 #include "lns/admin/DataInstaller.h"
 
+#include "host/InstalledFiles.h"
 #include "host/object_server/Error.h"
 #include "lns/resources/SimResourceCatalogue.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -35,18 +35,6 @@ constexpr const char* Folders[] = {"lns", "Types/User/Korvandel", "Import/Korvan
 
 } // namespace
 
-QString DataInstaller::dataFolder()
-{
-    const QString fromEnvironment = qEnvironmentVariable("ZEP31_DATA_DIR");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-#ifdef ZEP31_DATA_DIR
-    return QStringLiteral(ZEP31_DATA_DIR);
-#else
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zep31/data");
-#endif
-}
-
 void DataInstaller::install() const
 {
     const QDir home(m_home);
@@ -55,13 +43,12 @@ void DataInstaller::install() const
             failed(
                 QStringLiteral("The folder %1 cannot be created").arg(home.filePath(QLatin1String(folder))));
     }
-    const QDir data(dataFolder());
+    const QDir data(installed_files::dataFolder());
     if (!data.exists())
-        throw lns::Error(
-            lns::errors::NotFound,
-            QStringLiteral("The plug-in's data folder %1 does not exist; set ZEP31_DATA_DIR to the "
-                           "repository's data folder")
-                .arg(data.path()));
+        throw lns::Error(lns::errors::NotFound,
+                         QStringLiteral("The plug-in's data folder %1 does not exist; install the programs "
+                                        "with their data or set ZEP31_DATA_DIR to it")
+                             .arg(data.path()));
     for (const Copy& copy : Copies)
         copyFolder(data.filePath(QLatin1String(copy.source)), home.filePath(QLatin1String(copy.target)));
     registerResources();

@@ -6,14 +6,13 @@ namespace lnssim {
 
 // Installs the plug-in's files into a LonWorks home as its set-up would: the device interface
 // files into Import/, the resource files into Types/User/Korvandel (registered in the
-// resource catalogue) and the folders the platform expects. The source is the repository's
-// data folder: $ZEP31_DATA_DIR, else the folder the build was configured with.
+// resource catalogue) and the folders the platform expects. The source is the data folder
+// installed with the programs (installed_files::dataFolder).
 class DataInstaller final
 {
 public:
     explicit DataInstaller(const QString& lonWorksHome) : m_home(lonWorksHome) {}
 
-    static QString dataFolder();
     // Throws lns::Error naming the folder or file that failed.
     void install() const;
 

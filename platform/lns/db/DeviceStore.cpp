@@ -180,13 +180,21 @@ void DeviceStore::setFailureRate(qint64 deviceId, double rate)
         .run();
 }
 
+namespace {
+
+// Each device of a system with the first subsystem that holds it, in the order they were added.
+constexpr const char* DevicesOfSystem =
+    "SELECT (SELECT s.name FROM subsystems s JOIN device_subsystems ds "
+    "ON ds.subsystem_id = s.id WHERE ds.device_id = d.id ORDER BY s.id LIMIT 1), "
+    "d.name, t.program_id, d.state, d.commissioned, d.neuron_id "
+    "FROM devices d JOIN templates t ON t.id = d.template_id "
+    "WHERE d.system_id = ? ORDER BY d.id";
+
+} // namespace
+
 QStringList DeviceStore::listing(qint64 systemId)
 {
-    SqliteQuery query(m_db, "SELECT (SELECT s.name FROM subsystems s JOIN device_subsystems ds "
-                            "ON ds.subsystem_id = s.id WHERE ds.device_id = d.id ORDER BY s.id LIMIT 1), "
-                            "d.name, t.program_id, d.state, d.commissioned, d.neuron_id "
-                            "FROM devices d JOIN templates t ON t.id = d.template_id "
-                            "WHERE d.system_id = ? ORDER BY d.id");
+    SqliteQuery query(m_db, DevicesOfSystem);
     query.bind(1, systemId);
     QStringList lines;
     while (query.next()) {
@@ -196,6 +204,16 @@ QStringList DeviceStore::listing(qint64 systemId)
                 .arg(query.integer(3))
                 .arg(query.integer(4) != 0 ? QStringLiteral("yes") : QStringLiteral("no"), query.text(5)));
     }
+    return lines;
+}
+
+QStringList DeviceStore::paths(qint64 systemId)
+{
+    SqliteQuery query(m_db, DevicesOfSystem);
+    query.bind(1, systemId);
+    QStringList lines;
+    while (query.next())
+        lines.append(query.text(0) + QLatin1Char('/') + query.text(1));
     return lines;
 }
 

@@ -41,6 +41,8 @@ public:
 
     // "subsystem/name, program ID, state, commissioned, Neuron ID" for every device of a system.
     QStringList listing(qint64 systemId);
+    // "subsystem/name" of the same devices, in the same order.
+    QStringList paths(qint64 systemId);
 
 private:
     SqliteConnection& m_db;

@@ -15,6 +15,7 @@ class QTabWidget;
 class QTextEdit;
 class QWidget;
 class StatusPanels;
+class TrendChart;
 class UpDown;
 
 // The main window's controls by their given names. The window shell creates the shell
@@ -104,4 +105,6 @@ struct MainControls
     QLineEdit* txtPoll = nullptr;
     QLabel* lblPolling = nullptr;
     QPushButton* cmd_Poll_ok = nullptr;
+    // The trend of the monitored outputs, beside them.
+    TrendChart* trendChart = nullptr;
 };

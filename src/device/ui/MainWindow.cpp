@@ -276,6 +276,7 @@ void MainWindow::Form_Load()
     placeOnScreen();
 
     const MessageCatalogue::WindowTexts texts = m_context.catalogue.LoadTexts(0);
+    m_context.ui.setLanguage(m_context.catalogue.currentLanguage());
     applyControlTexts(this, texts.controls);
     // The names screen readers speak are made of the captions just set.
     accessible_names::refresh(this);
@@ -460,6 +461,8 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
 
         m_context.settings.settingsStale = true;
         UpdateFramework(device->programId(), FrameworkSettings::NoVariant, false, false, QString(), 0);
+        // The language was just read afresh: Qt's own dialogs follow it from this device on.
+        ui.setLanguage(m_context.settings.language);
         if (InitDevice()) {
             m_monitoring->deviceRead();
             closeProgressWindows(m_context);

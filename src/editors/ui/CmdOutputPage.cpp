@@ -4,9 +4,11 @@
 #include "device/ui/MainControls.h"
 #include "editors/ui/PageKit.h"
 #include "transfer/ui/MonitoringBar.h"
+#include "transfer/ui/TrendChart.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -33,7 +35,11 @@ QWidget* buildCmdOutputPage(MainControls& controls)
     layout->addWidget(page_kit::heading(
         page_kit::caption(QStringLiteral("lblCmdOutputHeading"),
                           QStringLiteral("Space Comfort Control Comand Module: Monitoring Nvo's"))));
-    layout->addWidget(page_kit::section(nullptr, grid));
+    // The trend of these outputs stands beside them.
+    auto* outputs = new QHBoxLayout;
+    outputs->addWidget(page_kit::section(nullptr, grid), 0, Qt::AlignTop);
+    outputs->addWidget(buildTrendChart(controls), 1);
+    layout->addLayout(outputs);
     layout->addStretch();
     return page_kit::page(QStringLiteral("tabCmdOutput"), content);
 }

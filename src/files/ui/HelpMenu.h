@@ -21,8 +21,8 @@ public:
     // Shows the one about box, or brings it to the front when it is open already.
     void mnuAbout_Click();
 
-    // Program folder + a stored relative path, with "\" turned to "/" for opening.
-    static QString programFile(const QString& relativePath);
+    // An installed folder + a stored relative path, with "\" turned to "/" for opening.
+    static QString installedFile(const QString& folder, const QString& relativePath);
 
 private:
     void open(const QString& relativePath, bool maximised);

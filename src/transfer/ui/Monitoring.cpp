@@ -19,6 +19,7 @@
 #include "host/object_server/DeviceInterface.h"
 #include "host/object_server/ObjectServer.h"
 #include "transfer/PollInterval.h"
+#include "transfer/ui/MonitoringTrend.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,7 +59,7 @@ template <typename Array> bool anyMarked(const Array& array, std::initializer_li
 Monitoring::Monitoring(AppContext& context, MainControls& controls, DeviceSession& session, ShowHelp showHelp,
                        QObject* parent)
     : QObject(parent), m_context(context), m_controls(controls), m_session(session),
-      m_showHelp(std::move(showHelp))
+      m_showHelp(std::move(showHelp)), m_trend(new MonitoringTrend(context, controls, this))
 {
     connectControls();
 }
@@ -188,6 +189,7 @@ void Monitoring::showState(bool on)
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
     m_controls.PlugInStatus->setPanelText(MonitoringPanel,
                                           texts[on ? main_text::MonitoringOn : main_text::MonitoringOff]);
+    m_trend->monitoringShown(on);
 }
 
 void Monitoring::abort()
@@ -301,6 +303,7 @@ void Monitoring::lcaOs_OnNetworkVariableUpdate(qint32 tag, const QString& value)
                 continue;
             entry.value = value;
             m_controls.txtNvo(position)->setText(value);
+            m_trend->outputShown(position, value);
         }
     } catch (const lns::Error& error) {
         m_context.ui.message(error.description() +
@@ -333,6 +336,7 @@ void Monitoring::leaveDevice()
 {
     if (m_monitoredDevice)
         Monitor_An(false);
+    m_trend->deviceLeft();
 }
 
 void Monitoring::deviceRead()

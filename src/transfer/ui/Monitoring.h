@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class MonitoringTrend;
 class StepRunner;
 struct AppContext;
 struct DeviceSession;
@@ -20,7 +21,8 @@ class AppDevice;
 
 // Monitoring of the current device's NVs: the object server polls every NV the plug-in gave a
 // poll interval and a tag, and reports new values by tag; the handlers show them in the NV's box.
-// Owns chkMonitor, txtPoll, cmd_Poll_ok, the output boxes' events and panel 5 of the status bar.
+// Owns chkMonitor, txtPoll, cmd_Poll_ok, the output boxes' events, panel 5 of the status bar and
+// the trend beside the monitored outputs.
 class Monitoring final : public QObject
 {
     Q_OBJECT
@@ -75,6 +77,7 @@ private:
     DeviceSession& m_session;
     ShowHelp m_showHelp;
     ControlEvents m_events;
+    MonitoringTrend* m_trend;
     // The device whose NVs carry our tags, until they are released.
     std::shared_ptr<lns::AppDevice> m_monitoredDevice;
     bool m_aborting = false;

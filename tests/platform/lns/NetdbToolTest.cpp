@@ -301,3 +301,29 @@ TEST(LnsNetdb, RegistryCommands)
     EXPECT_EQ(netdb({QStringLiteral("reg"), QStringLiteral("query"), QStringLiteral("HKXX"), key}).code, 2);
     EXPECT_EQ(netdb({QStringLiteral("reg"), QStringLiteral("move"), QStringLiteral("HKLM"), key}).code, 2);
 }
+
+// The listings scripts and completions read: one name per line, and a look into an empty home
+// creates nothing there.
+TEST(LnsNetdb, ListsNetworksAndDeviceNamesForScripts)
+{
+    TempLonWorksHome home;
+    const Result empty = netdb({QStringLiteral("networks")});
+    EXPECT_EQ(empty.code, 0);
+    EXPECT_TRUE(empty.out.isEmpty());
+    EXPECT_EQ(netdb({QStringLiteral("devices"), QStringLiteral("Demo"), QStringLiteral("--names")}).code, 1);
+    EXPECT_FALSE(QDir(home.path()).exists(QStringLiteral("lns")));
+
+    ASSERT_EQ(netdb({QStringLiteral("demo")}).code, 0);
+    ASSERT_EQ(netdb({QStringLiteral("add-network"), QStringLiteral("Plant")}).code, 0);
+    EXPECT_EQ(lines(netdb({QStringLiteral("networks")}).out),
+              (QStringList{QStringLiteral("Demo"), QStringLiteral("Plant")}));
+    const QStringList names =
+        lines(netdb({QStringLiteral("devices"), QStringLiteral("Demo"), QStringLiteral("--names")}).out);
+    const QStringList listing = lines(netdb({QStringLiteral("devices"), QStringLiteral("Demo")}).out);
+    ASSERT_EQ(names.size(), listing.size());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        EXPECT_TRUE(listing.at(i).startsWith(names.at(i) + QStringLiteral(", ")))
+            << listing.at(i).toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral("F1/ROU_1")));
+    EXPECT_EQ(netdb({QStringLiteral("networks"), QStringLiteral("Demo")}).code, 2);
+}

@@ -4,10 +4,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -141,6 +144,70 @@ TEST(QtUiTest, SaveDialogUsesTheRequestAndReturnsTheChosenFile)
     whenModal([](QWidget* modal) { modal->close(); });
     request.mustExist = true;
     EXPECT_EQ(ui.openFileName(request), QString()) << "a cancelled dialog gives no name";
+}
+
+// Qt's own texts (box buttons, file and print dialogs) follow the plug-in's language, back and
+// forth, and the German ones leave with the Ui.
+TEST(QtUiTest, QtsOwnTextsSpeakThePlugInsLanguage)
+{
+    struct Texts
+    {
+        const char* language;
+        const char* yes;
+        const char* no;
+        const char* fileName;
+        const char* save;
+        const char* print;
+    };
+    const Texts german{"german", "&Ja", "&Nein", "Datei&name:", "S&peichern", "&Drucken"};
+    const Texts english{"english", "&Yes", "&No", "File &name:", "&Save", "&Print"};
+    const Texts none{"", "&Yes", "&No", "File &name:", "&Save", "&Print"};
+    {
+        QtUi ui;
+        for (const Texts& texts : {german, english, german, german, none}) {
+            const QString language = QString::fromLatin1(texts.language);
+            ui.setLanguage(language);
+            whenModal([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_NE(box, nullptr);
+                EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString::fromUtf8(texts.yes))
+                    << texts.language;
+                EXPECT_EQ(box->button(QMessageBox::No)->text(), QString::fromUtf8(texts.no))
+                    << texts.language;
+            });
+            ui.message(QStringLiteral("?"), QString(), Ui::Icon::Question, Ui::Buttons::YesNo);
+
+            whenModal([&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                ASSERT_NE(dialog, nullptr);
+                // A desktop's own dialog would speak the desktop's language.
+                EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+                EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
+                          QString::fromUtf8(texts.fileName))
+                    << texts.language;
+                const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+                ASSERT_NE(buttons, nullptr);
+                QStringList captions;
+                for (const QAbstractButton* button : buttons->buttons())
+                    captions.append(button->text());
+                EXPECT_TRUE(captions.contains(QString::fromUtf8(texts.save)))
+                    << texts.language << ": " << captions.join(QLatin1Char('|')).toStdString();
+            });
+            ui.saveFileName(Ui::FileDialog{});
+
+            whenModal([&](QWidget* modal) {
+                QStringList captions;
+                for (const QPushButton* button : modal->findChildren<QPushButton*>())
+                    captions.append(button->text());
+                EXPECT_TRUE(captions.contains(QString::fromUtf8(texts.print)))
+                    << texts.language << ": " << captions.join(QLatin1Char('|')).toStdString();
+            });
+            QPrinter printer;
+            ui.choosePrinter(printer, QString());
+        }
+        ui.setLanguage(QStringLiteral("german"));
+    }
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
 }
 
 TEST(QtUiTest, HourglassIsOneOverrideUntilDefault)
