@@ -12,8 +12,8 @@
 #include "files/ParameterText.h"
 #include "files/ReportData.h"
 #include "files/ui/PrinterLayout.h"
-#include "host/catalogue/CatalogueTables.h"
 #include "host/PlugInIdentity.h"
+#include "host/catalogue/CatalogueTables.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
 
