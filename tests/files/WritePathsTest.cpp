@@ -138,12 +138,6 @@ TEST_P(WritePathsTest, FailureIsToldAndTheOldFileStays)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, WritePathsTest,
-                         ::testing::Values(FileFault::FullDisk, FileFault::UnwritableFile,
-                                           FileFault::UnwritableFolder, FileFault::TargetIsFolder),
-                         [](const ::testing::TestParamInfo<FileFault>& fault) {
-                             QString name = QString::fromLatin1(faultName(fault.param));
-                             return name.remove(QLatin1Char(' ')).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(Faults, WritePathsTest, AllFileFaults, faultName);
 
 } // namespace

@@ -3,10 +3,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
@@ -23,85 +37,55 @@ FileSizeLimit::~FileSizeLimit()
     std::signal(SIGXFSZ, m_previousHandler);
 }
 
-const char* faultName(FileFault fault)
+std::string faultName(const ::testing::TestParamInfo<FileFault>& fault)
 {
-    switch (fault) {
-    case FileFault::FullDisk:
-        return "full disk";
-    case FileFault::UnwritableFile:
-        return "unwritable target file";
-    case FileFault::UnwritableFolder:
-        return "unwritable folder";
-    case FileFault::TargetIsFolder:
-        return "target is a folder";
-    }
-    return "?";
+    const char* names[] = {"FullDisk", "UnwritableFile", "UnwritableFolder", "TargetIsFolder"};
+    return names[static_cast<int>(fault.param)];
 }
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
-} // namespace
 
 FileFaultScope::FileFaultScope(FileFault fault, QString target, const QByteArray& old)
-    : m_fault(fault), m_target(std::move(target))
+    : m_target(std::move(target)), m_kept(m_target)
 {
     QDir().mkpath(QFileInfo(m_target).path());
     if (fault == FileFault::TargetIsFolder) {
         QDir().mkpath(m_target);
-        writeBytes(m_target + QStringLiteral("/inside"), old);
-        return;
+        m_kept = m_target + QStringLiteral("/inside");
     }
-    writeBytes(m_target, old);
-    if (fault == FileFault::UnwritableFile && !protect(m_target, true))
-        m_skipReason = QStringLiteral("a file cannot be made unwritable here");
-    if (fault == FileFault::UnwritableFolder && !protect(QFileInfo(m_target).path(), true))
-        m_skipReason = QStringLiteral("a folder cannot be made unwritable here");
+    writeFileBytes(m_kept, old);
+    if (fault == FileFault::UnwritableFile)
+        m_protected = m_target;
+    else if (fault == FileFault::UnwritableFolder)
+        m_protected = QFileInfo(m_target).path();
+    if (!m_protected.isEmpty() && !protect(true)) {
+        m_skipReason = QStringLiteral("%1 cannot be made unwritable here").arg(m_protected);
+        m_protected.clear();
+    }
 }
 
 FileFaultScope::~FileFaultScope()
 {
     if (!m_protected.isEmpty())
-        protect(m_protected, false);
+        protect(false);
 }
 
 QByteArray FileFaultScope::content() const
 {
-    return fileBytes(m_fault == FileFault::TargetIsFolder ? m_target + QStringLiteral("/inside") : m_target);
+    return fileBytes(m_kept);
 }
 
-bool FileFaultScope::protect(const QString& path, bool on)
+bool FileFaultScope::protect(bool on)
 {
     if (geteuid() != 0) {
-        const QFileDevice::Permissions readable =
-            QFileDevice::ReadOwner | QFileDevice::ReadUser |
-            (QFileInfo(path).isDir() ? QFileDevice::ExeOwner | QFileDevice::ExeUser
-                                     : QFileDevice::Permissions());
-        const bool done = QFile::setPermissions(
-            path, on ? readable : readable | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-        m_protected = on && done ? path : QString();
-        return done;
+        const QFileDevice::Permissions write = QFileDevice::WriteOwner | QFileDevice::WriteUser;
+        const QFileDevice::Permissions now = QFile::permissions(m_protected);
+        return QFile::setPermissions(m_protected, on ? now & ~write : now | write);
     }
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-    if (descriptor < 0)
-        return false;
+    const int descriptor = ::open(QFile::encodeName(m_protected).constData(), O_RDONLY | O_NONBLOCK);
     int flags = 0;
-    bool done = ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+    bool done = descriptor >= 0 && ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
     flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
     done = done && ::ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
-    ::close(descriptor);
-    m_protected = on && done ? path : QString();
+    if (descriptor >= 0)
+        ::close(descriptor);
     return done;
 }

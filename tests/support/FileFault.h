@@ -2,11 +2,14 @@
 
 #include <QByteArray>
 #include <QString>
-#include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
-// Makes every write beyond `bytes` fail (EFBIG) in this process while it lives: a write path
-// meets it exactly where a full disk would stop it.
+QByteArray fileBytes(const QString& path);
+void writeFileBytes(const QString& path, const QByteArray& bytes);
+
+// Every write past `bytes` fails (EFBIG) in this process while it lives: a write path meets it
+// exactly where a full disk would stop it.
 class FileSizeLimit final
 {
 public:
@@ -20,8 +23,7 @@ private:
     void (*m_previousHandler)(int);
 };
 
-// The ways a file cannot be written that every writing path must survive with the old content
-// intact and a clear error.
+// The ways a file cannot be written that every writing path must survive, old content intact.
 enum class FileFault
 {
     FullDisk,
@@ -30,13 +32,14 @@ enum class FileFault
     TargetIsFolder
 };
 
-const char* faultName(FileFault fault);
+const auto AllFileFaults = ::testing::Values(FileFault::FullDisk, FileFault::UnwritableFile,
+                                             FileFault::UnwritableFolder, FileFault::TargetIsFolder);
+std::string faultName(const ::testing::TestParamInfo<FileFault>& fault);
 
-// One fault made real on disk around `target` (a file in a folder of its own) for as long as it
-// lives; FullDisk only prepares the old content, the caller adds a FileSizeLimit or a full file
-// system. Before the fault `target` holds `old`; for TargetIsFolder it is a folder holding a
-// file with `old`, and content() reads that. A file or folder is made unwritable by its mode, or
-// for root (whom modes do not stop) by the immutable flag; skipReason() says when neither works.
+// A fault made real around `target` while it lives. `target` first holds `old` (TargetIsFolder:
+// it is a folder, and a file in it holds `old`); FullDisk is left to the caller (FileSizeLimit or a
+// full file system). Modes make a file or folder unwritable, the immutable flag for root, whom modes
+// do not stop; skipReason() says when neither works here.
 class FileFaultScope final
 {
 public:
@@ -46,16 +49,14 @@ public:
     FileFaultScope& operator=(const FileFaultScope&) = delete;
 
     const QString& skipReason() const { return m_skipReason; }
-    // What the target holds now, to compare with the old content.
+    // What the target holds now.
     QByteArray content() const;
 
 private:
-    bool protect(const QString& path, bool on);
+    bool protect(bool on);
 
-    FileFault m_fault;
     QString m_target;
+    QString m_kept;
     QString m_protected;
     QString m_skipReason;
 };
-
-QByteArray fileBytes(const QString& path);

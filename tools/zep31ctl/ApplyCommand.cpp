@@ -233,7 +233,8 @@ int ApplyCommand::run(const Options& options)
                                                      m_session.points(), summary, interruption.requested()));
         if (!failure.isEmpty())
             throw CommandFailure(
-                QStringLiteral("The report %1 could not be written: %2").arg(options.report, failure),
+                QStringLiteral("The report %1 could not be written: %2; an existing file is left as it was.")
+                    .arg(options.report, failure),
                 CommandFailure::Failed);
     }
     if (interruption.requested())

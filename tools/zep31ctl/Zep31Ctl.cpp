@@ -64,7 +64,8 @@ void writeWhole(const QString& path, const QByteArray& content)
 {
     if (const QString failure = AtomicFile::write(path, content); !failure.isEmpty())
         throw CommandFailure(
-            QStringLiteral("%1 could not be written: %2; nothing on disk was changed.").arg(path, failure),
+            QStringLiteral("%1 could not be written: %2; an existing file is left as it was.")
+                .arg(path, failure),
             CommandFailure::Failed);
 }
 
@@ -210,7 +211,7 @@ int Zep31Ctl::save(const CommandArguments& arguments)
     requireWritable(arguments.at(2));
     const QString error = ParameterFile::write(arguments.at(2), session.read(device));
     if (!error.isEmpty())
-        throw CommandFailure(error + QStringLiteral("; nothing on disk was changed."),
+        throw CommandFailure(error + QStringLiteral("; an existing file is left as it was."),
                              CommandFailure::Failed);
     m_out << deviceName(device) << " saved to " << arguments.at(2) << Qt::endl;
     return 0;
@@ -326,7 +327,7 @@ int Zep31Ctl::report(const CommandArguments& arguments)
         printer, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]}, data, choice);
     if (!failure.isEmpty())
         throw CommandFailure(
-            QStringLiteral("The report could not be written to %1: %2; nothing on disk was changed.")
+            QStringLiteral("The report could not be written to %1: %2; an existing file is left as it was.")
                 .arg(*pdf, failure),
             CommandFailure::Failed);
     m_out << "Report of " << deviceName(device) << " written to " << *pdf << Qt::endl;
