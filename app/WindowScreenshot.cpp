@@ -1,7 +1,9 @@
 #include "WindowScreenshot.h"
 
 #include "device/ui/MainWindow.h"
+#include "host/AtomicFile.h"
 
+#include <QBuffer>
 #include <QEvent>
 #include <QPixmap>
 #include <QTextStream>
@@ -37,8 +39,14 @@ void WindowScreenshot::saveWhenReady()
 void WindowScreenshot::save()
 {
     QTextStream out(stderr);
-    if (m_window->grab().save(m_fileName))
+    QBuffer picture;
+    picture.open(QIODevice::WriteOnly);
+    const QString failure = m_window->grab().save(&picture, "PNG")
+                                ? AtomicFile::write(m_fileName, picture.data())
+                                : QStringLiteral("the window cannot be drawn as PNG");
+    if (failure.isEmpty())
         out << "zep31-plugin: wrote a picture of the window to " << m_fileName << Qt::endl;
     else
-        out << "zep31-plugin: cannot write the picture of the window to " << m_fileName << Qt::endl;
+        out << "zep31-plugin: cannot write the picture of the window to " << m_fileName << ": " << failure
+            << Qt::endl;
 }

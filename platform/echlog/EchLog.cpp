@@ -1,12 +1,12 @@
 #include "echlog/EchLog.h"
 
 #include "echlog/LogLines.h"
+#include "host/AtomicFile.h"
 #include "host/LonWorksHome.h"
 #include "host/Ui.h"
 
 #include <QFileInfo>
 #include <QListView>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace {
@@ -126,18 +126,10 @@ bool EchLog::writeTo(const QString& fileName)
     for (const Entry& entry : std::as_const(m_entries))
         content += fileLine(entry).toUtf8() + '\n';
 
-    // Unbuffered, so a short write shows at once with its reason: a write that fails while
-    // QSaveFile flushes its buffer on commit would go unnoticed and leave a truncated file.
-    QSaveFile file(fileName);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (qint64 done = 0; written && done < content.size();) {
-        const qint64 count = file.write(content.constData() + done, content.size() - done);
-        written = count > 0;
-        done += count;
-    }
-    if (written && file.commit())
+    const QString failure = AtomicFile::write(fileName, content);
+    if (failure.isEmpty())
         return true;
-    m_ui.message(QStringLiteral("The log could not be saved to \"%1\": %2").arg(fileName, file.errorString()),
+    m_ui.message(QStringLiteral("The log could not be saved to \"%1\": %2").arg(fileName, failure),
                  QStringLiteral("Save Log"), Ui::Icon::Critical);
     return false;
 }

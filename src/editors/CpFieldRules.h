@@ -2,15 +2,35 @@
 
 #include "editors/KeyRules.h"
 
-// The numeric CP fields txtNci(i): which keys they take and how far one up/down click moves them.
-// Their limits are those of the up/down control beside them.
+#include <array>
+#include <optional>
+
+// The numeric CP fields txtNci(i): which keys they take, the limits of the up/down control beside
+// them and how far one click moves them. The command-line tool checks a file's values against the
+// same limits before it writes any device.
 namespace cp_field_rules {
+
+struct Range
+{
+    int minimum;
+    int maximum;
+};
 
 // Offset range steps by whatever the step value field (62) holds.
 constexpr int OffsetRangeField = 61;
 constexpr int StepValueField = 62;
 
+// The element fields of UCPTbacklightMin (100, 101) and UCPTbacklightMax (102, 103).
+constexpr int FirstBacklightField = 100;
+constexpr int FanStagesField = 63;
+// The fan stages list offers 1 to 3.
+constexpr Range FanStages{1, 3};
+// The device types (buttons fitted) the device type list offers, in its order.
+constexpr std::array<int, 5> DeviceTypes{2, 4, 6, 8, 12};
+
 key_rules::KeyClass keyClass(int index);
+// The limits of the field's up/down control; none for the fields without one (0-3, 5, 6, 63).
+std::optional<Range> limits(int index);
 // The step of fields other than the offset range.
 double step(int index);
 

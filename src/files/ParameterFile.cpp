@@ -1,9 +1,9 @@
 #include "files/ParameterFile.h"
 
 #include "files/Windows1252.h"
+#include "host/AtomicFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <bit>
 
 namespace {
@@ -91,6 +91,14 @@ ParameterFile::Decoded ParameterFile::decode(const QByteArray& bytes, const QStr
     for (int index = 0; index < RecordCount; ++index) {
         const ParameterRecords::Record& record = parsed.records.records.at(static_cast<size_t>(index));
         ParameterSet::Value& value = valueAt(result.set, index);
+        if (record.type == ParameterRecords::Type::Text && record.text.contains('\0')) {
+            // No device value holds one; it would cut the value short on the device.
+            result = Decoded();
+            result.error =
+                QStringLiteral("The file is not a parameter file: record %1 holds a NUL character.")
+                    .arg(index + 1);
+            return result;
+        }
         if (record.type == ParameterRecords::Type::Text)
             value = windows1252::decode(record.text);
         else if (record.type != ParameterRecords::Type::Empty && record.type != ParameterRecords::Type::Null)
@@ -104,10 +112,9 @@ QString ParameterFile::write(const QString& path, const ParameterSet& set)
     const Encoded encoded = encode(set);
     if (!encoded.error.isEmpty())
         return encoded.error;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() ||
-        !file.commit())
-        return QStringLiteral("The parameter file %1 could not be written: %2").arg(path, file.errorString());
+    const QString failure = AtomicFile::write(path, encoded.bytes);
+    if (!failure.isEmpty())
+        return QStringLiteral("The parameter file %1 could not be written: %2").arg(path, failure);
     return QString();
 }
 
@@ -118,6 +125,17 @@ ParameterFile::Decoded ParameterFile::read(const QString& path, const QString& d
         Decoded result;
         result.error =
             QStringLiteral("The parameter file %1 could not be read: %2").arg(path, file.errorString());
+        return result;
+    }
+    // Read no further than a parameter file can reach: a wrong file may be as large as a disk.
+    if (file.size() > ParameterRecords::MaxFileBytes) {
+        Decoded result;
+        result.error =
+            QStringLiteral("The file %1 is not a parameter file: it is %2 bytes long, a parameter file "
+                           "at most %3.")
+                .arg(path)
+                .arg(file.size())
+                .arg(ParameterRecords::MaxFileBytes);
         return result;
     }
     return decode(file.readAll(), decimalSeparator);

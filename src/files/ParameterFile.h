@@ -28,12 +28,13 @@ public:
 
     // Text that Windows-1252 cannot hold or that is longer than a record can hold is refused.
     static Encoded encode(const ParameterSet& set);
-    // Checks the whole file before taking anything: 78 well-formed records of known types.
-    // Bytes after the last record are tolerated (older files were overwritten in place).
+    // Checks the whole file before taking anything: 78 well-formed records of known types, no text
+    // holding a NUL. Up to ParameterRecords::MaxTrailingBytes after the last record are tolerated
+    // (older files were overwritten in place).
     // Numbers other than text are given as their text form with `decimalSeparator`.
     static Decoded decode(const QByteArray& bytes, const QString& decimalSeparator);
 
-    // Writes through a temporary file so that a failed save never replaces a good file.
+    // Writes through AtomicFile, so that a failed save never replaces a good file.
     // Returns the error text, empty on success.
     static QString write(const QString& path, const ParameterSet& set);
     static Decoded read(const QString& path, const QString& decimalSeparator);

@@ -127,6 +127,15 @@ ParameterRecords::Parsed ParameterRecords::parse(const QByteArray& bytes)
         record.bits = reader.takeNumber(bytesWide);
     }
     result.records.trailing = reader.rest();
+    if (result.records.trailing.size() > MaxTrailingBytes) {
+        Parsed refusedTail;
+        refusedTail.error =
+            QStringLiteral("The file is not a parameter file: %1 bytes follow the last record, "
+                           "a parameter file has at most %2 there.")
+                .arg(result.records.trailing.size())
+                .arg(MaxTrailingBytes);
+        return refusedTail;
+    }
     return result;
 }
 

@@ -12,6 +12,14 @@ class ParameterRecords final
 public:
     static constexpr int Count = 78;
     static constexpr int MaxTextBytes = 65535;
+    // Bytes after the last record are left over from an older, longer file overwritten in place, so
+    // there are never more than another parameter file holds. A real one is about 1.5 KB (short
+    // texts); this bound leaves room for forty of those and refuses a file that merely begins like
+    // a parameter file (a disk image, a log that grew on).
+    static constexpr int MaxTrailingBytes = 64 * 1024;
+    // The longest file the reader takes: every record a text of the longest length, then the
+    // trailing bytes.
+    static constexpr qint64 MaxFileBytes = qint64{Count} * (4 + MaxTextBytes) + MaxTrailingBytes;
 
     enum class Type : quint16
     {
@@ -58,7 +66,8 @@ public:
     // Left over from an older, longer file that was overwritten in place.
     QByteArray trailing;
 
-    // Checks the whole file before taking anything: 78 well-formed records of known types.
+    // Checks the whole file before taking anything: 78 well-formed records of known types and at most
+    // MaxTrailingBytes after them.
     static Parsed parse(const QByteArray& bytes);
     // Text longer than MaxTextBytes is cut there so that the file stays readable.
     QByteArray compose() const;

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <bit>
 #include <charconv>
@@ -166,6 +167,9 @@ template <typename Floating, typename Bits> QString readFloating(const QString& 
 
 QString readText(const QString& text, Record& record)
 {
+    // No device value holds one; a NUL would cut the text short in the device's string.
+    if (text.contains(QChar(0)))
+        return QStringLiteral("the value holds a NUL character");
     const std::optional<QByteArray> bytes = windows1252::encode(text);
     if (!bytes) {
         for (const char32_t code : text.toUcs4()) {
@@ -280,6 +284,53 @@ QString pointName(int index)
         point_catalogue::cpDefinition(ParameterRecords::location(index).position).name);
 }
 
+// The JSON reader keeps one of two equal keys of an object and drops the other without a word;
+// a record edited by hand must not lose its value that way. `json` is valid JSON. Returns the
+// problem, empty when every object has distinct keys.
+QString duplicateKey(const QByteArray& json)
+{
+    struct Level
+    {
+        bool object = false;
+        bool expectKey = false;
+        QSet<QString> keys;
+    };
+    std::vector<Level> levels;
+    int line = 1;
+    for (qsizetype at = 0; at < json.size(); ++at) {
+        const char c = json.at(at);
+        if (c == '\n') {
+            ++line;
+        } else if (c == '{' || c == '[') {
+            levels.push_back({c == '{', c == '{', {}});
+        } else if (c == '}' || c == ']') {
+            levels.pop_back();
+        } else if (c == ',' && !levels.empty() && levels.back().object) {
+            levels.back().expectKey = true;
+        } else if (c == '"') {
+            const qsizetype start = at;
+            for (++at; json.at(at) != '"'; ++at) {
+                if (json.at(at) == '\\')
+                    ++at;
+            }
+            if (levels.empty() || !levels.back().expectKey)
+                continue;
+            levels.back().expectKey = false;
+            const QByteArray token = json.mid(start, at - start + 1);
+            // Escapes are rare in keys; the JSON reader decodes them.
+            const QString key = token.contains('\\')
+                                    ? QJsonDocument::fromJson("[" + token + "]").array().at(0).toString()
+                                    : QString::fromUtf8(token.mid(1, token.size() - 2));
+            if (levels.back().keys.contains(key))
+                return QStringLiteral("Line %1: the key \"%2\" is given twice in one object.")
+                    .arg(line)
+                    .arg(key);
+            levels.back().keys.insert(key);
+        }
+    }
+    return QString();
+}
+
 struct CsvRow
 {
     int line = 0;
@@ -309,9 +360,11 @@ CsvRows csvRows(const QString& text)
             QString field;
             if (text.at(at) == QLatin1Char('"')) {
                 ++at;
+                const int quoteLine = line;
                 while (true) {
                     if (at >= text.size()) {
-                        result.error = QStringLiteral("Line %1: a quoted field is not closed.").arg(row.line);
+                        result.error =
+                            QStringLiteral("Line %1: a quoted field is not closed.").arg(quoteLine);
                         return result;
                     }
                     const QChar character = text.at(at++);
@@ -325,15 +378,27 @@ CsvRows csvRows(const QString& text)
                     field += character;
                 }
                 if (!endsField(at)) {
-                    result.error = QStringLiteral("Line %1: text follows a closing quote.").arg(line);
+                    // A quote left open runs on to the next quote, often lines further down: the
+                    // fault lies where the field began.
+                    result.error = quoteLine == line
+                                       ? QStringLiteral("Line %1: text follows a closing quote.").arg(line)
+                                       : QStringLiteral("Line %1: the quoted field that starts here is not "
+                                                        "closed (the quote on line %2 is followed by text).")
+                                             .arg(quoteLine)
+                                             .arg(line);
                     return result;
                 }
             } else {
                 while (!endsField(at)) {
                     if (text.at(at) == QLatin1Char('"')) {
                         result.error =
-                            QStringLiteral("Line %1: a quote in a field that does not start with one.")
-                                .arg(line);
+                            field.contains(QLatin1Char(';'))
+                                ? QStringLiteral(
+                                      "Line %1: the fields are separated by semicolons; they must be "
+                                      "separated by commas.")
+                                      .arg(line)
+                                : QStringLiteral("Line %1: a quote in a field that does not start with one.")
+                                      .arg(line);
                         return result;
                     }
                     field += text.at(at++);
@@ -416,6 +481,8 @@ ParameterText::Read ParameterText::fromJson(const QByteArray& json)
         return Collector::failed(QStringLiteral("The text is not JSON: %1 at byte %2.")
                                      .arg(parseError.errorString())
                                      .arg(parseError.offset));
+    if (const QString twice = duplicateKey(json); !twice.isEmpty())
+        return Collector::failed(twice);
     const QJsonValue entries = document.object().value(QStringLiteral("records"));
     if (!document.isObject() || !entries.isArray())
         return Collector::failed(QStringLiteral("The JSON text has no array \"records\"."));
@@ -438,6 +505,10 @@ ParameterText::Read ParameterText::fromJson(const QByteArray& json)
         const QJsonValue value = entry.value(QStringLiteral("value"));
         if (!type.isString())
             return Collector::failed(QStringLiteral("%1 has no type.").arg(record));
+        // Only the records without a value may leave it out; a text would silently become "".
+        const std::optional<Type> typed = typeNamed(type.toString());
+        if (value.isUndefined() && typed && *typed != Type::Empty && *typed != Type::Null)
+            return Collector::failed(QStringLiteral("%1 has no value.").arg(record));
         if (!value.isUndefined() && !value.isString())
             return Collector::failed(QStringLiteral("%1: the value is not a JSON string.").arg(record));
         const QString problem = collector.add(recordNumber, type.toString(), value.toString(), 0);
@@ -463,6 +534,14 @@ ParameterText::Read ParameterText::fromCsv(const QByteArray& csv)
     const QString text = utf8.decode(csv);
     if (utf8.hasError())
         return Collector::failed(QStringLiteral("The CSV text is not UTF-8."));
+    // A spreadsheet set to a German locale saves its CSV with semicolons.
+    const QString firstLine = text.left(text.indexOf(QRegularExpression(QStringLiteral("[\r\n]"))));
+    if (firstLine.contains(QLatin1Char(';')) &&
+        firstLine.split(QLatin1Char(';')).join(QLatin1Char(',')) == CsvHeader)
+        return Collector::failed(
+            QStringLiteral("Line 1: the fields are separated by semicolons; they must be "
+                           "separated by commas (%1).")
+                .arg(CsvHeader));
     const CsvRows parsed = csvRows(text);
     if (!parsed.error.isEmpty())
         return Collector::failed(parsed.error);
@@ -475,6 +554,11 @@ ParameterText::Read ParameterText::fromCsv(const QByteArray& csv)
     for (size_t position = 1; position < parsed.rows.size(); ++position) {
         const CsvRow& row = parsed.rows.at(position);
         const QString line = QStringLiteral("Line %1").arg(row.line);
+        if (row.fields.size() == 1 && row.fields.front().contains(QLatin1Char(';')))
+            return Collector::failed(
+                QStringLiteral(
+                    "%1: the fields are separated by semicolons; they must be separated by commas.")
+                    .arg(line));
         if (row.fields.size() != 5)
             return Collector::failed(QStringLiteral("%1: %2 fields where a row has 5 (%3).")
                                          .arg(line)

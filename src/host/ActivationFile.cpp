@@ -1,11 +1,11 @@
 #include "host/ActivationFile.h"
 
+#include "host/AtomicFile.h"
 #include "host/RegistryKeys.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
@@ -45,12 +45,9 @@ QString ActivationFile::write(const QString& executable)
 {
     if (!QDir().mkpath(servicesFolder()))
         return QStringLiteral("Cannot create the folder ") + servicesFolder();
-    QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return QStringLiteral("Cannot write ") + filePath() + QStringLiteral(": ") + file.errorString();
-    file.write(content(executable).toUtf8());
-    if (!file.commit())
-        return QStringLiteral("Cannot write ") + filePath() + QStringLiteral(": ") + file.errorString();
+    const QString failure = AtomicFile::write(filePath(), content(executable).toUtf8());
+    if (!failure.isEmpty())
+        return QStringLiteral("Cannot write ") + filePath() + QStringLiteral(": ") + failure;
     return QString();
 }
 

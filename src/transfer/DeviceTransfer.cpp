@@ -117,7 +117,7 @@ DeviceTransfer::Outcome DeviceTransfer::writeNv(const Target& target, int positi
 }
 
 DeviceTransfer::Outcome DeviceTransfer::writeCp(const Target& target, int position, const CpValue& value,
-                                                Mode mode, QString& readBack)
+                                                Mode mode, QString& readBack, QStringList* elementsRead)
 {
     CpEntry& entry = m_points.cp(position);
     const auto failed = [&](const QString& what) {
@@ -155,6 +155,15 @@ DeviceTransfer::Outcome DeviceTransfer::writeCp(const Target& target, int positi
             }
         }
         read = [property] { return property->value(); };
+        if (elementsRead) {
+            elementsRead->clear();
+            for (int element = 0; element < value.elements.size(); ++element) {
+                QString elementText;
+                if (!done(m_steps.run([&] { elementText = property->elementValue(element); })))
+                    return failed(entry.name + ownText(" element ", " Element ") + QString::number(element));
+                elementsRead->append(elementText);
+            }
+        }
     } else {
         std::shared_ptr<lns::NetworkVariable> variable;
         if (!done(m_steps.run([&] { variable = target.nvs->item(entry.name); })) ||
@@ -205,13 +214,17 @@ bool DeviceTransfer::writeDevice(const Target& target, Mode mode,
             logHeader();
         }
         QString readBack;
-        const Outcome outcome = writeCp(target, position, valueOf(position), mode, readBack);
+        QStringList elements;
+        const Outcome outcome = writeCp(target, position, valueOf(position), mode, readBack,
+                                        m_elementReadBack ? &elements : nullptr);
         if (outcome == Outcome::Aborted) {
             noteDatabaseOnly();
             return false;
         }
         if (outcome == Outcome::Written) {
             anyWritten = true;
+            if (!elements.isEmpty())
+                observer.elementsWritten(position, elements);
             observer.cpWritten(position, readBack);
         }
         observer.afterCp(position);
@@ -222,13 +235,18 @@ bool DeviceTransfer::writeDevice(const Target& target, Mode mode,
 
 QString DeviceTransfer::backlightElement(const QString& text, const QString& separator)
 {
+    return number_text::format(backlightNumber(text).value_or(0.0), separator);
+}
+
+std::optional<double> DeviceTransfer::backlightNumber(const QString& text)
+{
     static const QRegularExpression leadingNumber(QStringLiteral("^\\s*([-+]?\\d+)(?:[.,](\\d+))?"));
     const QRegularExpressionMatch match = leadingNumber.match(text);
     if (!match.hasMatch())
-        return QStringLiteral("0");
+        return std::nullopt;
     const QString whole =
         match.captured(1) + (match.captured(2).isEmpty() ? QString() : QLatin1Char('.') + match.captured(2));
-    return number_text::format(whole.toDouble(), separator);
+    return whole.toDouble();
 }
 
 QString DeviceTransfer::databaseOnlyText(const QString& stateText, bool inEnglish)

@@ -6,6 +6,7 @@
 #include "transfer/TransferState.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -75,8 +76,10 @@ public:
 
     // Writes the input NV at a catalogue position and reads it back.
     Outcome writeNv(const Target& target, int position, const QString& text, QString& readBack);
-    // Writes one CP, reads it back into its table entry and logs it.
-    Outcome writeCp(const Target& target, int position, const CpValue& value, Mode mode, QString& readBack);
+    // Writes one CP, reads it back into its table entry and logs it. Given `elementsRead`, an array
+    // CP is also read back element by element into it.
+    Outcome writeCp(const Target& target, int position, const CpValue& value, Mode mode, QString& readBack,
+                    QStringList* elementsRead = nullptr);
 
     // The CPs of one device in catalogue order. Synchronise writes every general CP and logs
     // the device-specific ones as not possible; the other modes write the positions chosen says.
@@ -84,6 +87,10 @@ public:
     // False when the observer stopped the transfer or the user aborted.
     bool writeDevice(const Target& target, Mode mode, const std::function<bool(int position)>& chosen,
                      const std::function<CpValue(int position)>& valueOf, TransferObserver& observer);
+
+    // Whether writeDevice reads the array CPs back element by element for the observer (a call
+    // per element); off by default.
+    void setElementReadBack(bool on) { m_elementReadBack = on; }
 
     // The header line comes before the first CP of a device (Synchronise), of the transfer
     // (ChangedOnly) or of the current device.
@@ -97,6 +104,8 @@ public:
     // Where the CPs of a device that is not online went: "stored in the database only (device
     // not commissioned)", or with the device's state text in the brackets; German unless inEnglish.
     static QString databaseOnlyText(const QString& stateText, bool inEnglish);
+    // That leading number; none when the text starts with no digit.
+    static std::optional<double> backlightNumber(const QString& text);
 
 private:
     std::optional<Target> open(const std::shared_ptr<lns::AppDevice>& device, const SelectedDevice* chosen);
@@ -111,4 +120,5 @@ private:
     const std::shared_ptr<const lns::System> m_system;
     StepRunner m_steps;
     bool m_headerLogged = false;
+    bool m_elementReadBack = false;
 };

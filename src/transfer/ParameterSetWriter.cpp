@@ -5,6 +5,7 @@
 #include "host/Log.h"
 #include "host/StepRunner.h"
 #include "host/object_server/AppDevice.h"
+#include "transfer/CpValueCheck.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/TransferObserver.h"
 
@@ -15,11 +16,27 @@ namespace {
 class Collector final : public TransferObserver
 {
 public:
-    bool beforeCp(int) override { return true; }
-    void cpWritten(int position, const QString& readBack) override { written.append({position, readBack}); }
+    explicit Collector(const std::function<bool()>& stopRequested) : m_stopRequested(stopRequested) {}
+
+    bool beforeCp(int) override
+    {
+        stopped = stopped || (m_stopRequested && m_stopRequested());
+        return !stopped;
+    }
+    void elementsWritten(int, const QStringList& read) override { elements = read; }
+    void cpWritten(int position, const QString& readBack) override
+    {
+        written.append({position, readBack, elements});
+        elements.clear();
+    }
     void afterCp(int) override {}
 
     QList<ParameterSetWriter::Written> written;
+    QStringList elements;
+    bool stopped = false;
+
+private:
+    const std::function<bool()>& m_stopRequested;
 };
 
 } // namespace
@@ -102,14 +119,18 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
         }
     }
 
-    Collector collector;
+    Collector collector(m_options.stopRequested);
+    transfer.setElementReadBack(true);
     transfer.resetHeader();
     const bool completed = transfer.writeDevice(
         *target, DeviceTransfer::Mode::ChangedOnly,
         [&chosen](int position) { return chosen.count(position) != 0; },
         [this](int position) { return valueOf(position); }, collector);
     result.written = collector.written;
-    if (completed && result.error.isEmpty() && result.written.size() == static_cast<qsizetype>(chosen.size()))
+    if (collector.stopped)
+        result.status = Status::Interrupted;
+    else if (completed && result.error.isEmpty() &&
+             result.written.size() == static_cast<qsizetype>(chosen.size()))
         result.status = target->databaseOnly() ? Status::DatabaseOnly : Status::Written;
     return result;
 }
@@ -125,6 +146,10 @@ QString ParameterSetWriter::statusText(Status status)
         return QStringLiteral("unchanged");
     case Status::WouldChange:
         return QStringLiteral("would change");
+    case Status::Interrupted:
+        return QStringLiteral("interrupted");
+    case Status::NotStarted:
+        return QStringLiteral("not started");
     case Status::Failed:
         break;
     }
@@ -136,4 +161,42 @@ QString ParameterSetWriter::outcomeText(const Result& result)
     if (result.status == Status::DatabaseOnly)
         return DeviceTransfer::databaseOnlyText(result.deviceState, true);
     return statusText(result.status);
+}
+
+QStringList ParameterSetWriter::problems(const PointTables& points, const ParameterSet& set,
+                                         const QString& decimalSeparator)
+{
+    const bool foreign = set.isForeign(decimalSeparator);
+    QStringList found;
+    bool writesAny = false;
+    for (int position = 0; position < std::min<int>(points.cpCount, ParameterSet::Positions); ++position) {
+        const CpEntry& entry = points.cp(position);
+        if (!entry.syncable || !set.holds(position))
+            continue;
+        writesAny = true;
+        const QString name = entry.owner + QLatin1Char('/') + entry.name;
+        const std::span<const ParameterSet::Value> stored = set.elements(position);
+        if (stored.empty()) {
+            const QString problem = cp_value_check::problem(
+                position, -1, set.loadedText(position, foreign, decimalSeparator), decimalSeparator);
+            if (!problem.isEmpty())
+                found.append(name + QStringLiteral(": ") + problem);
+            continue;
+        }
+        // Backlight elements are checked as stored: the transfer takes their leading number.
+        const QStringList elements = set.loadedElements(position, foreign, decimalSeparator);
+        for (int element = 0; element < static_cast<int>(stored.size()); ++element) {
+            const QString problem =
+                stored[static_cast<std::size_t>(element)]
+                    ? cp_value_check::problem(position, element, elements.at(element), decimalSeparator)
+                    : QStringLiteral("the file holds no value");
+            if (!problem.isEmpty())
+                found.append(name + QStringLiteral(" element ") + QString::number(element) +
+                             QStringLiteral(": ") + problem);
+        }
+    }
+    if (!writesAny)
+        found.append(QStringLiteral("The file holds no value of a CP that is written to a device (all its "
+                                    "records are empty)."));
+    return found;
 }

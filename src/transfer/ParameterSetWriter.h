@@ -5,6 +5,8 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 
 class Log;
@@ -20,7 +22,9 @@ class System;
 // retries of the window's transfer: only the CPs the window synchronises, and of those only
 // the ones the set holds. A step still failing after the silent retries fails that device;
 // what was written before it is reported as written, nothing else. A device that is not
-// online takes the CPs into the network database only and is reported so, not as written.
+// online takes the CPs into the network database only and is reported so, not as written. A stop
+// asked for between two CPs ends the device there; the CP under way is finished first, never left
+// half-written.
 class ParameterSetWriter final
 {
 public:
@@ -30,7 +34,11 @@ public:
         DatabaseOnly,
         Unchanged,
         WouldChange,
-        Failed
+        Failed,
+        // Stopped on request; `written` holds what the device got before.
+        Interrupted,
+        // Not reached: the run was stopped before this device.
+        NotStarted
     };
     struct Options
     {
@@ -38,6 +46,8 @@ public:
         bool onlyChanged = false;
         // Reads and compares, writes nothing.
         bool dryRun = false;
+        // Asked before each CP; true ends the device there.
+        std::function<bool()> stopRequested;
     };
     struct Change
     {
@@ -49,6 +59,8 @@ public:
     {
         int position = 0;
         QString value;
+        // An array CP's elements as read back, each on its own; empty for a plain CP.
+        QStringList elements;
     };
     struct Result
     {
@@ -73,6 +85,12 @@ public:
     ParameterSetWriter& operator=(const ParameterSetWriter&) = delete;
 
     Result write(const std::shared_ptr<lns::AppDevice>& device);
+
+    // What stands against writing a set to any device, one line each: a set that holds none of
+    // the CPs written, an array CP without all its elements, a value that does not parse as its
+    // CP's type or lies outside the limits of its editor field. Empty when the set may be written.
+    static QStringList problems(const PointTables& points, const ParameterSet& set,
+                                const QString& decimalSeparator);
 
     // Whether the set writes the CP at a position, and what.
     bool writes(int position) const;

@@ -134,6 +134,12 @@ TEST(ParameterFileTest, BadFilesAreRefusedWhole)
         {"text without its count", fileOf({}).left(77 * 2) + QByteArray("\x08\x00", 2)},
         {"unknown type", fileOf({{5, QByteArray("\x09\x00", 2)}})},
         {"number past the end", fileOf({}).left(77 * 2) + QByteArray("\x05\x00\x01\x02", 4)},
+        {"a NUL in a text", fileOf({{0, textRecord("abc")},
+                                    {3, textRecord(QByteArray("2\0"
+                                                              "5",
+                                                              3))}})},
+        {"more trailing bytes than another file holds",
+         good + QByteArray(ParameterRecords::MaxTrailingBytes + 1, '\0')},
     };
     for (const Case& c : cases) {
         const ParameterFile::Decoded decoded = ParameterFile::decode(c.bytes, QStringLiteral("."));
@@ -145,6 +151,19 @@ TEST(ParameterFileTest, BadFilesAreRefusedWhole)
         ParameterFile::decode(good + QByteArray("\x08\x00\xff\xff", 4), QStringLiteral("."));
     EXPECT_TRUE(trailing.error.isEmpty());
     EXPECT_EQ(trailing.set.values.at(0), QStringLiteral("abc"));
+    EXPECT_TRUE(ParameterFile::decode(good + QByteArray(ParameterRecords::MaxTrailingBytes, '\0'),
+                                      QStringLiteral("."))
+                    .error.isEmpty());
+
+    // A file far larger than any parameter file is refused before it is read.
+    QTemporaryDir dir;
+    QFile huge(dir.filePath(QStringLiteral("huge.par")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(good);
+    ASSERT_TRUE(huge.resize(100 * 1024 * 1024));
+    huge.close();
+    const ParameterFile::Decoded read = ParameterFile::read(huge.fileName(), QStringLiteral("."));
+    EXPECT_TRUE(read.error.contains(QStringLiteral("is not a parameter file"))) << read.error.toStdString();
 }
 
 TEST(ParameterFileTest, TextOutsideTheCodePageIsRefused)

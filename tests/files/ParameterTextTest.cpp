@@ -37,8 +37,8 @@ const std::vector<Stored>& storedValues()
     static const std::vector<Stored> values = {
         {textRecord("say \"a,b\"\r\nnext\nline\rend"), "text",
          QStringLiteral("say \"a,b\"\r\nnext\nline\rend")},
-        {textRecord(QByteArray("\x80\x81\x8d\x8f\x90\x9d\x9f\xff\x00", 9)), "text",
-         QStringLiteral("\u20ac\u0081\u008d\u008f\u0090\u009d\u0178\u00ff") + QChar(0)},
+        {textRecord(QByteArray("\x80\x81\x8d\x8f\x90\x9d\x9f\xff", 8)), "text",
+         QStringLiteral("\u20ac\u0081\u008d\u008f\u0090\u009d\u0178\u00ff")},
         {textRecord(""), "text", QString()},
         {typed(0, {}), "empty", QString()},
         {typed(1, {}), "null", QString()},
@@ -206,6 +206,8 @@ TEST_F(ParameterTextTest, ValuesThatDoNotFitTheirTypeAreRefusedInBothForms)
          QStringLiteral("the character \"\u2103\" (U+2103) has no place in Windows-1252")},
         {"text", QString(65536, QLatin1Char('x')),
          QStringLiteral("the text is 65536 bytes long, a record holds at most 65535")},
+        {"text", QStringLiteral("20") + QChar(0) + QStringLiteral("5"),
+         QStringLiteral("the value holds a NUL character")},
     };
     for (const Case& c : cases) {
         const QString type = QString::fromLatin1(c.type);
@@ -241,6 +243,15 @@ TEST_F(ParameterTextTest, MalformedJsonIsRefusedWithItsPlace)
          QStringLiteral("Entry 5 of \"records\" has no record number from 1 to 78.")},
         {jsonWithEntry(4, QJsonObject{{QStringLiteral("record"), 5}}),
          QStringLiteral("Record 5 has no type.")},
+        // A text without its value would become "" without a word.
+        {jsonWithEntry(
+             4, QJsonObject{{QStringLiteral("record"), 5}, {QStringLiteral("type"), QStringLiteral("text")}}),
+         QStringLiteral("Record 5 has no value.")},
+        // The JSON reader would keep one of the two and drop the other.
+        {QByteArray(good).replace("\"type\": \"empty\",", "\"type\": \"empty\", \"type\": \"text\","),
+         QStringLiteral("Line 6: the key \"type\" is given twice in one object.")},
+        {QByteArray(good).replace("\"records\"", "\"rec\\u006frds\": [], \"records\""),
+         QStringLiteral("Line 2: the key \"records\" is given twice in one object.")},
         {jsonWithEntry(4, QJsonObject{{QStringLiteral("record"), 5},
                                       {QStringLiteral("type"), QStringLiteral("int8")},
                                       {QStringLiteral("value"), 5}}),
@@ -273,8 +284,19 @@ TEST_F(ParameterTextTest, MalformedCsvIsRefusedWithItsLine)
          QStringLiteral("Line 6: \"0\" is neither a record number from 1 to 78 nor \"trailing\".")},
         {csvWithLine(6, QStringLiteral("5,x,,text,\"open")),
          QStringLiteral("Line 6: a quoted field is not closed.")},
-        {csvWithLine(6, QStringLiteral("5,x,,text,\"a\nb\"c")),
-         QStringLiteral("Line 7: text follows a closing quote.")},
+        {csvWithLine(6, QStringLiteral("5,x,,text,\"a\"c")),
+         QStringLiteral("Line 6: text follows a closing quote.")},
+        // The quote left open on line 6 is closed by the first quote of line 7.
+        {csvWithLine(6, QStringLiteral("5,x,,text,\"a\n6,x,,text,\"b\"")),
+         QStringLiteral("Line 6: the quoted field that starts here is not closed (the quote on line 7 is "
+                        "followed by text).")},
+        {QByteArray("record;point;element;type;value\r\n"),
+         QStringLiteral("Line 1: the fields are separated by semicolons; they must be separated by commas "
+                        "(record,point,element,type,value).")},
+        {csvWithLine(6, QStringLiteral("5;x;;text;\"1,5\"")),
+         QStringLiteral("Line 6: the fields are separated by semicolons; they must be separated by commas.")},
+        {csvWithLine(6, QStringLiteral("5;x;;text;15")),
+         QStringLiteral("Line 6: the fields are separated by semicolons; they must be separated by commas.")},
         {csvWithLine(6, QStringLiteral("5,x,,text,a\"b")),
          QStringLiteral("Line 6: a quote in a field that does not start with one.")},
         {csvWithLine(80, QStringLiteral("trailing,,,,0g")),

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -127,6 +129,33 @@ TEST(PrintingMenuTest, CancelledPrinterDialogPrintsNothingAndKeepsTheChoice)
         menu->close();
     });
     window.controls().mnuDrucken->trigger();
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrintingMenuTest, AReportThatCannotBeWrittenIsToldAndTheOldFileStays)
+{
+    DemoSession demo;
+    MainWindow window(demo.context);
+    demo.open(window, QStringLiteral("F1/ROU_1"));
+    QTemporaryDir dir;
+    // A folder where the PDF file should go: QPrinter gave up without a word.
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    ASSERT_TRUE(QDir().mkpath(pdf));
+    demo.ui.setPrinterAnswer(true);
+    demo.ui.setPrinterSetup([pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    });
+    demo.ui.expectMessage(QStringLiteral("The report could not be printed: it is a folder"),
+                          QStringLiteral("Korvandel_zep31_PlugIn"), Ui::Icon::Critical, Ui::Buttons::Ok,
+                          Ui::Answer::Ok);
+    choose(true, false, false);
+    window.controls().mnuDrucken->trigger();
+    demo.ui.verifyAllShown();
+    EXPECT_TRUE(QFileInfo(pdf).isDir());
 }
 
 } // namespace

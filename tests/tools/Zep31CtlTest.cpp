@@ -1,13 +1,18 @@
+#include "files/ParameterFile.h"
 #include "lns/PlatformAdmin.h"
+#include "support/FileFault.h"
 #include "support/TempLonWorksHome.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
+#include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,6 +23,9 @@ const QString Setpoint = QStringLiteral("N:48/C:0:213");
 // SCPToffsetTemp belongs to each device's own sensor and is never copied to another device.
 const QString OffsetTemp = QStringLiteral("N:47/C:0:70");
 const QString BacklightMin = QStringLiteral("F:0/C:3:48");
+const QString DiConfig = QStringLiteral("F:0/C:3:44");
+const QString Rou1 = QStringLiteral("F1/ROU_1");
+const QString Rou2 = QStringLiteral("F1/ROU_2");
 
 struct CtlRun
 {
@@ -25,12 +33,6 @@ struct CtlRun
     QString out;
     QString err;
 };
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The demo network in a private home, driven through the built zep31ctl.
 class Zep31CtlTest : public ::testing::Test
@@ -42,10 +44,12 @@ protected:
         admin.createDemo();
     }
 
-    static CtlRun ctl(const QStringList& arguments)
+    static QString program() { return QCoreApplication::applicationDirPath() + QStringLiteral("/zep31ctl"); }
+    static CtlRun ctl(const QStringList& arguments) { return run(program(), arguments); }
+    static CtlRun run(const QString& executable, const QStringList& arguments)
     {
         QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zep31ctl"), arguments);
+        process.start(executable, arguments);
         CtlRun run;
         if (!process.waitForFinished(600000))
             return run;
@@ -123,7 +127,7 @@ TEST_F(Zep31CtlTest, SavedFilesSurviveTheReadableFormsByteForByte)
         ctl({QStringLiteral("save"), Network, QStringLiteral("F1/ROU_1"), file(QStringLiteral("a.par"))})
             .code,
         0);
-    const QByteArray saved = contents(file(QStringLiteral("a.par")));
+    const QByteArray saved = fileBytes(file(QStringLiteral("a.par")));
     ASSERT_FALSE(saved.isEmpty());
 
     for (const QString& format : {QStringLiteral("json"), QStringLiteral("csv")}) {
@@ -138,7 +142,7 @@ TEST_F(Zep31CtlTest, SavedFilesSurviveTheReadableFormsByteForByte)
         out.close();
         const QString back = file(QStringLiteral("back-") + format + QStringLiteral(".par"));
         ASSERT_EQ(ctl({QStringLiteral("import"), text, back}).code, 0);
-        EXPECT_EQ(contents(back), saved) << format.toStdString();
+        EXPECT_EQ(fileBytes(back), saved) << format.toStdString();
     }
     const CtlRun same =
         ctl({QStringLiteral("diff"), Network, QStringLiteral("ROU_1"), file(QStringLiteral("a.par"))});
@@ -173,7 +177,7 @@ TEST_F(Zep31CtlTest, DryRunAndChangedOnlyTouchExactlyWhatDiffers)
              QStringLiteral("--only-changed"), QStringLiteral("--report"), file(QStringLiteral("r.json"))});
     EXPECT_EQ(changed.code, 0) << changed.out.toStdString() << changed.err.toStdString();
     const QJsonObject device =
-        QJsonDocument::fromJson(contents(file(QStringLiteral("r.json"))))[QStringLiteral("devices")][0]
+        QJsonDocument::fromJson(fileBytes(file(QStringLiteral("r.json"))))[QStringLiteral("devices")][0]
             .toObject();
     EXPECT_EQ(device[QStringLiteral("status")].toString(), QStringLiteral("written"));
     EXPECT_EQ(
@@ -200,7 +204,7 @@ TEST_F(Zep31CtlTest, AHundredFaultyDevicesEndAsTheReportSays)
         ctl({QStringLiteral("apply"), Network, file(QStringLiteral("c.par")), QStringLiteral("--program-id"),
              programId, QStringLiteral("--report"), file(QStringLiteral("c.json"))});
     const QJsonArray devices =
-        QJsonDocument::fromJson(contents(file(QStringLiteral("c.json"))))[QStringLiteral("devices")]
+        QJsonDocument::fromJson(fileBytes(file(QStringLiteral("c.json"))))[QStringLiteral("devices")]
             .toArray();
     // Four demo devices share the program ID with the hundred.
     ASSERT_EQ(devices.size(), 104) << run.err.toStdString();
@@ -348,5 +352,263 @@ TEST_F(Zep31CtlTest, TheReportCanBeTheHeaderAloneInEitherLanguage)
     EXPECT_TRUE(english.contains(QStringLiteral("nviSwitchFb_1")));
     EXPECT_FALSE(english.contains(QStringLiteral("SCPTsetpoint")));
 }
+
+const QByteArray Old("the good file of yesterday\n");
+constexpr int NoTmpfs = 99;
+
+class Zep31CtlFilesTest : public Zep31CtlTest, public ::testing::WithParamInterface<FileFault>
+{
+protected:
+    // zep31ctl on a 16 KiB file system of its own (a private mount namespace: the machine's mounts
+    // are not touched) that holds `old` as `name` and is full otherwise; `after` gets what `name`
+    // holds when the tool has ended.
+    static CtlRun onFullDisk(const QString& mountPoint, const QString& name, const QString& old,
+                             const QStringList& arguments, const QString& after)
+    {
+        const QString script = QStringLiteral("mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 99\n"
+                                              "cp \"$2\" \"$1/$3\" || exit 99\n"
+                                              "head -c 1048576 /dev/zero > \"$1/fill\" 2>/dev/null\n"
+                                              "dir=$1; name=$3; after=$4; shift 4\n"
+                                              "\"$@\"; status=$?\n"
+                                              "cp \"$dir/$name\" \"$after\"\n"
+                                              "exit $status\n");
+        return run(QStringLiteral("unshare"),
+                   QStringList{QStringLiteral("--user"), QStringLiteral("--map-root-user"),
+                               QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+                               QStringLiteral("sh"), mountPoint, old, name, after, program()} +
+                       arguments);
+    }
+};
+
+// Every file zep31ctl writes: the command fails (before any device is written when the target is
+// known to be unwritable) and the old file stays byte for byte.
+TEST_P(Zep31CtlFilesTest, FailureEndsNonZeroAndTheOldFileStays)
+{
+    const FileFault fault = GetParam();
+    const QString par = file(QStringLiteral("source.par"));
+    const QString csv = file(QStringLiteral("source.csv"));
+    const QString old = file(QStringLiteral("old"));
+    admin.set(Network, Rou1, Setpoint, QStringLiteral("24,5"));
+    ASSERT_EQ(ctl({QStringLiteral("save"), Network, Rou1, par}).code, 0);
+    writeFileBytes(
+        csv,
+        ctl({QStringLiteral("export"), par, QStringLiteral("--format"), QStringLiteral("csv")}).out.toUtf8());
+    writeFileBytes(old, Old);
+    const QString target = QStringLiteral("TARGET");
+    const struct
+    {
+        const char* fileName;
+        QStringList arguments;
+    } writes[] = {
+        {"save.par", {QStringLiteral("save"), Network, Rou1, target}},
+        {"import.par", {QStringLiteral("import"), csv, target}},
+        {"report.json", {QStringLiteral("apply"), Network, par, Rou2, QStringLiteral("--report"), target}},
+        {"report.pdf", {QStringLiteral("report"), Network, Rou1, QStringLiteral("--pdf"), target}},
+    };
+    const QString setpoint = get(Rou2, Setpoint);
+    for (const auto& write : writes) {
+        const QString name = QString::fromLatin1(write.fileName);
+        const QString folder = file(QStringLiteral("folder-") + name);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QStringList arguments = write.arguments;
+        arguments.replaceInStrings(target, folder + QLatin1Char('/') + name);
+        CtlRun run;
+        QByteArray after;
+        if (fault == FileFault::FullDisk) {
+            if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+                GTEST_SKIP() << "unshare (util-linux) is not installed";
+            run = onFullDisk(folder, name, old, arguments, file(QStringLiteral("after")));
+            if (run.code == NoTmpfs)
+                GTEST_SKIP() << "no private tmpfs can be mounted here: " << run.err.toStdString();
+            after = fileBytes(file(QStringLiteral("after")));
+        } else {
+            const FileFaultScope scope(fault, folder + QLatin1Char('/') + name, Old);
+            if (!scope.skipReason().isEmpty())
+                GTEST_SKIP() << scope.skipReason().toStdString();
+            run = ctl(arguments);
+            after = scope.content();
+            EXPECT_EQ(run.code, 2) << write.fileName << run.err.toStdString();
+            EXPECT_EQ(get(Rou2, Setpoint), setpoint) << write.fileName;
+        }
+        EXPECT_NE(run.code, 0) << write.fileName;
+        EXPECT_TRUE(run.err.contains(QStringLiteral("could not be written")) ||
+                    run.err.contains(QStringLiteral("cannot be written")))
+            << write.fileName << run.err.toStdString();
+        EXPECT_EQ(after, Old) << write.fileName << run.err.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, Zep31CtlFilesTest, AllFileFaults, faultName);
+
+TEST_F(Zep31CtlTest, OutputThatCannotBeWrittenIsAFailure)
+{
+    ASSERT_EQ(ctl({QStringLiteral("save"), Network, Rou1, file(QStringLiteral("a.par"))}).code, 0);
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(program(), {QStringLiteral("export"), file(QStringLiteral("a.par")),
+                              QStringLiteral("--format"), QStringLiteral("json")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("could not be written"));
+}
+
+// A file saved from ROU_1 with one value changed in the set.
+QString fileWith(const QString& saved, const QString& path, int position, const QString& value)
+{
+    ParameterFile::Decoded decoded = ParameterFile::read(saved, QStringLiteral(","));
+    EXPECT_TRUE(decoded.error.isEmpty());
+    decoded.set.values.at(static_cast<std::size_t>(position)) = value;
+    EXPECT_TRUE(ParameterFile::write(path, decoded.set).isEmpty());
+    return path;
+}
+
+TEST_F(Zep31CtlTest, ApplyRefusesTheWholeRunBeforeItsFirstWrite)
+{
+    admin.set(Network, Rou1, Setpoint, QStringLiteral("24,5"));
+    const QString saved = file(QStringLiteral("rou1.par"));
+    ASSERT_EQ(ctl({QStringLiteral("save"), Network, Rou1, saved}).code, 0);
+    QFile zeros(file(QStringLiteral("zeros.par")));
+    ASSERT_TRUE(zeros.open(QIODevice::WriteOnly));
+    zeros.write(QByteArray(4096, '\0'));
+    zeros.close();
+    const QString vav = QStringLiteral("F2/VAV_1");
+    const QString older = QStringLiteral("F2/ROU_6");
+
+    const struct
+    {
+        QStringList arguments;
+        const char* line;
+    } cases[] = {
+        {{saved, Rou2, vav}, "F2/VAV_1: refused: its program ID 900001F20A040401 is not one of a ZEP31"},
+        {{saved, Rou2, vav, QStringLiteral("--force-program-id")}, "F2/VAV_1: refused"},
+        {{saved, QStringLiteral("--program-id"), QStringLiteral("900001F20A040401")}, "F2/VAV_1: refused"},
+        {{saved, Rou2, older},
+         "F2/ROU_6: refused: its program ID 9FFF3C0A0006040F is not the program ID 9FFF3C0A00060417 of this "
+         "run"},
+        {{saved, Rou2, QStringLiteral("--program-id"), QStringLiteral("9FFF3C0A0006040F")},
+         "F1/ROU_2: refused: its program ID 9FFF3C0A00060417 is not the program ID 9FFF3C0A0006040F"},
+        {{zeros.fileName(), Rou2}, "holds no value of a CP that is written to a device"},
+        {{fileWith(saved, file(QStringLiteral("maxout.par")), 7, QStringLiteral("150")), Rou2},
+         "Switch[0]/SCPTmaxOut: \"150\" is outside 0 to 100"},
+        {{fileWith(saved, file(QStringLiteral("dot.par")), 60, QStringLiteral("21.5")), Rou2},
+         "nvoSetptEffect/SCPTsetpoint: \"21.5\" is not a number with the decimal separator \",\""},
+        {{fileWith(saved, file(QStringLiteral("type.par")), 1, QStringLiteral("5")), Rou2},
+         "NodeObject/UCPTdeviceType: \"5\" is no device type"},
+        {{fileWith(saved, file(QStringLiteral("fan.par")), 63, QStringLiteral("4")), Rou2},
+         "nvoFanSpeed/UCPTfanSpdStages: \"4\" is outside 1 to 3"},
+        {{saved, Rou2, QStringLiteral("--report"), file(QStringLiteral("missing/report.json"))},
+         "The report " /* its folder does not exist */},
+        {{fileWith(saved, file(QStringLiteral("dry.par")), 7, QStringLiteral("150")), Rou2,
+          QStringLiteral("--dry-run")},
+         "Switch[0]/SCPTmaxOut: \"150\""},
+    };
+    const QString before = get(Rou2, Setpoint);
+    ASSERT_NE(before, get(Rou1, Setpoint));
+    for (const auto& c : cases) {
+        const CtlRun run = ctl(QStringList{QStringLiteral("apply"), Network} + c.arguments);
+        const std::string what = c.arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(run.code, 2) << what << run.out.toStdString();
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("zep31ctl: ")) &&
+                    run.err.contains(QString::fromUtf8(c.line)))
+            << what << "\n"
+            << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Nothing was written to any device."))) << what;
+        EXPECT_EQ(get(Rou2, Setpoint), before) << what;
+    }
+
+    const CtlRun diff = ctl({QStringLiteral("diff"), Network, Rou2, zeros.fileName()});
+    EXPECT_EQ(diff.code, 2);
+    EXPECT_FALSE(diff.out.contains(QStringLiteral("No CP differs")));
+}
+
+TEST_F(Zep31CtlTest, AnExpertMayWriteAnotherZep31AndTheReportHoldsEveryElement)
+{
+    const QString older = QStringLiteral("F2/ROU_6");
+    admin.set(Network, Rou1, DiConfig, QStringLiteral("b,3,1,0"), 7);
+    const QString saved = file(QStringLiteral("rou1.par"));
+    ASSERT_EQ(ctl({QStringLiteral("save"), Network, Rou1, saved}).code, 0);
+    const CtlRun run =
+        ctl({QStringLiteral("apply"), Network, saved, Rou2, older, QStringLiteral("--force-program-id"),
+             QStringLiteral("--report=") + file(QStringLiteral("r.json"))});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    // ROU_6 is not configured: its values go to the network database only.
+    EXPECT_TRUE(
+        run.out.contains(QStringLiteral("1 of 2 devices written, 0 skipped, 1 stored in the database only")))
+        << run.out.toStdString();
+    const QJsonArray devices =
+        QJsonDocument::fromJson(fileBytes(file(QStringLiteral("r.json"))))[QStringLiteral("devices")]
+            .toArray();
+    ASSERT_EQ(devices.size(), 2);
+    for (const QJsonValue& device : devices) {
+        const QString path = device[QStringLiteral("subsystem")].toString() + QLatin1Char('/') +
+                             device[QStringLiteral("device")].toString();
+        const QJsonArray elements =
+            device[QStringLiteral("written")][QStringLiteral("NodeObject/UCPTdiConfig")].toArray();
+        ASSERT_EQ(elements.size(), 12) << path.toStdString();
+        for (int element = 0; element < 12; ++element)
+            EXPECT_EQ(elements.at(element).toString(), get(path, DiConfig, element)) << element;
+        EXPECT_EQ(elements.at(7).toString(), QStringLiteral("b,3,1,0"));
+    }
+}
+
+class Zep31CtlInterruptTest : public Zep31CtlTest, public ::testing::WithParamInterface<int>
+{
+};
+
+// However the signal falls, the run ends with status 3 and the report tells device by device how
+// far it got, naming a device left part-written.
+TEST_P(Zep31CtlInterruptTest, ASignalEndsApplyCleanlyWithTheReportSoFar)
+{
+    const QString programId = addDevices(30);
+    admin.setTransactionTime(Network, 5);
+    const QString saved = file(QStringLiteral("rou1.par"));
+    ASSERT_EQ(ctl({QStringLiteral("save"), Network, Rou1, saved}).code, 0);
+    const QString report = file(QStringLiteral("r.json"));
+    QProcess process;
+    process.start(program(), {QStringLiteral("apply"), Network, saved, QStringLiteral("--program-id"),
+                              programId, QStringLiteral("--report"), report});
+    // Once the first device is reported, the run is well under way: thirty devices take long.
+    QByteArray out;
+    while (!out.contains('\n') && process.waitForReadyRead(60000))
+        out += process.readAllStandardOutput();
+    ASSERT_TRUE(out.contains('\n')) << process.readAllStandardError().toStdString();
+    ::kill(static_cast<pid_t>(process.processId()), GetParam());
+    ASSERT_TRUE(process.waitForFinished(120000));
+    out += process.readAllStandardOutput();
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 3) << process.readAllStandardError().toStdString();
+
+    const QJsonObject document = QJsonDocument::fromJson(fileBytes(report)).object();
+    EXPECT_TRUE(document[QStringLiteral("interrupted")].toBool());
+    const QJsonArray devices = document[QStringLiteral("devices")].toArray();
+    ASSERT_EQ(devices.size(), 34);
+    const QString text = QString::fromUtf8(out);
+    // Written devices, then at most one interrupted, then the devices never started.
+    const QStringList order{QStringLiteral("written"), QStringLiteral("interrupted"),
+                            QStringLiteral("not started")};
+    int stage = 0;
+    for (const QJsonValue& entry : devices) {
+        const QJsonObject device = entry.toObject();
+        const QString path = device[QStringLiteral("subsystem")].toString() + QLatin1Char('/') +
+                             device[QStringLiteral("device")].toString();
+        const int rank = static_cast<int>(order.indexOf(device[QStringLiteral("status")].toString()));
+        EXPECT_TRUE(rank >= stage && !(rank == 1 && stage == 1)) << path.toStdString();
+        stage = rank;
+        const int written = static_cast<int>(device[QStringLiteral("written")].toObject().size());
+        EXPECT_EQ(written == 64, rank == 0) << path.toStdString();
+        // A device left with some of the CPs is named part-written, on the output and in the report.
+        const bool partial = written > 0 && written < 64;
+        EXPECT_EQ(device[QStringLiteral("error")].toString().contains(QStringLiteral("part-written")),
+                  partial);
+        EXPECT_EQ(text.contains(path + QStringLiteral(": interrupted, part-written")), partial);
+        // Every line reached the redirected output.
+        EXPECT_TRUE(text.contains(path + QStringLiteral(": "))) << path.toStdString();
+    }
+    EXPECT_EQ(stage, 2) << "the signal came before the last device";
+    EXPECT_TRUE(text.contains(QStringLiteral("interrupted by signal %1").arg(GetParam())))
+        << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, Zep31CtlInterruptTest, ::testing::Values(SIGINT, SIGTERM));
 
 } // namespace

@@ -10,18 +10,38 @@ CommandArguments::CommandArguments(const QStringList& words, const QStringList& 
         const QString& word = words[i];
         if (optionsEnded || !word.startsWith(QLatin1String("--"))) {
             m_positional.append(word);
-        } else if (word == QLatin1String("--")) {
+            continue;
+        }
+        if (word == QLatin1String("--")) {
             optionsEnded = true;
-        } else if (flagOptions.contains(word)) {
-            m_flags.append(word);
-        } else if (valueOptions.contains(word)) {
-            if (i + 1 >= static_cast<int>(words.size()))
-                throw UsageError(QStringLiteral("The option %1 needs a value").arg(word));
-            if (m_options.contains(word))
-                throw UsageError(QStringLiteral("The option %1 is given twice").arg(word));
-            m_options.insert(word, words[++i]);
+            continue;
+        }
+        const qsizetype equals = word.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? word : word.left(equals);
+        if (flagOptions.contains(name)) {
+            if (equals >= 0)
+                throw UsageError(QStringLiteral("The option %1 takes no value").arg(name));
+            m_flags.append(name);
+        } else if (valueOptions.contains(name)) {
+            QString value;
+            if (equals >= 0) {
+                // "--report=--x" names a file that begins with "--" on purpose.
+                value = word.mid(equals + 1);
+            } else {
+                // The next word is not taken when it is an option: "--report --dry-run" would
+                // otherwise write the report to a file named "--dry-run" and run for real.
+                if (i + 1 >= static_cast<int>(words.size()) || words[i + 1].startsWith(QLatin1String("--")))
+                    throw UsageError(
+                        QStringLiteral("The option %1 needs a value (give %1=VALUE for a value that begins "
+                                       "with \"--\")")
+                            .arg(name));
+                value = words[++i];
+            }
+            if (m_options.contains(name))
+                throw UsageError(QStringLiteral("The option %1 is given twice").arg(name));
+            m_options.insert(name, value);
         } else {
-            throw UsageError(QStringLiteral("Unknown option %1").arg(word));
+            throw UsageError(QStringLiteral("Unknown option %1").arg(name));
         }
     }
 }

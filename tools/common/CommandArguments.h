@@ -5,8 +5,9 @@
 #include <QStringList>
 #include <optional>
 
-// The words after a command: positional arguments and "--name value" options, in any order.
-// "--" ends the options, so that a value may itself begin with "--". Throws UsageError.
+// The words after a command: positional arguments and "--name value" or "--name=value" options,
+// in any order. A value that begins with "--" is taken only in the "=" form; "--" ends the
+// options, so that a positional argument may itself begin with "--". Throws UsageError.
 class CommandArguments final
 {
 public:

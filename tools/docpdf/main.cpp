@@ -1,5 +1,8 @@
 // Renders one of our plain-text documents into a PDF: docpdf INPUT.txt OUTPUT.pdf.
 // Runs at build time on the offscreen platform.
+#include "host/AtomicFile.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPageSize>
@@ -23,10 +26,21 @@ int main(int argc, char** argv)
     }
     QTextDocument document;
     document.setPlainText(QString::fromUtf8(input.readAll()));
-    QPdfWriter writer(arguments.at(2));
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setTitle(document.toPlainText().section(QLatin1Char('\n'), 0, 0));
-    writer.setCreator(QStringLiteral("Korvandel Devices GmbH"));
-    document.print(&writer);
+    // Rendered in memory and written whole, so that a failed build step leaves no broken document.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setTitle(document.toPlainText().section(QLatin1Char('\n'), 0, 0));
+        writer.setCreator(QStringLiteral("Korvandel Devices GmbH"));
+        document.print(&writer);
+    }
+    const QString failure = AtomicFile::write(arguments.at(2), pdf.data());
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "docpdf: cannot write %s: %s\n", qPrintable(arguments.at(2)),
+                     qPrintable(failure));
+        return 1;
+    }
     return 0;
 }

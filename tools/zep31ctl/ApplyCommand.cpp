@@ -2,11 +2,15 @@
 
 #include "CommandFailure.h"
 #include "DeviceOutput.h"
+#include "Interruption.h"
 #include "NetworkSession.h"
+#include "device/FrameworkSettings.h"
 #include "files/CsvLine.h"
 #include "files/ParameterFile.h"
+#include "host/AtomicFile.h"
 #include "host/Log.h"
 #include "host/object_server/AppDevice.h"
+#include "host/object_server/Error.h"
 #include "transfer/RemainingTime.h"
 #include "transfer/TransferTally.h"
 
@@ -14,7 +18,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QTextStream>
 #include <cstdio>
 #include <unistd.h>
@@ -98,6 +101,8 @@ void count(TransferTally& tally, ParameterSetWriter::Status status)
         break;
     case ParameterSetWriter::Status::WouldChange:
     case ParameterSetWriter::Status::Failed:
+    case ParameterSetWriter::Status::Interrupted:
+    case ParameterSetWriter::Status::NotStarted:
         ++tally.skipped;
         break;
     }
@@ -105,9 +110,53 @@ void count(TransferTally& tally, ParameterSetWriter::Status status)
 
 } // namespace
 
+struct ApplyCommand::Target
+{
+    NetworkSession::Device device;
+    QString name;
+    // Why nothing may be written to the device; empty when it may.
+    QString refusal;
+};
+
 ApplyCommand::ApplyCommand(NetworkSession& session, QTextStream& out, QTextStream& err)
     : m_session(session), m_out(out), m_err(err)
 {
+}
+
+QList<ApplyCommand::Target> ApplyCommand::targets(const Options& options) const
+{
+    QList<NetworkSession::Device> devices;
+    if (!options.devices.isEmpty()) {
+        for (const QString& reference : options.devices)
+            devices.append(m_session.device(reference));
+    } else {
+        devices = m_session.devicesOf(options.programId);
+    }
+    // The file holds no program ID: the run's is the one given, else that of the first device
+    // named, and every other device must have it too. Only a ZEP31 takes a ZEP31's file.
+    QString expected = options.programId;
+    QList<Target> result;
+    for (const NetworkSession::Device& device : devices) {
+        Target target{device, device.subsystem + QLatin1Char('/') + device.device->name(), QString()};
+        QString programId;
+        try {
+            programId = device.device->programId();
+        } catch (const lns::Error& error) {
+            target.refusal = QStringLiteral("its program ID cannot be read: ") + error.description();
+            result.append(target);
+            continue;
+        }
+        if (expected.isEmpty())
+            expected = programId;
+        if (!FrameworkSettings::isAccepted(programId))
+            target.refusal = QStringLiteral("its program ID %1 is not one of a ZEP31").arg(programId);
+        else if (programId != expected && !options.forceProgramId)
+            target.refusal = QStringLiteral("its program ID %1 is not the program ID %2 of this run (give "
+                                            "--force-program-id to write it all the same)")
+                                 .arg(programId, expected);
+        result.append(target);
+    }
+    return result;
 }
 
 int ApplyCommand::run(const Options& options)
@@ -115,56 +164,91 @@ int ApplyCommand::run(const Options& options)
     const ParameterFile::Decoded file = ParameterFile::read(options.file, m_session.decimalSeparator());
     if (!file.error.isEmpty())
         throw CommandFailure(options.file + QStringLiteral(": ") + file.error);
-    QList<NetworkSession::Device> targets;
-    if (!options.programId.isEmpty())
-        targets = m_session.devicesOf(options.programId);
-    for (const QString& reference : options.devices)
-        targets.append(m_session.device(reference));
-
     StreamLog log(m_err, options.verbose);
+    const Interruption interruption;
+    ParameterSetWriter::Options writerOptions = options.writer;
+    writerOptions.stopRequested = [&interruption] { return interruption.requested(); };
     ParameterSetWriter writer(m_session.points(), m_session.catalogue(), log, m_session.system(), file.set,
-                              m_session.decimalSeparator(), options.writer);
+                              m_session.decimalSeparator(), writerOptions);
+
+    // Every check that can be made before the first write, for the whole run: one line each.
+    QStringList refusals;
+    for (const QString& problem :
+         ParameterSetWriter::problems(m_session.points(), file.set, m_session.decimalSeparator()))
+        refusals.append(options.file + QStringLiteral(": ") + problem);
+    const QList<Target> targets = this->targets(options);
+    for (const Target& target : targets) {
+        if (!target.refusal.isEmpty())
+            refusals.append(target.name + QStringLiteral(": refused: ") + target.refusal);
+    }
+    if (!options.report.isEmpty()) {
+        if (const QString failure = AtomicFile::probe(options.report); !failure.isEmpty())
+            refusals.append(
+                QStringLiteral("The report %1 cannot be written: %2").arg(options.report, failure));
+    }
+    if (!refusals.isEmpty()) {
+        for (const QString& refusal : std::as_const(refusals))
+            m_err << "zep31ctl: " << refusal << '\n';
+        throw CommandFailure(QStringLiteral("Nothing was written to any device."));
+    }
+
     ProgressBar progress(m_err);
     RemainingTime remaining;
     QList<ParameterSetWriter::Result> results;
-    int failed = 0;
     TransferTally tally;
     tally.total = static_cast<int>(targets.size());
+    int failed = 0;
+    int wouldChange = 0;
     for (int number = 1; number <= targets.size(); ++number) {
-        const NetworkSession::Device& target = targets.at(number - 1);
-        progress.show(number, static_cast<int>(targets.size()), target.device->name(),
-                      remaining.deviceStarted(static_cast<int>(targets.size()), number));
-        ParameterSetWriter::Result result = writer.write(target.device);
+        const NetworkSession::Device& target = targets.at(number - 1).device;
+        ParameterSetWriter::Result result;
+        if (interruption.requested()) {
+            result.status = ParameterSetWriter::Status::NotStarted;
+        } else {
+            progress.show(number, static_cast<int>(targets.size()), target.device->name(),
+                          remaining.deviceStarted(static_cast<int>(targets.size()), number));
+            result = writer.write(target.device);
+            progress.clear();
+        }
         if (result.device.isEmpty())
             result.device = target.device->name();
         if (result.subsystem.isEmpty())
             result.subsystem = target.subsystem;
-        progress.clear();
         printResult(result, options.writer.dryRun);
+        // Each line reaches a redirected output at once, so a run that is killed leaves its trace.
+        m_out << Qt::flush;
         if (result.status == ParameterSetWriter::Status::Failed)
             ++failed;
+        else if (result.status == ParameterSetWriter::Status::WouldChange)
+            ++wouldChange;
         count(tally, result.status);
         results.append(std::move(result));
     }
 
-    if (options.writer.dryRun) {
-        m_out
-            << QStringLiteral("%1 of %2 devices succeeded").arg(targets.size() - failed).arg(targets.size());
-        if (failed > 0)
-            m_out << QStringLiteral(", %1 failed").arg(failed);
-    } else {
-        m_out << tally.summary();
-    }
-    m_out << '\n' << Qt::flush;
+    // A dry run wrote nothing, so its line counts what would happen instead.
+    QString summary = options.writer.dryRun
+                          ? QStringLiteral("Dry run: %1 of %2 devices would change, %3 unchanged, %4 failed")
+                                .arg(wouldChange)
+                                .arg(tally.total)
+                                .arg(tally.unchanged)
+                                .arg(failed)
+                          : tally.summary();
+    if (interruption.requested())
+        summary += QStringLiteral("; interrupted by signal %1").arg(interruption.signalNumber());
+    m_out << summary << '\n' << Qt::flush;
 
     if (!options.report.isEmpty()) {
-        QSaveFile out(options.report);
-        if (!out.open(QIODevice::WriteOnly) ||
-            out.write(report(options.report, options.file, results, m_session.points())) < 0 || !out.commit())
-            throw CommandFailure(QStringLiteral("The report %1 could not be written: %2")
-                                     .arg(options.report, out.errorString()),
-                                 CommandFailure::Failed);
+        const QString failure =
+            AtomicFile::write(options.report, report(options.report, options.file, results,
+                                                     m_session.points(), summary, interruption.requested()));
+        if (!failure.isEmpty())
+            throw CommandFailure(
+                QStringLiteral("The report %1 could not be written: %2; an existing file is left as it was.")
+                    .arg(options.report, failure),
+                CommandFailure::Failed);
     }
+    if (interruption.requested())
+        return CommandFailure::Interrupted;
     return failed == 0 ? 0 : CommandFailure::Failed;
 }
 
@@ -172,12 +256,26 @@ void ApplyCommand::printResult(const ParameterSetWriter::Result& result, bool dr
 {
     const QString name = result.subsystem + QLatin1Char('/') + result.device;
     const PointTables& points = m_session.points();
-    if (result.status == ParameterSetWriter::Status::Failed) {
+    switch (result.status) {
+    case ParameterSetWriter::Status::Failed:
         m_out << name << ": failed: " << result.error;
         if (!result.written.isEmpty())
-            m_out << QStringLiteral(" (%1 CPs were written before)").arg(result.written.size());
+            m_out << QStringLiteral(" (part-written: %1 CPs were written before)").arg(result.written.size());
         m_out << '\n';
         return;
+    case ParameterSetWriter::Status::Interrupted:
+        m_out
+            << name << ": interrupted"
+            << (result.written.isEmpty()
+                    ? QStringLiteral(" before its first CP, nothing written")
+                    : QStringLiteral(", part-written: %1 CPs were written before").arg(result.written.size()))
+            << '\n';
+        return;
+    case ParameterSetWriter::Status::NotStarted:
+        m_out << name << ": not started (interrupted)\n";
+        return;
+    default:
+        break;
     }
     if (dryRun) {
         m_out << name << ": "
@@ -195,8 +293,25 @@ void ApplyCommand::printResult(const ParameterSetWriter::Result& result, bool dr
           << QStringLiteral(" (%1 CPs)").arg(result.written.size()) << '\n';
 }
 
+namespace {
+
+// A device's state in the report: part-written when it holds some of the file's values only.
+QString reportError(const ParameterSetWriter::Result& result)
+{
+    const bool partial =
+        !result.written.isEmpty() && (result.status == ParameterSetWriter::Status::Failed ||
+                                      result.status == ParameterSetWriter::Status::Interrupted);
+    if (!partial)
+        return result.error;
+    const QString part = QStringLiteral("part-written: %1 CPs were written").arg(result.written.size());
+    return result.error.isEmpty() ? part : result.error + QStringLiteral("; ") + part;
+}
+
+} // namespace
+
 QByteArray ApplyCommand::report(const QString& fileName, const QString& parameterFile,
-                                const QList<ParameterSetWriter::Result>& results, const PointTables& points)
+                                const QList<ParameterSetWriter::Result>& results, const PointTables& points,
+                                const QString& summary, bool interrupted)
 {
     if (QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
         QString text = csv::line({QStringLiteral("subsystem"), QStringLiteral("device"),
@@ -205,13 +320,18 @@ QByteArray ApplyCommand::report(const QString& fileName, const QString& paramete
                        QLatin1Char('\n');
         for (const ParameterSetWriter::Result& result : results) {
             const QStringList device{result.subsystem, result.device, result.neuronId,
-                                     ParameterSetWriter::statusText(result.status), result.error};
+                                     ParameterSetWriter::statusText(result.status), reportError(result)};
             if (result.written.isEmpty())
                 text += csv::line(device + QStringList{QString(), QString()}) + QLatin1Char('\n');
-            for (const ParameterSetWriter::Written& written : result.written)
-                text += csv::line(device + QStringList{DeviceOutput::cpName(points, written.position),
-                                                       written.value}) +
-                        QLatin1Char('\n');
+            for (const ParameterSetWriter::Written& written : result.written) {
+                const QString cp = DeviceOutput::cpName(points, written.position);
+                if (written.elements.isEmpty())
+                    text += csv::line(device + QStringList{cp, written.value}) + QLatin1Char('\n');
+                for (int element = 0; element < written.elements.size(); ++element)
+                    text += csv::line(device + QStringList{cp + QStringLiteral("[%1]").arg(element),
+                                                           written.elements.at(element)}) +
+                            QLatin1Char('\n');
+            }
         }
         return text.toUtf8();
     }
@@ -219,7 +339,9 @@ QByteArray ApplyCommand::report(const QString& fileName, const QString& paramete
     for (const ParameterSetWriter::Result& result : results) {
         QJsonObject written;
         for (const ParameterSetWriter::Written& cp : result.written)
-            written.insert(DeviceOutput::cpName(points, cp.position), cp.value);
+            written.insert(DeviceOutput::cpName(points, cp.position),
+                           cp.elements.isEmpty() ? QJsonValue(cp.value)
+                                                 : QJsonValue(QJsonArray::fromStringList(cp.elements)));
         QJsonArray changes;
         for (const ParameterSetWriter::Change& change : result.changes)
             changes.append(QJsonObject{{QStringLiteral("cp"), DeviceOutput::cpName(points, change.position)},
@@ -230,11 +352,13 @@ QByteArray ApplyCommand::report(const QString& fileName, const QString& paramete
                                    {QStringLiteral("neuronId"), result.neuronId},
                                    {QStringLiteral("deviceState"), result.deviceState},
                                    {QStringLiteral("status"), ParameterSetWriter::statusText(result.status)},
-                                   {QStringLiteral("error"), result.error},
+                                   {QStringLiteral("error"), reportError(result)},
                                    {QStringLiteral("changes"), changes},
                                    {QStringLiteral("written"), written}});
     }
-    return QJsonDocument(
-               QJsonObject{{QStringLiteral("file"), parameterFile}, {QStringLiteral("devices"), devices}})
+    return QJsonDocument(QJsonObject{{QStringLiteral("file"), parameterFile},
+                                     {QStringLiteral("summary"), summary},
+                                     {QStringLiteral("interrupted"), interrupted},
+                                     {QStringLiteral("devices"), devices}})
         .toJson(QJsonDocument::Indented);
 }

@@ -11,7 +11,9 @@ public:
     enum Status
     {
         Failed = 1,
-        BadInput = 2
+        BadInput = 2,
+        // Ended early on SIGINT or SIGTERM, after the step under way.
+        Interrupted = 3
     };
 
     explicit CommandFailure(QString message, Status status = BadInput)

@@ -11,17 +11,18 @@
 #include "files/ParameterRecords.h"
 #include "files/ParameterText.h"
 #include "files/ReportData.h"
-#include "files/ui/PrinterLayout.h"
+#include "files/ui/ReportPrinter.h"
+#include "host/AtomicFile.h"
 #include "host/PlugInIdentity.h"
 #include "host/catalogue/CatalogueTables.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
+#include "transfer/ParameterSetWriter.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextStream>
 #include <limits>
 
@@ -54,6 +55,39 @@ QString deviceName(const NetworkSession::Device& device)
     return device.subsystem + QLatin1Char('/') + device.device->name();
 }
 
+// A file the command writes at its end, checked before the work that fills it begins.
+void requireWritable(const QString& path)
+{
+    if (const QString failure = AtomicFile::probe(path); !failure.isEmpty())
+        throw CommandFailure(QStringLiteral("%1 cannot be written: %2").arg(path, failure));
+}
+
+void writeWhole(const QString& path, const QByteArray& content)
+{
+    if (const QString failure = AtomicFile::write(path, content); !failure.isEmpty())
+        throw CommandFailure(
+            QStringLiteral("%1 could not be written: %2; an existing file is left as it was.")
+                .arg(path, failure),
+            CommandFailure::Failed);
+}
+
+// The whole of an input file, refused when it is larger than any file of its kind can be.
+QByteArray readInput(const QString& path, qint64 largest)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw CommandFailure(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
+    if (file.size() > largest)
+        throw CommandFailure(QStringLiteral("%1 is %2 bytes long; a file of its kind has at most %3.")
+                                 .arg(path)
+                                 .arg(file.size())
+                                 .arg(largest));
+    return file.readAll();
+}
+
+// A readable form spells every byte of a record in at most a few characters (JSON escapes take six).
+constexpr qint64 LargestTextForm = 8 * ParameterRecords::MaxFileBytes;
+
 } // namespace
 
 Zep31Ctl::Zep31Ctl(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
@@ -69,21 +103,29 @@ QString Zep31Ctl::usage()
         "  devices NETWORK [--program-id ID]\n"
         "  read NETWORK DEVICE [--format text|json|csv]\n"
         "  save NETWORK DEVICE FILE.par\n"
-        "  apply NETWORK FILE.par (DEVICE... | --program-id ID) [--only-changed] [--dry-run]\n"
-        "        [--report FILE.json|FILE.csv] [--verbose]\n"
+        "  apply NETWORK FILE.par (DEVICE... [--program-id ID] | --program-id ID) [--force-program-id]\n"
+        "        [--only-changed] [--dry-run] [--report FILE.json|FILE.csv] [--verbose]\n"
         "  diff NETWORK DEVICE (DEVICE | FILE.par)\n"
         "  export FILE.par --format json|csv\n"
         "  import FILE.json|FILE.csv FILE.par\n"
         "  report NETWORK DEVICE --pdf FILE [--cp] [--nvi] [--nvo] [--header-only]\n"
         "        [--language german|english]\n"
         "\n"
-        "DEVICE is SUBSYSTEM/NAME, or NAME when only one subsystem holds it.\n"
+        "DEVICE is SUBSYSTEM/NAME, or NAME when only one subsystem holds it. An option's value may\n"
+        "follow it or be joined to it with \"=\"; a value that begins with \"--\" must be joined.\n"
         "apply writes the CPs of the file that the window synchronises; the others stay untouched.\n"
         "report prints every list unless lists or --header-only are chosen, in the registered\n"
         "language unless --language says otherwise.\n"
+        "Before it writes anything it checks, for the whole run: every value of the file (its type and\n"
+        "the limits of the window's fields), the devices (every one a ZEP31 of the run's program ID:\n"
+        "--program-id, else that of the first device named; --force-program-id lets another ZEP31\n"
+        "program ID pass) and the report file. One check failing writes nothing (status 2); --dry-run\n"
+        "makes these checks and shows what would change.\n"
         "A call that fails is repeated five times; then the device is reported failed and the run goes on.\n"
-        "Exit status: 0 done, 1 a device failed or (diff) the points differ, 2 a wrong command line,\n"
-        "network, device or file.\n");
+        "SIGINT or SIGTERM ends apply after the CP under way; the report says how far it got and names\n"
+        "a device left part-written.\n"
+        "Exit status: 0 done, 1 a device failed, a file could not be written or (diff) the points\n"
+        "differ, 2 a wrong command line, network, device or file (nothing written), 3 apply interrupted.\n");
 }
 
 bool Zep31Ctl::needsFonts(const QStringList& arguments)
@@ -102,15 +144,22 @@ int Zep31Ctl::run(const QStringList& arguments)
         m_out << plugin_identity::versionLine(QStringLiteral("zep31ctl")) << Qt::endl;
         return 0;
     }
+    int status = CommandFailure::BadInput;
     try {
-        return dispatch(arguments.front(), arguments.mid(1));
+        status = dispatch(arguments.front(), arguments.mid(1));
     } catch (const UsageError& error) {
         m_err << "zep31ctl: " << error.message() << "\nTry zep31ctl --help." << Qt::endl;
     } catch (const CommandFailure& failure) {
         m_err << "zep31ctl: " << failure.message() << Qt::endl;
-        return failure.status();
+        status = failure.status();
     }
-    return CommandFailure::BadInput;
+    // Output that never arrived (a full disk behind a redirection) is a failure like any other.
+    m_out.flush();
+    if (m_out.status() != QTextStream::Ok) {
+        m_err << "zep31ctl: the output could not be written completely" << Qt::endl;
+        return status == 0 ? static_cast<int>(CommandFailure::Failed) : status;
+    }
+    return status;
 }
 
 int Zep31Ctl::dispatch(const QString& command, const QStringList& words)
@@ -122,9 +171,9 @@ int Zep31Ctl::dispatch(const QString& command, const QStringList& words)
     if (command == QLatin1String("save"))
         return save(CommandArguments(words, {}));
     if (command == QLatin1String("apply"))
-        return apply(CommandArguments(
-            words, {ProgramIdOption, QStringLiteral("--report")},
-            {QStringLiteral("--only-changed"), QStringLiteral("--dry-run"), QStringLiteral("--verbose")}));
+        return apply(CommandArguments(words, {ProgramIdOption, QStringLiteral("--report")},
+                                      {QStringLiteral("--only-changed"), QStringLiteral("--dry-run"),
+                                       QStringLiteral("--verbose"), QStringLiteral("--force-program-id")}));
     if (command == QLatin1String("diff"))
         return diff(CommandArguments(words, {}));
     if (command == QLatin1String("export"))
@@ -169,9 +218,11 @@ int Zep31Ctl::save(const CommandArguments& arguments)
     arguments.requirePositional(3, 3);
     NetworkSession session(arguments.at(0));
     const NetworkSession::Device device = session.device(arguments.at(1));
+    requireWritable(arguments.at(2));
     const QString error = ParameterFile::write(arguments.at(2), session.read(device));
     if (!error.isEmpty())
-        throw CommandFailure(arguments.at(2) + QStringLiteral(": ") + error, CommandFailure::Failed);
+        throw CommandFailure(error + QStringLiteral("; an existing file is left as it was."),
+                             CommandFailure::Failed);
     m_out << deviceName(device) << " saved to " << arguments.at(2) << Qt::endl;
     return 0;
 }
@@ -184,11 +235,15 @@ int Zep31Ctl::apply(const CommandArguments& arguments)
     for (int position = 2; position < arguments.count(); ++position)
         options.devices.append(arguments.at(position));
     options.programId = arguments.option(ProgramIdOption).value_or(QString());
-    if (options.devices.isEmpty() == options.programId.isEmpty())
-        throw UsageError(QStringLiteral("Name the devices or give --program-id, not both"));
+    if (options.devices.isEmpty() && options.programId.isEmpty())
+        throw UsageError(QStringLiteral("Name the devices or give --program-id"));
+    options.forceProgramId = arguments.flag(QStringLiteral("--force-program-id"));
     options.writer.onlyChanged = arguments.flag(QStringLiteral("--only-changed"));
     options.writer.dryRun = arguments.flag(QStringLiteral("--dry-run"));
-    options.report = arguments.option(QStringLiteral("--report")).value_or(QString());
+    const std::optional<QString> report = arguments.option(QStringLiteral("--report"));
+    if (report && report->isEmpty())
+        throw UsageError(QStringLiteral("The option --report needs a file name"));
+    options.report = report.value_or(QString());
     options.verbose = arguments.flag(QStringLiteral("--verbose"));
     NetworkSession session(arguments.at(0));
     return ApplyCommand(session, m_out, m_err).run(options);
@@ -209,6 +264,13 @@ int Zep31Ctl::diff(const CommandArguments& arguments)
         const ParameterFile::Decoded file = ParameterFile::read(other, separator);
         if (!file.error.isEmpty())
             throw CommandFailure(other + QStringLiteral(": ") + file.error);
+        // A file apply would refuse is no ground for "No CP differs".
+        const QStringList problems = ParameterSetWriter::problems(session.points(), file.set, separator);
+        if (!problems.isEmpty()) {
+            for (const QString& problem : problems)
+                m_err << "zep31ctl: " << other << ": " << problem << '\n';
+            throw CommandFailure(other + QStringLiteral(": the file is not fit to be written to a device."));
+        }
         rightSet = file.set;
     } else {
         const NetworkSession::Device right = session.device(other);
@@ -266,6 +328,7 @@ int Zep31Ctl::report(const CommandArguments& arguments)
 
     NetworkSession session(arguments.at(0));
     const NetworkSession::Device device = session.device(arguments.at(1));
+    requireWritable(*pdf);
     const ParameterSet set = session.read(device);
     const DeviceReport::Data data = [&] {
         try {
@@ -285,17 +348,16 @@ int Zep31Ctl::report(const CommandArguments& arguments)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(*pdf);
-    {
-        PrinterLayout layout(printer);
-        TextArray<83> texts = session.catalogue().MainTexts;
-        if (language)
-            catalogue::fillMainTexts(texts, *language);
-        DeviceReport(layout, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]})
-            .print(data, choice);
-    }
-    if (!QFileInfo(*pdf).isFile())
-        throw CommandFailure(QStringLiteral("The report could not be written to %1.").arg(*pdf),
-                             CommandFailure::Failed);
+    TextArray<83> texts = session.catalogue().MainTexts;
+    if (language)
+        catalogue::fillMainTexts(texts, *language);
+    const QString failure = report_printer::print(
+        printer, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]}, data, choice);
+    if (!failure.isEmpty())
+        throw CommandFailure(
+            QStringLiteral("The report could not be written to %1: %2; an existing file is left as it was.")
+                .arg(*pdf, failure),
+            CommandFailure::Failed);
     m_out << "Report of " << deviceName(device) << " written to " << *pdf << Qt::endl;
     return 0;
 }
@@ -307,10 +369,8 @@ int Zep31Ctl::exportFile(const CommandArguments& arguments)
     if (format == DeviceOutput::Format::Text)
         throw UsageError(QStringLiteral("Export needs --format json or --format csv"));
     const QString& path = arguments.at(0);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw CommandFailure(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
-    const ParameterRecords::Parsed parsed = ParameterRecords::parse(file.readAll());
+    const ParameterRecords::Parsed parsed =
+        ParameterRecords::parse(readInput(path, ParameterRecords::MaxFileBytes));
     if (!parsed.error.isEmpty())
         throw CommandFailure(path + QStringLiteral(": ") + parsed.error);
     m_out << QString::fromUtf8(format == DeviceOutput::Format::Json ? ParameterText::toJson(parsed.records)
@@ -324,19 +384,13 @@ int Zep31Ctl::importFile(const CommandArguments& arguments)
     arguments.requirePositional(2, 2);
     const QString& source = arguments.at(0);
     const QString& target = arguments.at(1);
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
-        throw CommandFailure(QStringLiteral("%1 cannot be read: %2").arg(source, input.errorString()));
-    const QByteArray text = input.readAll();
+    requireWritable(target);
+    const QByteArray text = readInput(source, LargestTextForm);
     const bool csv = QFileInfo(source).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
     const ParameterText::Read read = csv ? ParameterText::fromCsv(text) : ParameterText::fromJson(text);
     if (!read.error.isEmpty())
         throw CommandFailure(source + QStringLiteral(": ") + read.error);
-
-    QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly) || output.write(read.records.compose()) < 0 || !output.commit())
-        throw CommandFailure(QStringLiteral("%1 could not be written: %2").arg(target, output.errorString()),
-                             CommandFailure::Failed);
+    writeWhole(target, read.records.compose());
     m_out << source << " written to " << target << Qt::endl;
     return 0;
 }

@@ -1,12 +1,12 @@
 #include "lns/resources/CatalogueIndex.h"
 
+#include "host/AtomicFile.h"
 #include "host/object_server/Error.h"
 #include "lns/resources/ResourceSetFile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace lnssim {
@@ -41,17 +41,14 @@ CatalogueIndex CatalogueIndex::load(const QString& typesFolder)
 
 bool CatalogueIndex::save(const QString& typesFolder) const
 {
-    QSaveFile file(filePath(typesFolder));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QTextStream stream(&file);
-    stream << "# Resource catalogue of the simulated LNS platform, kept by the object server.\n";
+    QString text =
+        QStringLiteral("# Resource catalogue of the simulated LNS platform, kept by the object server.\n");
     for (const QString& directory : m_directories)
-        stream << "directory " << directory << '\n';
+        text += QStringLiteral("directory ") + directory + QLatin1Char('\n');
     for (const ResourceSet& set : m_sets)
-        stream << "set " << set.scope << ' ' << set.programIdTemplate << ' ' << set.file << '\n';
-    stream.flush();
-    return file.commit();
+        text += QStringLiteral("set ") + QString::number(set.scope) + QLatin1Char(' ') +
+                set.programIdTemplate + QLatin1Char(' ') + set.file + QLatin1Char('\n');
+    return AtomicFile::write(filePath(typesFolder), text.toUtf8()).isEmpty();
 }
 
 void CatalogueIndex::addDirectory(const QString& directory)

@@ -18,7 +18,6 @@ struct Field
 {
     int position;
     const char* caption;
-    page_kit::Range range;
 };
 
 QGroupBox* fields(MainControls& controls, QLabel* heading, std::initializer_list<Field> list)
@@ -28,7 +27,7 @@ QGroupBox* fields(MainControls& controls, QLabel* heading, std::initializer_list
     for (const Field& field : list) {
         QLabel* label = page_kit::caption(controls.lblNc, page_kit::cpCaptionIndex(field.position),
                                           QString::fromUtf8(field.caption));
-        page_kit::addCpField(grid, row++, controls, field.position, label, field.range);
+        page_kit::addCpField(grid, row++, controls, field.position, label);
     }
     grid->setColumnStretch(1, 1);
     return page_kit::section(heading, grid);
@@ -56,21 +55,16 @@ QGroupBox* fanStages(MainControls& controls)
 
 QWidget* buildCmdConfigPage(MainControls& controls)
 {
-    const page_kit::Range sendTime{0, 6500};
     auto* left = new QVBoxLayout;
     left->addWidget(fields(controls, page_kit::caption(controls.lblSection, 2, QStringLiteral("Temperatur")),
-                           {{57, "MinSendTime [s]:", sendTime},
-                            {58, "MinDeltaTemp [K]:", {0, 10}},
-                            {59, "TempOffset [K]:", {-20, 20}}}));
+                           {{57, "MinSendTime [s]:"}, {58, "MinDeltaTemp [K]:"}, {59, "TempOffset [K]:"}}));
     left->addWidget(fields(controls, page_kit::caption(controls.lblSection, 1, QStringLiteral("Sollwert")),
-                           {{60, "Sollwert [°C]:", {0, 50}},
-                            {61, "Verstellbereich [K]:", {0, 20}},
-                            {62, "Auflösung [K]:", {0, 20}}}));
+                           {{60, "Sollwert [°C]:"}, {61, "Verstellbereich [K]:"}, {62, "Auflösung [K]:"}}));
     left->addStretch();
 
     auto* right = new QVBoxLayout;
     right->addWidget(fanStages(controls));
-    right->addWidget(fields(controls, nullptr, {{64, "MaxSendTime [s]:", sendTime}}));
+    right->addWidget(fields(controls, nullptr, {{64, "MaxSendTime [s]:"}}));
     right->addStretch();
 
     return page_kit::twoColumnPage(

@@ -2,6 +2,7 @@
 
 #include "device/EditorState.h"
 #include "device/ui/MainControls.h"
+#include "editors/CpFieldRules.h"
 #include "editors/ui/TabRules.h"
 
 #include <QCheckBox>
@@ -11,14 +12,6 @@
 #include <array>
 
 namespace {
-
-struct DeviceType
-{
-    int buttons;
-    int listPosition;
-};
-
-constexpr std::array<DeviceType, 5> deviceTypes{{{2, 0}, {4, 1}, {6, 2}, {8, 3}, {12, 4}}};
 
 QLabel* pictureFor(const MainControls& controls, int buttonCount, bool menuButtons)
 {
@@ -40,12 +33,12 @@ QLabel* pictureFor(const MainControls& controls, int buttonCount, bool menuButto
 
 bool applyDeviceType(MainControls& controls, EditorState& state, int buttonCount)
 {
-    const auto type = std::find_if(deviceTypes.begin(), deviceTypes.end(),
-                                   [buttonCount](const DeviceType& t) { return t.buttons == buttonCount; });
-    if (type == deviceTypes.end())
+    const auto& types = cp_field_rules::DeviceTypes;
+    const auto type = std::find(types.begin(), types.end(), buttonCount);
+    if (type == types.end())
         return false;
 
-    controls.cmb_nci(1)->setCurrentIndex(type->listPosition);
+    controls.cmb_nci(1)->setCurrentIndex(static_cast<int>(type - types.begin()));
     // Twelve buttons always include the menu buttons, whatever the check box said.
     if (buttonCount == 12)
         controls.menucheck->setChecked(true);

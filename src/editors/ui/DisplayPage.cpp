@@ -87,7 +87,7 @@ QGroupBox* updateInterval(MainControls& controls)
     auto* grid = new QGridLayout;
     QLabel* label =
         page_kit::caption(controls.lblNctime, 4, QStringLiteral("Aktuallisierungsintervall [s]:"));
-    page_kit::addCpField(grid, 0, controls, 4, label, page_kit::Range{0, 1000});
+    page_kit::addCpField(grid, 0, controls, 4, label);
     grid->setColumnStretch(1, 1);
     return page_kit::section(nullptr, grid);
 }
@@ -104,7 +104,6 @@ QGroupBox* backlight(MainControls& controls)
     grid->addWidget(inactive, 1, 0);
     grid->addWidget(actuation, 2, 0);
 
-    const page_kit::Range percent{0, 100};
     const QString unit = QStringLiteral("%");
     // Elements 0 (LCD) and 1 (label field) of UCPTbacklightMin and UCPTbacklightMax.
     const struct
@@ -119,8 +118,7 @@ QGroupBox* backlight(MainControls& controls)
                  {102, actuation, lcd, 2, 1},
                  {103, actuation, labelField, 2, 2}};
     for (const auto& cell : cells) {
-        grid->addWidget(page_kit::cpBoxWithUpDown(controls, cell.index, percent, unit), cell.gridRow,
-                        cell.gridColumn);
+        grid->addWidget(page_kit::cpBoxWithUpDown(controls, cell.index, unit), cell.gridRow, cell.gridColumn);
         accessible_names::link(controls.txtNci(cell.index), {cell.row, cell.column});
         accessible_names::link(controls.UpD_nci(cell.index), {cell.row, cell.column});
     }

@@ -10,12 +10,11 @@
 
 QWidget* buildOccupancyPage(MainControls& controls)
 {
-    const page_kit::Range time{0, 6500};
     auto* grid = new QGridLayout;
     page_kit::addCpField(grid, 0, controls, 55,
-                         page_kit::caption(controls.lblNc, 55, QStringLiteral("MaxsendtimeTime [s]:")), time);
+                         page_kit::caption(controls.lblNc, 55, QStringLiteral("MaxsendtimeTime [s]:")));
     page_kit::addCpField(grid, 1, controls, 56,
-                         page_kit::caption(controls.lblNc, 56, QStringLiteral("BypassTime [min]:")), time);
+                         page_kit::caption(controls.lblNc, 56, QStringLiteral("BypassTime [min]:")));
     page_kit::addNvoField(grid, 2, controls, 16, QStringLiteral("nvoOsOccup:"));
     grid->setColumnStretch(1, 1);
 

@@ -1,6 +1,7 @@
 #include "editors/ui/PageKit.h"
 
 #include "device/ui/MainControls.h"
+#include "editors/CpFieldRules.h"
 #include "editors/ui/AccessibleNames.h"
 #include "editors/ui/ArrayValueBox.h"
 #include "editors/ui/UpDown.h"
@@ -12,8 +13,25 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 namespace page_kit {
+
+namespace {
+
+// The up/down control UpD_nci(index) with the field's limits.
+UpDown* upDownOf(MainControls& controls, int index)
+{
+    const std::optional<cp_field_rules::Range> limits = cp_field_rules::limits(index);
+    if (!limits)
+        throw std::logic_error("a CP field without limits has no up/down control");
+    auto* upDown = new UpDown;
+    upDown->setRange(limits->minimum, limits->maximum);
+    controls.UpD_nci.add(index, upDown);
+    return upDown;
+}
+
+} // namespace
 
 int cpCaptionIndex(int position)
 {
@@ -141,32 +159,22 @@ void addNvoField(QGridLayout* grid, int row, MainControls& controls, int positio
            displayBox(controls.txtNvo, position, 2 * ValueWidth));
 }
 
-void addCpField(QGridLayout* grid, int row, MainControls& controls, int index, QLabel* label,
-                std::optional<Range> range)
+void addCpField(QGridLayout* grid, int row, MainControls& controls, int index, QLabel* label)
 {
     QLineEdit* box = valueBox(controls.txtNci, index);
-    QList<QWidget*> companions;
-    if (range) {
-        auto* upDown = new UpDown;
-        upDown->setRange(range->minimum, range->maximum);
-        controls.UpD_nci.add(index, upDown);
-        accessible_names::link(upDown, {label});
-        companions.append(upDown);
-    }
-    addRow(grid, row, label, box, companions);
+    UpDown* upDown = upDownOf(controls, index);
+    accessible_names::link(upDown, {label});
+    addRow(grid, row, label, box, {upDown});
 }
 
-QWidget* cpBoxWithUpDown(MainControls& controls, int index, Range range, const QString& unit)
+QWidget* cpBoxWithUpDown(MainControls& controls, int index, const QString& unit)
 {
     auto* cell = new QWidget;
     auto* layout = new QHBoxLayout(cell);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(valueBox(controls.txtNci, index));
-    auto* upDown = new UpDown;
-    upDown->setRange(range.minimum, range.maximum);
-    controls.UpD_nci.add(index, upDown);
-    layout->addWidget(upDown);
+    layout->addWidget(upDownOf(controls, index));
     layout->addWidget(new QLabel(unit));
     layout->addStretch();
     return cell;

@@ -17,13 +17,6 @@ struct MainControls;
 // The pieces every tab page is made of, so that the pages look and read alike.
 namespace page_kit {
 
-// Limits of a field's up/down control.
-struct Range
-{
-    int minimum;
-    int maximum;
-};
-
 constexpr int ValueWidth = 80;
 
 // The index of a CP field's caption in lblNc. The message catalogue addresses the captions of the
@@ -62,11 +55,11 @@ void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field,
 
 // A read-only box txtNvo(position) for an output NV, captioned with its name.
 void addNvoField(QGridLayout* grid, int row, MainControls& controls, int position, const QString& caption);
-// A CP field txtNci(index) with its label and, given limits, its up/down control UpD_nci(index).
-void addCpField(QGridLayout* grid, int row, MainControls& controls, int index, QLabel* label,
-                std::optional<Range> range);
+// A CP field txtNci(index) with its label and its up/down control UpD_nci(index), whose limits are
+// the field's (cp_field_rules::limits).
+void addCpField(QGridLayout* grid, int row, MainControls& controls, int index, QLabel* label);
 // A box for txtNci(index) with its up/down control and a unit, for grids whose captions are
 // row and column headings.
-QWidget* cpBoxWithUpDown(MainControls& controls, int index, Range range, const QString& unit);
+QWidget* cpBoxWithUpDown(MainControls& controls, int index, const QString& unit);
 
 } // namespace page_kit

@@ -15,20 +15,10 @@ namespace {
 constexpr int FirstField = 7;
 constexpr int FieldsPerSwitch = 6;
 
-struct SwitchField
-{
-    const char* caption;
-    page_kit::Range range;
+const std::array<const char*, FieldsPerSwitch> switchCaptions{
+    "MaxOut [%]:",     "MaxSendTime [s]:",    "MinSendTime [s]:",
+    "Step Value [%]:", "Reverse Delay [ms]:", "Drive Time [s]:",
 };
-
-const std::array<SwitchField, FieldsPerSwitch> switchFields{{
-    {"MaxOut [%]:", {0, 100}},
-    {"MaxSendTime [s]:", {0, 6500}},
-    {"MinSendTime [s]:", {0, 6500}},
-    {"Step Value [%]:", {0, 100}},
-    {"Reverse Delay [ms]:", {0, 6500}},
-    {"Drive Time [s]:", {0, 6500}},
-}};
 
 } // namespace
 
@@ -37,10 +27,9 @@ QWidget* buildSwitchPage(MainControls& controls, int switchObject)
     auto* config = new QGridLayout;
     for (int k = 0; k < FieldsPerSwitch; ++k) {
         const int position = FirstField + FieldsPerSwitch * switchObject + k;
-        const SwitchField& field = switchFields[static_cast<std::size_t>(k)];
         QLabel* label = page_kit::caption(controls.lblNc, page_kit::cpCaptionIndex(position),
-                                          QString::fromLatin1(field.caption));
-        page_kit::addCpField(config, k, controls, position, label, field.range);
+                                          QString::fromLatin1(switchCaptions[static_cast<std::size_t>(k)]));
+        page_kit::addCpField(config, k, controls, position, label);
     }
     config->setColumnStretch(1, 1);
 

@@ -1,11 +1,12 @@
 #include "files/ui/PrinterLayout.h"
 
 #include <QFontMetrics>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
-PrinterLayout::PrinterLayout(QPrinter& printer) : m_printer(printer), m_font(QStringLiteral("Sans Serif"))
+PrinterLayout::PrinterLayout(QPagedPaintDevice& printer)
+    : m_printer(printer), m_font(QStringLiteral("Sans Serif"))
 {
-    m_painter.begin(&m_printer);
+    m_started = m_painter.begin(&m_printer);
     applyFont();
 }
 

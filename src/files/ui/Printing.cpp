@@ -4,10 +4,11 @@
 #include "device/ui/MainControls.h"
 #include "files/ParameterSet.h"
 #include "files/ReportData.h"
-#include "files/ui/PrinterLayout.h"
+#include "files/ui/ReportPrinter.h"
 #include "files/ui/fDruckmenue.h"
 #include "host/AppContext.h"
 #include "host/MessageCatalogue.h"
+#include "host/RegistryKeys.h"
 #include "host/Ui.h"
 #include "host/object_server/Error.h"
 
@@ -45,9 +46,13 @@ void Printing::mnuDrucken_Click()
         // The device could not tell its identity; nothing is printed.
         return;
     }
-    PrinterLayout layout(printer);
-    DeviceReport report(layout, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]});
-    report.print(data, DeviceReport::Choice{printCps, printNvis, printNvos});
+    const QString failure = report_printer::print(
+        printer, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]}, data,
+        DeviceReport::Choice{printCps, printNvis, printNvos});
+    // Nothing tells the user otherwise that no page came out.
+    if (!failure.isEmpty())
+        m_context.ui.message(QStringLiteral("The report could not be printed: ") + failure,
+                             registry_keys::ProductKey, Ui::Icon::Critical);
 }
 
 DeviceReport::Data Printing::reportData() const

@@ -1,15 +1,14 @@
 #include "echlog/EchLog.h"
 
 #include "support/FakeUi.h"
+#include "support/FileFault.h"
 #include "support/TempLonWorksHome.h"
 
 #include <QFile>
 #include <QListView>
 #include <QScrollBar>
 #include <QTest>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -62,31 +61,6 @@ QByteArray fileContent(const QString& fileName)
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Makes every write beyond `bytes` fail, as on a full disk, while it lives.
-class FileSizeLimit final
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int);
-};
 
 class EchLogTest : public ::testing::Test
 {
