@@ -3,10 +3,10 @@
 #include "device/ui/MainWindow.h"
 #include "device/ui/StatusPanels.h"
 #include "editors/ui/ChangeMarker.h"
+#include "host/AtomicFile.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -58,10 +58,9 @@ void WindowReport::write()
     addBoxes(lines, controls.txtNci);
     addBoxes(lines, controls.txtNvi);
 
-    QSaveFile file(m_fileName);
-    QTextStream err(stderr);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) < 0 || !file.commit())
-        err << "zep31-plugin: cannot write the window report " << m_fileName << ": " << file.errorString()
-            << Qt::endl;
+    const QString failure =
+        AtomicFile::write(m_fileName, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    if (!failure.isEmpty())
+        QTextStream(stderr) << "zep31-plugin: cannot write the window report " << m_fileName << ": "
+                            << failure << Qt::endl;
 }

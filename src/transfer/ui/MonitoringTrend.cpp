@@ -3,6 +3,7 @@
 #include "device/FrameworkSettings.h"
 #include "device/ui/MainControls.h"
 #include "host/AppContext.h"
+#include "host/AtomicFile.h"
 #include "host/Log.h"
 #include "host/RegistryKeys.h"
 #include "host/Ui.h"
@@ -10,7 +11,6 @@
 
 #include <QDateTime>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace {
 
@@ -81,11 +81,8 @@ void MonitoringTrend::saveAsCsv()
     const QString path = ui.saveFileName(dialog);
     if (path.isEmpty())
         return;
-    const QByteArray text = m_trend.csv(m_clock());
-    // Nothing but a complete file replaces what was there.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        ui.message(QStringLiteral("The trend could not be saved to %1: %2").arg(path, file.errorString()),
+    if (const QString failure = AtomicFile::write(path, m_trend.csv(m_clock())); !failure.isEmpty()) {
+        ui.message(QStringLiteral("The trend could not be saved to %1: %2").arg(path, failure),
                    registry_keys::ProductKey, Ui::Icon::Critical);
         return;
     }
