@@ -170,7 +170,8 @@ BackupIndex::Parsed BackupIndex::fromJson(const QByteArray& json)
         }
         if (reader.error.isEmpty() && paths.contains(path))
             reader.fail(QStringLiteral("%1 is listed twice").arg(path));
-        if (reader.error.isEmpty() && neuronIds.contains(entry.neuronId))
+        // A unit whose identity could not be read has none to repeat.
+        if (reader.error.isEmpty() && !entry.neuronId.isEmpty() && neuronIds.contains(entry.neuronId))
             reader.fail(QStringLiteral("the Neuron ID %1 is listed twice").arg(entry.neuronId));
         if (!reader.error.isEmpty()) {
             parsed.error = reader.error;

@@ -27,12 +27,18 @@ QString now()
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
 }
 
+// A device to back up and its entry in the index, filled as the backup goes.
+struct Unit
+{
+    NetworkSession::Device device;
+    BackupIndex::Entry entry;
+};
+
 // The devices to back up: each ZEP31 (of the program ID, when one is given) once, however many
 // subsystems list it. A device whose identity cannot be read is kept, to be reported failed.
-QList<BackupIndex::Entry> unitsOf(const NetworkSession& session, const QString& programId,
-                                  QList<NetworkSession::Device>& devices)
+QList<Unit> unitsOf(const NetworkSession& session, const QString& programId)
 {
-    QList<BackupIndex::Entry> units;
+    QList<Unit> units;
     QSet<QString> seen;
     for (const NetworkSession::Device& device : session.devices()) {
         BackupIndex::Entry unit;
@@ -50,18 +56,20 @@ QList<BackupIndex::Entry> unitsOf(const NetworkSession& session, const QString& 
                 continue;
             seen.insert(unit.neuronId);
         }
-        units.append(unit);
-        devices.append(device);
+        units.append({device, unit});
     }
     return units;
 }
 
-// The file of a device in the previous backup, when its bytes are still those the index names.
+// The file of a device in the previous backup, when its bytes are still those the index names. A
+// copy of a unit that sits elsewhere now is not taken: that unit has its own entry.
 std::optional<BackupIndex::Entry> previousCopy(const QString& folder, const BackupIndex& previous,
-                                               const QString& path, QByteArray& bytes)
+                                               const BackupIndex::Entry& unit, const QSet<QString>& neuronIds,
+                                               QByteArray& bytes)
 {
     for (const BackupIndex::Entry& entry : previous.devices) {
-        if (entry.path() != path || entry.file.isEmpty())
+        if (entry.path() != unit.path() || entry.file.isEmpty() ||
+            (entry.neuronId != unit.neuronId && neuronIds.contains(entry.neuronId)))
             continue;
         QFile file(QDir(folder).filePath(entry.file));
         if (!file.open(QIODevice::ReadOnly) || file.size() > ParameterRecords::MaxFileBytes)
@@ -88,8 +96,7 @@ int BackupCommand::run(const CommandArguments& arguments)
         throw CommandFailure(refusal + QLatin1Char('.'));
 
     NetworkSession session(network);
-    QList<NetworkSession::Device> devices;
-    QList<BackupIndex::Entry> units = unitsOf(session, programId, devices);
+    QList<Unit> units = unitsOf(session, programId);
     if (units.isEmpty())
         throw CommandFailure((programId.isEmpty()
                                   ? QStringLiteral("The network \"%1\" holds no ZEP31")
@@ -101,6 +108,8 @@ int BackupCommand::run(const CommandArguments& arguments)
                                      ? BackupIndex::read(folder).index
                                      : BackupIndex();
 
+    // From here on a signal ends the work cleanly: the staged folder goes, the earlier backup stays.
+    const Interruption interruption;
     StagedFolder staged(folder);
     if (!staged.error().isEmpty())
         throw CommandFailure(QStringLiteral("%1 cannot be written: %2").arg(folder, staged.error()));
@@ -111,7 +120,6 @@ int BackupCommand::run(const CommandArguments& arguments)
             CommandFailure::Failed);
     };
 
-    const Interruption interruption;
     const auto stopIfAsked = [&] {
         if (interruption.requested())
             throw CommandFailure(
@@ -128,11 +136,14 @@ int BackupCommand::run(const CommandArguments& arguments)
     ProgressBar progress(m_err);
     RemainingTime remaining;
     const int total = static_cast<int>(units.size());
+    QSet<QString> neuronIds;
+    for (const Unit& unit : std::as_const(units))
+        neuronIds.insert(unit.entry.neuronId);
     int failed = 0;
     for (int number = 1; number <= total; ++number) {
         stopIfAsked();
-        BackupIndex::Entry& unit = units[number - 1];
-        const NetworkSession::Device& device = devices.at(number - 1);
+        BackupIndex::Entry& unit = units[number - 1].entry;
+        const NetworkSession::Device& device = units.at(number - 1).device;
         progress.show(number, total, unit.path(), remaining.deviceStarted(total, number));
         QByteArray bytes;
         if (!unit.failed()) {
@@ -159,7 +170,7 @@ int BackupCommand::run(const CommandArguments& arguments)
         } else {
             ++failed;
             m_out << unit.path() << ": failed: " << unit.error;
-            if (const auto copy = previousCopy(folder, previous, unit.path(), bytes)) {
+            if (const auto copy = previousCopy(folder, previous, unit, neuronIds, bytes)) {
                 const QString error = unit.error;
                 unit = *copy;
                 unit.error = error;
