@@ -15,6 +15,7 @@
 
 #include <QHash>
 #include <QTextStream>
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -55,6 +56,54 @@ QString programIdRefusal(const NetworkSession::Device& device, const BackupIndex
     return QString();
 }
 
+// A device of the run and the entry of the backup it gets.
+struct Pair
+{
+    const BackupIndex::Entry* entry = nullptr;
+    // None when the network no longer holds the entry's device.
+    std::optional<NetworkSession::Device> device;
+};
+
+// The devices named, each of which the backup must hold (else a refusal), or, when none is named,
+// every device of the backup, each found in the network or not.
+QList<Pair> pairsOf(const NetworkSession& session, const BackupIndex& index,
+                    const CommandArguments& arguments, bool byNeuronId, QStringList& refusals)
+{
+    QHash<QString, NetworkSession::Device> byPath;
+    QHash<QString, NetworkSession::Device> byNeuron;
+    for (const NetworkSession::Device& device : session.devices()) {
+        byPath.insert(pathOf(device), device);
+        if (const QString neuronId = neuronIdOf(device); !neuronId.isEmpty() && !byNeuron.contains(neuronId))
+            byNeuron.insert(neuronId, device);
+    }
+    QList<Pair> pairs;
+    for (int position = 2; position < arguments.count(); ++position) {
+        const NetworkSession::Device device = session.device(arguments.at(position));
+        const QString key = byNeuronId ? neuronIdOf(device) : pathOf(device);
+        const auto entry =
+            std::find_if(index.devices.cbegin(), index.devices.cend(), [&](const auto& candidate) {
+                return (byNeuronId ? candidate.neuronId : candidate.path()) == key;
+            });
+        if (entry == index.devices.cend())
+            refusals.append(
+                pathOf(device) + QStringLiteral(": refused: the backup holds no device ") +
+                (byNeuronId ? QStringLiteral("with its Neuron ID") : QStringLiteral("at its path")));
+        else if (entry->file.isEmpty())
+            refusals.append(pathOf(device) + QStringLiteral(": refused: the backup holds no file of it (") +
+                            entry->error + QLatin1Char(')'));
+        else
+            pairs.append({&*entry, device});
+    }
+    if (arguments.count() > 2)
+        return pairs;
+    const QHash<QString, NetworkSession::Device>& devices = byNeuronId ? byNeuron : byPath;
+    for (const BackupIndex::Entry& entry : index.devices) {
+        const auto found = devices.constFind(byNeuronId ? entry.neuronId : entry.path());
+        pairs.append({&entry, found == devices.cend() ? std::nullopt : std::optional(*found)});
+    }
+    return pairs;
+}
+
 } // namespace
 
 int RestoreCommand::run(const CommandArguments& arguments)
@@ -76,51 +125,8 @@ int RestoreCommand::run(const CommandArguments& arguments)
     const BackupIndex& index = parsed.index;
     NetworkSession session(arguments.at(0));
 
-    QHash<QString, NetworkSession::Device> byPath;
-    QHash<QString, NetworkSession::Device> byNeuron;
-    for (const NetworkSession::Device& device : session.devices()) {
-        byPath.insert(pathOf(device), device);
-        if (const QString neuronId = neuronIdOf(device); !neuronId.isEmpty() && !byNeuron.contains(neuronId))
-            byNeuron.insert(neuronId, device);
-    }
-    const auto entryOf = [&](const NetworkSession::Device& device) -> const BackupIndex::Entry* {
-        const QString key = byNeuronId ? neuronIdOf(device) : pathOf(device);
-        for (const BackupIndex::Entry& entry : index.devices)
-            if ((byNeuronId ? entry.neuronId : entry.path()) == key)
-                return &entry;
-        return nullptr;
-    };
-
-    // The devices and their entries: the devices named, each of which the backup must hold, or
-    // every device of the backup, each found in the network or reported failed.
-    struct Pair
-    {
-        const BackupIndex::Entry* entry = nullptr;
-        std::optional<NetworkSession::Device> device;
-    };
-    QList<Pair> pairs;
     QStringList refusals;
-    for (int position = 2; position < arguments.count(); ++position) {
-        const NetworkSession::Device device = session.device(arguments.at(position));
-        const BackupIndex::Entry* entry = entryOf(device);
-        if (!entry)
-            refusals.append(
-                pathOf(device) + QStringLiteral(": refused: the backup holds no device ") +
-                (byNeuronId ? QStringLiteral("with its Neuron ID") : QStringLiteral("at its path")));
-        else if (entry->file.isEmpty())
-            refusals.append(pathOf(device) + QStringLiteral(": refused: the backup holds no file of it (") +
-                            entry->error + QLatin1Char(')'));
-        else
-            pairs.append({entry, device});
-    }
-    if (arguments.count() == 2) {
-        for (const BackupIndex::Entry& entry : index.devices) {
-            const auto& map = byNeuronId ? byNeuron : byPath;
-            const auto found = map.constFind(byNeuronId ? entry.neuronId : entry.path());
-            pairs.append(
-                {&entry, found == map.cend() ? std::nullopt : std::optional<NetworkSession::Device>(*found)});
-        }
-    }
+    const QList<Pair> pairs = pairsOf(session, index, arguments, byNeuronId, refusals);
 
     const Interruption interruption;
     StreamLog log(m_err, false);
