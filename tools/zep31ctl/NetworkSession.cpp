@@ -161,8 +161,13 @@ StepRunner NetworkSession::steps(QString* error) const
 
 ParameterSet NetworkSession::read(const Device& device)
 {
-    const QString name = device.subsystem + QLatin1Char('/') + device.device->name();
     BuildPointCatalogue(m_points, device.device.get(), online(*device.device));
+    return readCps(device);
+}
+
+ParameterSet NetworkSession::readCps(const Device& device)
+{
+    const QString name = device.subsystem + QLatin1Char('/') + device.device->name();
     QString error;
     StepRunner runner = steps(&error);
     std::shared_ptr<lns::NetworkVariables> nvs;

@@ -44,6 +44,8 @@ public:
     // Reads the NVs (when online) and CPs of a device into the point tables and gives the CP
     // values; five silent retries per call, then the device's reading fails (CommandFailure).
     ParameterSet read(const Device& device);
+    // The same for the CPs alone, with no NV read: what a backup and a comparison need.
+    ParameterSet readCps(const Device& device);
 
     StepRunner steps(QString* error) const;
 
