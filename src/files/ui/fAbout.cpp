@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
-#include <QtEndian>
 
 namespace {
 
@@ -33,17 +32,17 @@ std::optional<QCursor> fAbout::loadCursor(const QString& path)
         return std::nullopt;
     const QByteArray content = file.readAll();
     // A cursor file starts with its directory (type 2) and the first entry's hot spot.
-    constexpr int HotSpotOffset = 10;
-    constexpr int CursorType = 2;
-    if (content.size() < HotSpotOffset + 4 ||
-        qFromLittleEndian<quint16>(content.constData() + 2) != CursorType)
+    constexpr qsizetype HotSpotOffset = 10;
+    constexpr quint16 CursorType = 2;
+    const auto word = [&content](qsizetype offset) {
+        return quint16(quint8(content.at(offset)) | quint8(content.at(offset + 1)) << 8);
+    };
+    if (content.size() < HotSpotOffset + 4 || word(2) != CursorType)
         return std::nullopt;
     QPixmap picture;
     if (!picture.loadFromData(content, "cur"))
         return std::nullopt;
-    const int x = qFromLittleEndian<quint16>(content.constData() + HotSpotOffset);
-    const int y = qFromLittleEndian<quint16>(content.constData() + HotSpotOffset + 2);
-    return QCursor(picture, x, y);
+    return QCursor(picture, word(HotSpotOffset), word(HotSpotOffset + 2));
 }
 
 fAbout::fAbout(Ui& ui, bool english, QWidget* parent, const QString& cursorFile) : QDialog(parent), m_ui(ui)
