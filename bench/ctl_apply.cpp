@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr int WrittenCps = 64;
-constexpr int TransactionsPerDevice = 61 + 12 + 2 + 2;
+constexpr int WrittenCps = syncedCps();
+constexpr int TransactionsPerDevice = syncedCpTransactions();
 
 class NoLog final : public Log
 {

@@ -12,14 +12,9 @@ namespace {
 template <typename Set> auto& valueAt(Set& set, int index)
 {
     const ParameterRecords::Location location = ParameterRecords::location(index);
-    const auto element = static_cast<size_t>(location.element);
-    if (location.position == ParameterSet::DiConfigPosition)
-        return set.diConfig.at(element);
-    if (location.position == ParameterSet::BacklightMinPosition)
-        return set.backlightMin.at(element);
-    if (location.position == ParameterSet::BacklightMaxPosition)
-        return set.backlightMax.at(element);
-    return set.values.at(location.position);
+    if (location.element < 0)
+        return set.values.at(location.position);
+    return set.elements(location.position)[static_cast<size_t>(location.element)];
 }
 
 QString floatingText(double value, const QString& decimalSeparator)

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-// The binary parameter file: 78 variant records (little-endian type code, for text a 16-bit
+// The binary parameter file: a variant record per CP value (little-endian type code, for text a 16-bit
 // character count and the characters in Windows-1252) in a fixed order, no header.
 class ParameterFile final
 {
@@ -28,7 +28,7 @@ public:
 
     // Text that Windows-1252 cannot hold or that is longer than a record can hold is refused.
     static Encoded encode(const ParameterSet& set);
-    // Checks the whole file before taking anything: 78 well-formed records of known types, no text
+    // Checks the whole file before taking anything: RecordCount well-formed records of known types, no text
     // holding a NUL. Up to ParameterRecords::MaxTrailingBytes after the last record are tolerated
     // (older files were overwritten in place).
     // Numbers other than text are given as their text form with `decimalSeparator`.

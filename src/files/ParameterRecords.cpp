@@ -58,32 +58,25 @@ ParameterRecords::Parsed refused(int index, const QString& problem)
     return result;
 }
 
-// The array CPs take one record per element, in the place of the CP.
-int elementsAt(int position)
-{
-    switch (position) {
-    case ParameterSet::DiConfigPosition:
-        return static_cast<int>(std::tuple_size_v<decltype(ParameterSet::diConfig)>);
-    case ParameterSet::BacklightMinPosition:
-        return static_cast<int>(std::tuple_size_v<decltype(ParameterSet::backlightMin)>);
-    case ParameterSet::BacklightMaxPosition:
-        return static_cast<int>(std::tuple_size_v<decltype(ParameterSet::backlightMax)>);
-    default:
-        return 0;
-    }
-}
+static_assert(ParameterRecords::Count == ParameterSet::Positions - 3 +
+                                             std::tuple_size_v<decltype(ParameterSet::diConfig)> +
+                                             std::tuple_size_v<decltype(ParameterSet::backlightMin)> +
+                                             std::tuple_size_v<decltype(ParameterSet::backlightMax)>,
+              "a record for each plain CP and each element of the array CPs");
 
 const std::array<ParameterRecords::Location, ParameterRecords::Count>& locations()
 {
     static const std::array<ParameterRecords::Location, ParameterRecords::Count> table = [] {
         std::array<ParameterRecords::Location, ParameterRecords::Count> built{};
         size_t index = 0;
+        // The array CPs take one record per element, in the place of the CP.
         for (int position = 0; position < ParameterSet::Positions; ++position) {
-            const int elements = elementsAt(position);
-            if (elements == 0)
+            const int elements = point_catalogue::cp::elements(position);
+            if (elements == 1)
                 built.at(index++) = {position, -1};
-            for (int element = 0; element < elements; ++element)
-                built.at(index++) = {position, element};
+            else
+                for (int element = 0; element < elements; ++element)
+                    built.at(index++) = {position, element};
         }
         return built;
     }();

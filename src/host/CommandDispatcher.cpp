@@ -58,14 +58,14 @@ void CommandDispatcher::SendCommand(PlugInWindow& window, qint32 commandId, qint
     const MessageCatalogue& texts = m_context.catalogue;
     ProgressScope progress(m_context.progress, m_context.ui);
 
-    if (commandId == RegisterCommand) {
+    if (commandId == CommandTable::RegisterCommand) {
         m_context.progress.setStatus(texts.ApiTexts[api_text::RegisteringPlugIn]);
         if (!m_registration.RegisterWithNetwork())
             throw AutomationError(AutomationError::RegistrationFailed,
                                   texts.ApiTexts[api_text::CommandsNotRegistered]);
         return;
     }
-    if (commandId == DeregisterCommand) {
+    if (commandId == CommandTable::DeregisterCommand) {
         m_context.progress.setStatus(texts.ApiTexts[api_text::UnregisteringPlugIn]);
         // Nothing can be removed without an open network; the director must not take that for
         // success, and it is told what is missing rather than a network without a name.
@@ -107,7 +107,7 @@ void CommandDispatcher::DispatchDeviceCommand(PlugInWindow& window, const PlugIn
     std::shared_ptr<lns::AppDevice> device = ResolveObject(objectClassId);
     if (!device)
         throw AutomationError(AutomationError::ObjectNotFound, QStringLiteral("Object not found"));
-    if (row.ObjectClassId != ApplicationDeviceClass)
+    if (row.ObjectClassId != CommandTable::ApplicationDeviceClass)
         return;
     PlugInCommand command = row;
     try {
@@ -121,7 +121,7 @@ void CommandDispatcher::DispatchDeviceCommand(PlugInWindow& window, const PlugIn
 std::shared_ptr<lns::AppDevice> CommandDispatcher::ResolveObject(qint16 objectClassId) const
 {
     const std::shared_ptr<lns::System> system = m_context.connection.system;
-    if (objectClassId != ApplicationDeviceClass || !system)
+    if (objectClassId != CommandTable::ApplicationDeviceClass || !system)
         return nullptr;
     const int count = m_objectPath.count();
     try {

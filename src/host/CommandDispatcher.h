@@ -21,10 +21,6 @@ class AppDevice;
 class CommandDispatcher final
 {
 public:
-    static constexpr qint32 RegisterCommand = 50;
-    static constexpr qint32 DeregisterCommand = 51;
-    static constexpr qint16 ApplicationDeviceClass = 7;
-
     CommandDispatcher(AppContext& context, NetworkRegistration& registration,
                       PlugInDeregistration& deregistration);
     CommandDispatcher(const CommandDispatcher&) = delete;

@@ -18,8 +18,6 @@
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-// The registration command removed from the system.
-constexpr qint32 RegisterCommand = 50;
 
 template <typename Call> bool attempt(Call&& call)
 {
@@ -168,7 +166,7 @@ void PlugInDeregistration::DeregisterFromNetwork(lns::System& system, bool remov
         }
     }
     PlugInCommand registration;
-    registration.CommandId = RegisterCommand;
+    registration.CommandId = CommandTable::RegisterCommand;
     RemoveCommand(system, 2, registration, QString(), QString());
 
     if (removeTemplates && m_showProgress)

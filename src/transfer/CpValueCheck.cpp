@@ -1,9 +1,9 @@
 #include "transfer/CpValueCheck.h"
 
 #include "device/TextFields.h"
+#include "device/point_catalogue/PointCatalogue.h"
 #include "editors/CpFieldRules.h"
 #include "editors/NumberText.h"
-#include "files/ParameterSet.h"
 #include "host/BadValue.h"
 #include "transfer/DeviceTransfer.h"
 
@@ -14,9 +14,8 @@ namespace cp_value_check {
 
 namespace {
 
-constexpr int TimeConfigPosition = 0;
-constexpr int DeviceTypePosition = 1;
-constexpr int DisplayConfigPosition = 3;
+using namespace point_catalogue;
+
 constexpr int HexBytes = 4;
 
 QString outside(const QString& text, cp_field_rules::Range range)
@@ -63,22 +62,21 @@ QString wholeNumberProblem(const QString& text, const QString& separator, cp_fie
 
 QString problem(int position, int element, const QString& text, const QString& separator)
 {
-    if (position == TimeConfigPosition || position == ParameterSet::DiConfigPosition)
+    if (position == cp::TimeConfig || position == cp::DiConfig)
         return hexBytesProblem(text);
-    if (position == DisplayConfigPosition)
+    if (position == cp::DisplConfig)
         return bitListProblem(text);
-    if (position == DeviceTypePosition) {
+    if (position == cp::DeviceType) {
         const std::optional<double> value = number_text::parse(text, separator);
         const auto& types = cp_field_rules::DeviceTypes;
         if (!value || std::find(types.begin(), types.end(), *value) == types.end())
             return QStringLiteral("\"%1\" is no device type (2, 4, 6, 8 or 12 buttons)").arg(text);
         return QString();
     }
-    if (position == cp_field_rules::FanStagesField)
+    if (position == cp::FanSpdStages)
         return wholeNumberProblem(text, separator, cp_field_rules::FanStages);
-    if (position == ParameterSet::BacklightMinPosition || position == ParameterSet::BacklightMaxPosition) {
-        const int field = cp_field_rules::FirstBacklightField +
-                          2 * (position == ParameterSet::BacklightMaxPosition ? 1 : 0) + element;
+    if (position == cp::BacklightMin || position == cp::BacklightMax) {
+        const int field = cp::backlightBox(position, element);
         const std::optional<double> value = DeviceTransfer::backlightNumber(text);
         if (!value)
             return QStringLiteral("\"%1\" is not a number").arg(text);

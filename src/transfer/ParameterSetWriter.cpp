@@ -61,7 +61,7 @@ CpValue ParameterSetWriter::valueOf(int position) const
     CpValue value;
     value.text = m_set.loadedText(position, m_foreign, m_separator);
     value.elements = m_set.loadedElements(position, m_foreign, m_separator);
-    if (position == ParameterSet::BacklightMinPosition || position == ParameterSet::BacklightMaxPosition)
+    if (position == point_catalogue::cp::BacklightMin || position == point_catalogue::cp::BacklightMax)
         for (QString& element : value.elements)
             element = DeviceTransfer::backlightElement(element, m_separator);
     return value;

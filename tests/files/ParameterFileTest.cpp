@@ -224,18 +224,18 @@ TEST(ParameterFileTest, ArrayCpsAreHeldAndShownByTheirElements)
     set.diConfig.at(0) = QStringLiteral("1 2.5");
     set.values.at(7) = QStringLiteral("7.5");
 
-    EXPECT_TRUE(set.holds(ParameterSet::BacklightMinPosition));
-    EXPECT_FALSE(set.holds(ParameterSet::BacklightMaxPosition)) << "no first element, nothing held";
-    EXPECT_TRUE(set.holds(ParameterSet::DiConfigPosition));
+    EXPECT_TRUE(set.holds(point_catalogue::cp::BacklightMin));
+    EXPECT_FALSE(set.holds(point_catalogue::cp::BacklightMax)) << "no first element, nothing held";
+    EXPECT_TRUE(set.holds(point_catalogue::cp::DiConfig));
     EXPECT_FALSE(set.holds(8));
     EXPECT_EQ(set.elements(7).size(), 0U);
-    EXPECT_EQ(set.elements(ParameterSet::DiConfigPosition).size(), 12U);
+    EXPECT_EQ(set.elements(point_catalogue::cp::DiConfig).size(), 12U);
 
     const bool foreign = set.isForeign(QStringLiteral(","));
     ASSERT_TRUE(foreign);
-    EXPECT_EQ(set.displayText(ParameterSet::BacklightMinPosition, foreign, QStringLiteral(",")),
+    EXPECT_EQ(set.displayText(point_catalogue::cp::BacklightMin, foreign, QStringLiteral(",")),
               QStringLiteral("20,5 | 80"));
-    EXPECT_EQ(set.loadedElements(ParameterSet::DiConfigPosition, foreign, QStringLiteral(",")).front(),
+    EXPECT_EQ(set.loadedElements(point_catalogue::cp::DiConfig, foreign, QStringLiteral(",")).front(),
               QStringLiteral("1 2.5"))
         << "the first CPs are never numbers";
     EXPECT_EQ(set.displayText(7, foreign, QStringLiteral(",")), QStringLiteral("7,5"));

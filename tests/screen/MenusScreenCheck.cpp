@@ -1,6 +1,7 @@
 // Every menu item of the main window chosen through a real X server, by pointer or by Alt and
 // the item's key (xdotool), and its job checked. Run by the end-to-end screen test with DISPLAY
 // set; pictures of each open menu and each dialog go to $ZEP31_ARTIFACTS.
+#include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainWindow.h"
 #include "editors/ui/ChangeMarker.h"
 #include "files/ui/fAbout.h"
@@ -48,7 +49,7 @@ const QString Rou1 = QStringLiteral("F1/ROU_1");
 constexpr int CmdOutputTab = 5;
 constexpr int CmdConfigTab = 6;
 constexpr int LedTab = 1;
-constexpr int MaxSendTime = 64;
+constexpr int MaxSendTime = point_catalogue::cp::CommandModuleMaxSendTime;
 // Every wait has a deadline, so that a click that went astray fails the check instead of hanging it.
 constexpr int StepTimeout = 15000;
 

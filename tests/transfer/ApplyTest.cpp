@@ -1,5 +1,6 @@
 #include "transfer/ui/Apply.h"
 
+#include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainWindow.h"
 #include "device/ui/StatusPanels.h"
 #include "editors/ui/ChangeMarker.h"
@@ -26,11 +27,12 @@ const QString Rou1 = QStringLiteral("F1/ROU_1");
 const QString Rou2 = QStringLiteral("F1/ROU_2");
 const QString Rou4 = QStringLiteral("F2/ROU_4");
 
-constexpr int MaxSendTime = 8;    // F:1/C:0:49, SNVT_time_sec
-constexpr int MinSendTime = 57;   // N:47/C:0:52, a CP of an NV
-constexpr int OffsetTemp = 59;    // the one CP that is never synchronised
-constexpr int BacklightMin = 5;   // two elements
-constexpr int SetpointInput = 10; // nviTempSetpoint, a plain number
+using namespace point_catalogue;
+constexpr int MaxSendTime = cp::ofSwitch(0, cp::MaxSendTime); // F:1/C:0:49, SNVT_time_sec
+constexpr int MinSendTime = cp::SpaceTempMinSendTime;         // N:47/C:0:52, a CP of an NV
+constexpr int OffsetTemp = cp::OffsetTemp;                    // the one CP that is never synchronised
+constexpr int BacklightMin = cp::BacklightMin;                // two elements
+constexpr int SetpointInput = nvi::TempSetpoint;              // a plain number
 
 class RecordingStatus final : public TransferStatus
 {

@@ -1,6 +1,5 @@
 #include "device/ui/FrameworkUpdater.h"
 
-#include "device/DeviceStateText.h"
 #include "device/FrameworkSettings.h"
 #include "device/ui/MainControls.h"
 #include "device/ui/StatusPanels.h"
@@ -55,7 +54,7 @@ void FrameworkUpdater::UpdateFramework(const QString& programId, qint16 variantS
         return;
     if (loadEditors) {
         try {
-            m_loader.load(m_controls.PlugInStatus->panelText(4) == device_state::Online);
+            m_loader.load(m_controls.PlugInStatus->online());
         } catch (const lns::Error&) {
             // Loading is one step of the routine; the help still follows.
         }

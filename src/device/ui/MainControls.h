@@ -22,6 +22,15 @@ class UpDown;
 // controls; each tab page builder fills its part. Behaviour classes reach controls only through here.
 struct MainControls
 {
+    // UCPTdisplConfig(item) has a box per display bit of UCPTdisplConfig; among them the
+    // temperature unit (ticked for °C) and the two set-point displays that exclude each other.
+    static constexpr int DisplayItems = 14;
+    static constexpr int UnitItem = 4;
+    static constexpr int SetpointItem = 2;
+    static constexpr int OffsetItem = 3;
+    // nviCmd_all(bit) has a box for each of the first bits of nviCmd_all.
+    static constexpr int CommandBoxes = 7;
+
     // Shell.
     QWidget* fMain = nullptr;
     QTabWidget* tabData = nullptr;
@@ -107,4 +116,8 @@ struct MainControls
     QPushButton* cmd_Poll_ok = nullptr;
     // The trend of the monitored outputs, beside them.
     TrendChart* trendChart = nullptr;
+
+    // The box of an element of an array CP: txtNcielement for UCPTdiConfig, txtNci beyond the
+    // table's own for the backlight arrays.
+    QLineEdit* elementBox(int position, int element) const;
 };

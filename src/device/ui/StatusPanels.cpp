@@ -1,5 +1,7 @@
 #include "device/ui/StatusPanels.h"
 
+#include "device/DeviceStateText.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <stdexcept>
@@ -76,4 +78,9 @@ QLabel* StatusPanels::label(int panel) const
     if (panel < 1 || panel > PanelCount)
         throw std::out_of_range("status bar panel " + std::to_string(panel) + " does not exist");
     return m_panels[static_cast<std::size_t>(panel - 1)];
+}
+
+bool StatusPanels::online() const
+{
+    return panelText(StatePanel) == device_state::Online;
 }

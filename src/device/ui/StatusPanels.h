@@ -13,6 +13,11 @@ class StatusPanels final : public QStatusBar
 
 public:
     static constexpr int PanelCount = 5;
+    static constexpr int DevicePanel = 1;
+    static constexpr int ModelPanel = 2;
+    static constexpr int NeuronIdPanel = 3;
+    static constexpr int StatePanel = 4;
+    static constexpr int MonitoringPanel = 5;
 
     explicit StatusPanels(QWidget* parent = nullptr);
     StatusPanels(const StatusPanels&) = delete;
@@ -21,6 +26,8 @@ public:
     // A panel number outside 1..5 is a bounds error (std::out_of_range).
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString& text);
+    // The device state panel reads "Cnfg Online".
+    bool online() const;
 
     // How the last transfer to several devices ended, left of the panels; hidden while empty.
     QString summary() const;

@@ -22,9 +22,8 @@
 
 namespace {
 
-constexpr int ButtonRows = 12;
-constexpr int DiConfig = 2;
-constexpr int DeviceType = 1;
+using point_catalogue::cp::DeviceType;
+using point_catalogue::cp::DiConfig;
 
 std::optional<int> byteOf(const QString& element, int byte)
 {
@@ -47,7 +46,7 @@ void ButtonEditor::connectControls()
 {
     MainControls& controls = m_context.controls;
     ControlEvents& events = m_context.events;
-    for (int row = 0; row < ButtonRows; ++row) {
+    for (int row = 0; row < point_catalogue::cp::Buttons; ++row) {
         QComboBox* device = controls.cmb_device(row);
         QComboBox* function = controls.cmb_function(row);
         QComboBox* led = controls.cmb_led(row);
@@ -254,7 +253,7 @@ void ButtonEditor::txtNci_Change(int index)
         change_marker::setMarked(controls.cmb_nci(DeviceType), marked);
         return;
     }
-    for (int row = 0; row < ButtonRows; ++row)
+    for (int row = 0; row < point_catalogue::cp::Buttons; ++row)
         showRow(row);
     m_context.procedures.set_tabs();
     change_marker::setMarked(controls.txtNci(DiConfig), text != reference);

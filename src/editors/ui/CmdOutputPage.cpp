@@ -15,8 +15,8 @@
 namespace {
 
 // nvoSpaceTemp ... nvoEffectOccup.
-constexpr int FirstOutput = 18;
-constexpr int LastOutput = 22;
+constexpr int FirstOutput = point_catalogue::nvo::SpaceTemp;
+constexpr int LastOutput = point_catalogue::nvo::EffectOccup;
 
 } // namespace
 

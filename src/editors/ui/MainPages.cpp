@@ -1,6 +1,7 @@
 #include "editors/ui/MainPages.h"
 
 #include "device/EditorState.h"
+#include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainControls.h"
 #include "editors/ui/AccessibleNames.h"
 #include "editors/ui/CmdConfigPage.h"
@@ -17,12 +18,6 @@
 
 #include <QTabWidget>
 
-namespace {
-
-constexpr int SwitchObjects = 8;
-
-} // namespace
-
 void buildMainPages(MainControls& controls)
 {
     accessible_names::installListNames();
@@ -35,7 +30,7 @@ void buildMainPages(MainControls& controls)
     tabs->addTab(buildCmdInputPage(controls), QStringLiteral("CMD Input"));
     tabs->addTab(buildCmdOutputPage(controls), QStringLiteral("CMD Output"));
     tabs->addTab(buildCmdConfigPage(controls), QStringLiteral("CMD Config"));
-    for (int k = 0; k < SwitchObjects; ++k)
+    for (int k = 0; k < point_catalogue::cp::SwitchObjects; ++k)
         tabs->addTab(buildSwitchPage(controls, k), QStringLiteral("Switch %1").arg(k));
     tabs->addTab(buildScenePage(controls), QStringLiteral("Scene"));
     tabs->addTab(buildOccupancyPage(controls), QStringLiteral("Occupancy"));

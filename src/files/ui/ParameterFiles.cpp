@@ -116,28 +116,21 @@ void ParameterFiles::load(const ParameterSet& set)
             box->setText(*value);
     };
     // The own box goes through "" so that its change handling runs even for an equal value.
-    const auto setArray = [&](int position, const auto& elements, const auto& elementBox) {
+    const auto setArray = [&](int position, std::span<const ParameterSet::Value> elements) {
         if (!elements.front())
             return;
         if (foreign)
             m_controls.txtNci(position)->setText(QString());
         for (int element = 0; element < static_cast<int>(elements.size()); ++element)
-            setText(elementBox(element), elements.at(element));
+            setText(m_controls.elementBox(position, element), elements[static_cast<std::size_t>(element)]);
         m_controls.txtNci(position)->setText(QString());
         m_controls.txtNci(position)->setText(*elements.front());
     };
 
     for (int position = 0; position < std::min<int>(m_context.points.cpCount, ParameterSet::Positions);
          ++position) {
-        if (position == ParameterSet::DiConfigPosition)
-            setArray(position, set.diConfig,
-                     [this](int element) { return m_controls.txtNcielement(element); });
-        else if (position == ParameterSet::BacklightMinPosition)
-            setArray(position, set.backlightMin,
-                     [this](int element) { return m_controls.txtNci(100 + element); });
-        else if (position == ParameterSet::BacklightMaxPosition)
-            setArray(position, set.backlightMax,
-                     [this](int element) { return m_controls.txtNci(102 + element); });
+        if (!set.elements(position).empty())
+            setArray(position, set.elements(position));
         else if (set.values.at(position))
             m_controls.txtNci(position)->setText(set.loadedText(position, foreign, separator));
     }

@@ -60,12 +60,6 @@ DeviceReport::Data Printing::reportData() const
     // The array CPs print their element boxes.
     return ::reportData(
         m_context.points, m_session.currentDevice.get(),
-        [this](int position, int element) {
-            return position == ParameterSet::DiConfigPosition
-                       ? m_controls.txtNcielement(element)->text()
-                       : m_controls
-                             .txtNci((position == ParameterSet::BacklightMinPosition ? 100 : 102) + element)
-                             ->text();
-        },
+        [this](int position, int element) { return m_controls.elementBox(position, element)->text(); },
         QDateTime::currentDateTime());
 }

@@ -1,7 +1,6 @@
 #include "transfer/ui/Apply.h"
 
 #include "device/DeviceSession.h"
-#include "device/DeviceStateText.h"
 #include "device/EditorState.h"
 #include "device/FrameworkSettings.h"
 #include "device/point_catalogue/PointTables.h"
@@ -29,12 +28,7 @@
 
 namespace {
 
-constexpr int DiConfig = 2;
-constexpr int BacklightMin = 5;
-constexpr int BacklightMax = 6;
-constexpr int ClockConfig = 0;
-constexpr int UnitStatus = 12;
-constexpr int TimeSet = 25;
+using namespace point_catalogue;
 
 // Progress, cancelling and, where given, the boxes of the CPs while a device is written.
 class WindowObserver final : public TransferObserver
@@ -263,7 +257,7 @@ void Apply::finish(End end)
             for (int line = main_text::NotSynchronisedFirst; line <= main_text::NotSynchronisedLast; ++line)
                 log.addError(texts[line]);
         }
-        if (online() && !change_marker::isMarked(m_controls.txtNvi(UnitStatus)))
+        if (online() && !change_marker::isMarked(m_controls.txtNvi(nvi::UnitStatus)))
             rebuildUnitStatus();
     }
     if (end == End::Aborted && m_transfer.deviceListBuilt)
@@ -302,16 +296,15 @@ QList<CpValue> Apply::captureCpValues() const
     for (int position = 0; position < points.cpCount; ++position) {
         CpValue value;
         value.text = m_controls.txtNci(position)->text();
-        if (position == DiConfig) {
-            for (int element = 0; element < 12; ++element)
-                value.elements.append(m_controls.txtNcielement(element)->text());
-        } else if (position == BacklightMin || position == BacklightMax) {
-            const int first = position == BacklightMin ? 100 : 102;
-            for (int element = 0; element < 2; ++element)
-                value.elements.append(
-                    DeviceTransfer::backlightElement(m_controls.txtNci(first + element)->text(), separator));
-        } else if (position == ClockConfig && online()) {
-            value.timeSet = m_controls.txtNvi(TimeSet)->text();
+        if (position == cp::DiConfig) {
+            for (int element = 0; element < cp::elements(position); ++element)
+                value.elements.append(m_controls.elementBox(position, element)->text());
+        } else if (position == cp::BacklightMin || position == cp::BacklightMax) {
+            for (int element = 0; element < cp::elements(position); ++element)
+                value.elements.append(DeviceTransfer::backlightElement(
+                    m_controls.elementBox(position, element)->text(), separator));
+        } else if (position == cp::TimeConfig && online()) {
+            value.timeSet = m_controls.txtNvi(nvi::TimeSet)->text();
         }
         values.append(value);
     }
@@ -325,7 +318,7 @@ bool Apply::cpMarked(int position) const
 
 bool Apply::online() const
 {
-    return m_controls.PlugInStatus->panelText(4) == device_state::Online;
+    return m_controls.PlugInStatus->online();
 }
 
 void Apply::rebuildUnitStatus()
@@ -333,8 +326,8 @@ void Apply::rebuildUnitStatus()
     unit_status_text::Fields fields = m_editorState.unitStatusFields;
     const QString& separator = m_context.settings.decimalSeparator;
     for (int field = 1; field <= 5; ++field) {
-        const QString normalised =
-            unit_status_text::normaliseField(m_controls.txtNvi(70 + field)->text(), separator);
+        const QString normalised = unit_status_text::normaliseField(
+            m_controls.txtNvi(nvi::UnitStatusFields + field)->text(), separator);
         if (separator == QLatin1String("."))
             fields[static_cast<std::size_t>(field)] = normalised;
         else if (separator == QLatin1String(","))
@@ -343,14 +336,14 @@ void Apply::rebuildUnitStatus()
     }
     m_editorState.unitStatusFields = fields;
     const QString value = unit_status_text::compose(fields, separator);
-    m_context.points.nvi(UnitStatus).value = value;
-    m_controls.txtNvi(UnitStatus)->setText(value);
+    m_context.points.nvi(nvi::UnitStatus).value = value;
+    m_controls.txtNvi(nvi::UnitStatus)->setText(value);
     for (int field = 0; field < unit_status_text::FieldCount; ++field) {
-        QLineEdit* box = m_controls.txtNvi(70 + field);
+        QLineEdit* box = m_controls.txtNvi(nvi::UnitStatusFields + field);
         box->setText(fields[static_cast<std::size_t>(field)]);
         change_marker::unmark(box);
     }
-    change_marker::unmark(m_controls.txtNvi(UnitStatus));
+    change_marker::unmark(m_controls.txtNvi(nvi::UnitStatus));
 }
 
 Ui::Answer Apply::decide(const lns::Error& error)
