@@ -2,7 +2,6 @@
 
 #include "host/StepRunner.h"
 #include "host/object_server/AppDevice.h"
-#include "host/object_server/Error.h"
 #include "host/object_server/System.h"
 
 QString device_state::stateText(int state)
@@ -45,15 +44,14 @@ std::optional<QString> device_state::query(const lns::System* system, const lns:
         return std::nullopt;
     };
 
-    const std::optional<bool> offnet = ask(Question::SystemMode, true, [system] {
-        if (!system)
-            throw lns::Error(lns::errors::NotOpen, QStringLiteral("No system of a network is open."));
-        return system->mode() == OffnetMode;
-    });
-    if (!offnet)
-        return std::nullopt;
-    if (*offnet)
-        return Offnet;
+    if (system) {
+        const std::optional<bool> offnet =
+            ask(Question::SystemMode, true, [system] { return system->mode() == OffnetMode; });
+        if (!offnet)
+            return std::nullopt;
+        if (*offnet)
+            return Offnet;
+    }
     const std::optional<bool> commissioned =
         ask(Question::Commissioned, true, [&] { return device.commissioned(); });
     if (!commissioned)

@@ -35,8 +35,8 @@ enum class Question
     State
 };
 
-// The state text of a device: off-net (asked of the open system; none open is a failure),
-// commissioned, under test, then the state number. Each question is a step of `steps`, so the
+// The state text of a device: off-net (asked of the system; without one the network counts as
+// on-net), commissioned, under test, then the state number. Each question is a step of `steps`, so the
 // caller's handler decides about a failing one; an ignored question takes the cautious answer
 // (off-net, commissioned, under test) and an ignored state read leaves the text empty.
 // `asking` hears of each question before it is put. Nothing when a step was aborted.

@@ -2,10 +2,11 @@
 
 #include <utility>
 
-StepRunner::StepRunner(Handler handler) : m_handler(std::move(handler)) {}
+StepRunner::StepRunner(Handler handler) : StepRunner(std::move(handler), RetryPolicy{}) {}
 
-StepRunner::StepRunner(Handler handler, SilentRetries silent)
-    : m_handler(std::move(handler)), m_silent(std::move(silent)), m_silentLeft(m_silent.count)
+StepRunner::StepRunner(Handler handler, RetryPolicy policy, RetryReport onRetry)
+    : m_handler(std::move(handler)), m_policy(policy), m_onRetry(std::move(onRetry)),
+      m_silentLeft(policy.silentRetries)
 {
 }
 
@@ -13,8 +14,8 @@ StepRunner::Outcome StepRunner::run(const std::function<void()>& step)
 {
     if (m_aborted)
         return Outcome::Aborted;
-    if (m_silent.scope == RetryScope::EachStep)
-        m_silentLeft = m_silent.count;
+    if (m_policy.scope == RetryScope::EachStep)
+        m_silentLeft = m_policy.silentRetries;
     for (;;) {
         try {
             step();
@@ -22,14 +23,14 @@ StepRunner::Outcome StepRunner::run(const std::function<void()>& step)
         } catch (const lns::Error& error) {
             if (m_silentLeft > 0) {
                 --m_silentLeft;
-                if (m_silent.onRetry)
-                    m_silent.onRetry(error);
+                if (m_onRetry)
+                    m_onRetry(error);
                 continue;
             }
             // Without a handler nobody can decide, so the procedure leaves as on Abort.
             const Ui::Answer answer = m_handler ? m_handler(error) : Ui::Answer::Abort;
             if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
-                m_silentLeft = m_silent.count;
+                m_silentLeft = m_policy.silentRetries;
             if (answer == Ui::Answer::Retry)
                 continue;
             if (answer == Ui::Answer::Ignore)

@@ -129,8 +129,7 @@ bool PlugInRegistration::RegisterResourceDirectory()
                                         plugin_identity::ProgramTitle, Ui::Icon::Critical,
                                         Ui::Buttons::AbortRetryIgnore);
         },
-        // One budget of silent retries for the whole routine, not one per step.
-        {SilentRetries, {}, StepRunner::RetryScope::WholeRun});
+        ResourceDirectoryRetries);
     for (const CatalogueStep& step : steps) {
         current = &step;
         runner.runStatus([&] {

@@ -28,10 +28,10 @@ DeviceTransfer::DeviceTransfer(PointTables& points, const MessageCatalogue& cata
               m_log.addError(error.description());
               return decide ? decide(error) : Ui::Answer::Abort;
           },
-          StepRunner::SilentRetries{SilentRetries, [this](const lns::Error& error) {
-                                        m_log.addError(error.description() +
-                                                       m_catalogue.MainTexts[main_text::Repeating]);
-                                    }})
+          Retries,
+          [this](const lns::Error& error) {
+              m_log.addError(error.description() + m_catalogue.MainTexts[main_text::Repeating]);
+          })
 {
 }
 

@@ -98,7 +98,7 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
         if (writes(position))
             chosen.insert(position);
     if (m_options.onlyChanged || m_options.dryRun) {
-        StepRunner steps(fail, StepRunner::SilentRetries{DeviceTransfer::SilentRetries, {}});
+        StepRunner steps(fail, DeviceTransfer::Retries);
         const std::optional<ParameterSet> current =
             readDeviceParameters(m_points, *device, target->nvs, steps);
         if (!current)

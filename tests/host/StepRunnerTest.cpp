@@ -144,7 +144,7 @@ TEST(StepRunnerTest, SilentRetriesComeFirstAndCountPerStep)
             ++asked;
             return Ui::Answer::Ignore;
         },
-        {5, [&](const lns::Error& error) { repeated << QString::number(error.number()); }});
+        {5}, [&](const lns::Error& error) { repeated << QString::number(error.number()); });
 
     // Four failures in every step: the budget is the step's own, so nobody is asked.
     for (int step = 0; step < 3; ++step) {
@@ -177,7 +177,7 @@ TEST(StepRunnerTest, AnAnswerGivesTheSilentRetriesBack)
                 ++asked;
                 return answers.takeFirst();
             },
-            {5, {}, scope});
+            {5, scope});
         FlakyStep retried{11};
         EXPECT_EQ(runner.run([&] { retried(); }), StepRunner::Outcome::Done);
         EXPECT_EQ(retried.calls, 12);
@@ -200,7 +200,7 @@ TEST(StepRunnerTest, AWholeRunBudgetIsSharedByItsSteps)
             ++asked;
             return Ui::Answer::Ignore;
         },
-        {5, {}, StepRunner::RetryScope::WholeRun});
+        {5, StepRunner::RetryScope::WholeRun});
     FlakyStep first{3};
     EXPECT_EQ(runner.run([&] { first(); }), StepRunner::Outcome::Done);
     // Two silent tries are left for the second step; its third failure asks.

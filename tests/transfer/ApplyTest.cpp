@@ -6,6 +6,7 @@
 #include "editors/ui/ChangeMarker.h"
 #include "host/Log.h"
 #include "support/DemoSession.h"
+#include "transfer/DeviceTransfer.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/CancelEdits.h"
 #include "transfer/ui/TransferStatus.h"
@@ -32,7 +33,9 @@ constexpr int MaxSendTime = cp::ofSwitch(0, cp::MaxSendTime); // F:1/C:0:49, SNV
 constexpr int MinSendTime = cp::SpaceTempMinSendTime;         // N:47/C:0:52, a CP of an NV
 constexpr int OffsetTemp = cp::OffsetTemp;                    // the one CP that is never synchronised
 constexpr int BacklightMin = cp::BacklightMin;                // two elements
-constexpr int SetpointInput = nvi::TempSetpoint;              // a plain number
+constexpr int SetpointInput = nvi::TempSetpoint;
+// Failures of one call that the transfer repeats silently; one more asks.
+constexpr int SilentRetries = DeviceTransfer::Retries.silentRetries; // a plain number
 
 class RecordingStatus final : public TransferStatus
 {
@@ -263,18 +266,18 @@ TEST_F(ApplyTest, ChangedOnlyWritesTheMarkedCpsToEachDeviceAndResolvesOnTheTarge
     EXPECT_FALSE(c().cmdApply->isEnabled());
 }
 
-TEST_F(ApplyTest, FiveSilentRetriesPerCallThenTheUserDecides)
+TEST_F(ApplyTest, SilentRetriesPerCallThenTheUserDecides)
 {
     edit(c().txtNci(MaxSendTime), QStringLiteral("21"));
     choose({Rou2});
-    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, 5);
+    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, SilentRetries);
     apply.cmdApply_Click();
     EXPECT_EQ(value(Rou2, MaxSendTime), n("21.0"));
-    EXPECT_EQ(logLines().filter(QStringLiteral("  repeating...")).size(), 5);
+    EXPECT_EQ(logLines().filter(QStringLiteral("  repeating...")).size(), SilentRetries);
 
-    // The sixth failure asks; Retry sends the text the user typed, not the old value.
+    // The next failure asks; Retry sends the text the user typed, not the old value.
     edit(c().txtNci(MaxSendTime), QStringLiteral("22"));
-    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, 6);
+    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, SilentRetries + 1);
     expectFailedCpWrite(QStringLiteral("ROU_2"), Ui::Answer::Retry);
     apply.cmdApply_Click();
     EXPECT_EQ(value(Rou2, MaxSendTime), n("22.0"));
@@ -285,7 +288,7 @@ TEST_F(ApplyTest, IgnoreLeavesThePointMarkedAndUnreported)
 {
     const QString before = value(Rou1, MaxSendTime);
     edit(c().txtNci(MaxSendTime), QStringLiteral("17"));
-    demo.admin.failNext(DemoSession::Network, Rou1, Operation::CpWrite, 6);
+    demo.admin.failNext(DemoSession::Network, Rou1, Operation::CpWrite, SilentRetries + 1);
     expectQuestion(Ui::Answer::Yes);
     expectFailedCpWrite(QStringLiteral("ROU_1"), Ui::Answer::Ignore);
     apply.cmdApply_Click();
@@ -354,7 +357,7 @@ TEST_F(ApplyTest, AbortLeavesAndResetsTheSelection)
 {
     edit(c().txtNci(MaxSendTime), QStringLiteral("19"));
     choose({Rou2, Rou4});
-    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, 6);
+    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, SilentRetries + 1);
     expectFailedCpWrite(QStringLiteral("ROU_2"), Ui::Answer::Abort);
     apply.cmdApply_Click();
     EXPECT_NE(value(Rou4, MaxSendTime), n("19.0"));

@@ -156,7 +156,7 @@ StepRunner NetworkSession::steps(QString* error) const
                 *error = failureText(failure);
             return Ui::Answer::Abort;
         },
-        StepRunner::SilentRetries{DeviceTransfer::SilentRetries, {}});
+        DeviceTransfer::Retries);
 }
 
 ParameterSet NetworkSession::read(const Device& device)

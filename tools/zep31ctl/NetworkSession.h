@@ -42,7 +42,7 @@ public:
     bool online(const lns::AppDevice& device) const { return stateText(device) == onlineText(); }
 
     // Reads the NVs (when online) and CPs of a device into the point tables and gives the CP
-    // values; five silent retries per call, then the device's reading fails (CommandFailure).
+    // values; the transfer's silent retries per call, then the device's reading fails (CommandFailure).
     ParameterSet read(const Device& device);
 
     StepRunner steps(QString* error) const;
