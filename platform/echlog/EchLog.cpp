@@ -126,10 +126,10 @@ bool EchLog::writeTo(const QString& fileName)
     for (const Entry& entry : std::as_const(m_entries))
         content += fileLine(entry).toUtf8() + '\n';
 
-    const QString failure = AtomicFile::write(fileName, content);
-    if (failure.isEmpty())
+    const Expected<void> written = AtomicFile::write(fileName, content);
+    if (written)
         return true;
-    m_ui.message(QStringLiteral("The log could not be saved to \"%1\": %2").arg(fileName, failure),
+    m_ui.message(QStringLiteral("The log could not be saved to \"%1\": %2").arg(fileName, written.error()),
                  QStringLiteral("Save Log"), Ui::Icon::Critical);
     return false;
 }

@@ -13,29 +13,15 @@ class ParameterFile final
 public:
     static constexpr int RecordCount = ParameterRecords::Count;
 
-    struct Encoded
-    {
-        QByteArray bytes;
-        // Empty when the set could be encoded.
-        QString error;
-    };
-    struct Decoded
-    {
-        ParameterSet set;
-        // Empty when the file is valid.
-        QString error;
-    };
-
     // Text that Windows-1252 cannot hold or that is longer than a record can hold is refused.
-    static Encoded encode(const ParameterSet& set);
+    static Expected<QByteArray> encode(const ParameterSet& set);
     // Checks the whole file before taking anything: RecordCount well-formed records of known types, no text
     // holding a NUL. Up to ParameterRecords::MaxTrailingBytes after the last record are tolerated
     // (older files were overwritten in place).
     // Numbers other than text are given as their text form with `decimalSeparator`.
-    static Decoded decode(const QByteArray& bytes, const QString& decimalSeparator);
+    static Expected<ParameterSet> decode(const QByteArray& bytes, const QString& decimalSeparator);
 
     // Writes through AtomicFile, so that a failed save never replaces a good file.
-    // Returns the error text, empty on success.
-    static QString write(const QString& path, const ParameterSet& set);
-    static Decoded read(const QString& path, const QString& decimalSeparator);
+    static Expected<void> write(const QString& path, const ParameterSet& set);
+    static Expected<ParameterSet> read(const QString& path, const QString& decimalSeparator);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/point_catalogue/PointCatalogue.h"
+#include "host/Expected.h"
 
 #include <QByteArray>
 #include <QString>
@@ -62,15 +63,13 @@ public:
         int element = -1;
     };
 
-    struct Parsed;
-
     std::array<Record, Count> records{};
     // Left over from an older, longer file that was overwritten in place.
     QByteArray trailing;
 
     // Checks the whole file before taking anything: Count well-formed records of known types and at most
     // MaxTrailingBytes after them.
-    static Parsed parse(const QByteArray& bytes);
+    static Expected<ParameterRecords> parse(const QByteArray& bytes);
     // Text longer than MaxTextBytes is cut there so that the file stays readable.
     QByteArray compose() const;
 
@@ -81,11 +80,4 @@ public:
     static Location location(int index);
 
     bool operator==(const ParameterRecords&) const = default;
-};
-
-struct ParameterRecords::Parsed
-{
-    ParameterRecords records;
-    // Empty when the file is valid.
-    QString error;
 };

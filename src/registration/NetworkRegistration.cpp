@@ -2,6 +2,7 @@
 
 #include "device/FrameworkSettings.h"
 #include "host/AppContext.h"
+#include "host/BestEffort.h"
 #include "host/CRegistry.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
@@ -24,17 +25,6 @@ const QString CrLf = QStringLiteral("\r\n");
 // The catalogue's further arguments of a look-up by program-ID template.
 constexpr int LookupKind = 3;
 constexpr int LookupExtra = 0;
-
-// Runs one call whose failure the procedure collects and goes on after.
-template <typename Call> bool attempt(Call&& call)
-{
-    try {
-        call();
-        return true;
-    } catch (const lns::Error&) {
-        return false;
-    }
-}
 
 std::shared_ptr<lns::DeviceTemplate> templateFor(const lns::DeviceTemplates& templates,
                                                  const QString& programId,
@@ -116,7 +106,7 @@ bool NetworkRegistration::RegisterWithNetwork()
 
     const Ui::Pointer previousPointer = ui.pointer();
     ui.setPointer(Ui::Pointer::Hourglass);
-    attempt([&] { m_context.connection.RemoteClient = m_context.objectServer.remote(); });
+    bestEffort([&] { m_context.connection.RemoteClient = m_context.objectServer.remote(); });
 
     m_context.progress.setStatus(texts.RegTexts[reg_text::CreatingTemplates]);
 
@@ -144,7 +134,7 @@ bool NetworkRegistration::RegisterWithNetwork()
                 created->importXif(importFolder + variant.xifFile);
             } catch (const lns::Error&) {
                 // A template without an interface serves nobody; take it away again.
-                attempt([&] { templates->remove(name); });
+                bestEffort([&] { templates->remove(name); });
                 throw;
             }
         } catch (const lns::Error& error) {
@@ -208,7 +198,7 @@ void NetworkRegistration::registerCommand(const PlugInCommand& row, lns::DeviceT
 {
     const MessageCatalogue& texts = m_context.catalogue;
     QString templateName;
-    attempt([&] { templateName = deviceTemplate.name(); });
+    bestEffort([&] { templateName = deviceTemplate.name(); });
     const QString commandName = CommandName(row.CommandId);
 
     const std::shared_ptr<lns::ComponentApps> apps = componentAppsFor(row, deviceTemplate);
@@ -226,9 +216,9 @@ void NetworkRegistration::registerCommand(const PlugInCommand& row, lns::DeviceT
 
     std::shared_ptr<lns::ComponentApp> app;
     int count = 0;
-    attempt([&] { count = apps->count(); });
+    bestEffort([&] { count = apps->count(); });
     for (int i = 1; i <= count && !app; ++i) {
-        attempt([&] {
+        bestEffort([&] {
             const std::shared_ptr<lns::ComponentApp> candidate = apps->item(i);
             if (candidate && candidate->progId() == registry_keys::ProgId &&
                 candidate->commandId() == row.CommandId && candidate->objectClass() == row.ObjectClassId)
@@ -239,25 +229,25 @@ void NetworkRegistration::registerCommand(const PlugInCommand& row, lns::DeviceT
         app = UniqueComponentAppName(*apps, row);
 
     if (app) {
-        attempt([&] { app->setCommandId(row.CommandId); });
-        attempt([&] { app->setDescription(row.Description); });
-        attempt([&] { app->setVersion(plugin_identity::Version); });
-        attempt([&] { app->setManufacturerId(plugin_identity::ManufacturerID); });
+        bestEffort([&] { app->setCommandId(row.CommandId); });
+        bestEffort([&] { app->setDescription(row.Description); });
+        bestEffort([&] { app->setVersion(plugin_identity::Version); });
+        bestEffort([&] { app->setManufacturerId(plugin_identity::ManufacturerID); });
     }
 
     const std::optional<bool> makeDefault = row.IsDefault ? askDefault(row, templateName) : false;
     if (app && makeDefault == true) {
-        attempt([&] { app->setDefault(true); });
-        attempt([&] { count = apps->count(); });
+        bestEffort([&] { app->setDefault(true); });
+        bestEffort([&] { count = apps->count(); });
         for (int i = count; i >= 1; --i) {
-            attempt([&] {
+            bestEffort([&] {
                 const std::shared_ptr<lns::ComponentApp> other = apps->item(i);
                 if (other && other->progId() != registry_keys::ProgId)
                     other->setDefault(false);
             });
         }
     } else if (app && makeDefault == false) {
-        attempt([&] { app->setDefault(false); });
+        bestEffort([&] { app->setDefault(false); });
     }
     m_context.ui.processEvents();
 }
@@ -301,7 +291,7 @@ bool NetworkRegistration::InstallResourceFiles()
         m_context.objectServer.createResourceCatalogue();
     StepRunner steps(StepRunner::messageBox(ui, QString(), plugin_identity::ProgramTitle));
     const auto closeIfOpen = [&] {
-        attempt([&] {
+        bestEffort([&] {
             if (catalogue->isOpen())
                 catalogue->close();
         });

@@ -2,6 +2,7 @@
 
 #include "device/FrameworkSettings.h"
 #include "host/AppContext.h"
+#include "host/BestEffort.h"
 #include "host/CRegistry.h"
 #include "host/CommandTable.h"
 #include "host/MessageCatalogue.h"
@@ -18,16 +19,6 @@
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-
-template <typename Call> bool attempt(Call&& call)
-{
-    try {
-        call();
-        return true;
-    } catch (const lns::Error&) {
-        return false;
-    }
-}
 
 } // namespace
 
@@ -66,7 +57,7 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
 
     std::shared_ptr<lns::Networks> networks;
     int count = 0;
-    attempt([&] {
+    bestEffort([&] {
         objectServer.setRemote(false);
         if (!objectServer.isOpen())
             objectServer.open();
@@ -77,7 +68,7 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
     for (int i = 1; i <= count; ++i) {
         std::shared_ptr<lns::Network> network;
         std::shared_ptr<lns::System> system;
-        attempt([&] {
+        bestEffort([&] {
             network = networks->item(i);
             status(texts.RegTexts[reg_text::Opening] + network->name() + QStringLiteral("..."));
             network->open();
@@ -85,26 +76,26 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
         });
         if (system) {
             QString systemName;
-            attempt([&] { systemName = system->name(); });
+            bestEffort([&] { systemName = system->name(); });
             status(texts.RegTexts[reg_text::Opening] + systemName + QStringLiteral("...") + CrLf +
                    QStringLiteral("Engineered system mode"));
-            bool systemOpen = attempt([&] { system->open(); });
+            bool systemOpen = bestEffort([&] { system->open(); });
             if (!systemOpen) {
                 status(texts.RegTexts[reg_text::Opening] + systemName + QStringLiteral("...") + CrLf +
                        QStringLiteral("Network Interface '") + interfaceNameForRetry() + QStringLiteral("'"));
-                systemOpen = attempt([&] { system->open(); });
+                systemOpen = bestEffort([&] { system->open(); });
             }
             if (systemOpen) {
                 status(texts.RegTexts[reg_text::DeregisteringCommands]);
                 DeregisterFromNetwork(*system, removeTemplates, i == 1);
             }
-            attempt([&] {
+            bestEffort([&] {
                 if (system->isOpen())
                     system->close();
             });
         }
         if (network)
-            attempt([&] {
+            bestEffort([&] {
                 if (network->isOpen())
                     network->close();
             });
@@ -114,7 +105,7 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
         m_context.progress.closeProgress();
         m_context.progress.closeSplash();
     }
-    attempt([&] {
+    bestEffort([&] {
         if (objectServer.isOpen())
             objectServer.close();
     });
@@ -123,7 +114,7 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
 QString PlugInDeregistration::interfaceNameForRetry() const
 {
     QString name;
-    attempt([&] {
+    bestEffort([&] {
         const std::shared_ptr<lns::NetworkInterfaces> interfaces = m_context.objectServer.networkInterfaces();
         if (interfaces && interfaces->count() > 0)
             name = interfaces->item(1)->name();
@@ -135,14 +126,14 @@ QStringList PlugInDeregistration::servedProgramIds(lns::System& system) const
 {
     QStringList programIds;
     std::shared_ptr<lns::DeviceTemplates> templates;
-    attempt([&] { templates = system.deviceTemplates(); });
+    bestEffort([&] { templates = system.deviceTemplates(); });
     if (!templates)
         return programIds;
     const QStringList candidates{FrameworkSettings::variant(0).programId(),
                                  FrameworkSettings::variant(1).programId(),
                                  FrameworkSettings::thirdProgramId()};
     for (const QString& programId : candidates)
-        attempt([&] {
+        bestEffort([&] {
             if (templates->findByProgramId(programId))
                 programIds.append(programId);
         });
@@ -178,13 +169,13 @@ void PlugInDeregistration::offerTemplateRemoval(lns::System& system, const QStri
 {
     const MessageCatalogue& texts = m_context.catalogue;
     std::shared_ptr<lns::DeviceTemplates> templates;
-    attempt([&] { templates = system.deviceTemplates(); });
+    bestEffort([&] { templates = system.deviceTemplates(); });
     if (!templates)
         return;
     for (const QString& programId : programIds) {
         QString name;
         bool unused = false;
-        const bool known = attempt([&] {
+        const bool known = bestEffort([&] {
             const std::shared_ptr<lns::DeviceTemplate> deviceTemplate = templates->findByProgramId(programId);
             name = deviceTemplate->name();
             unused = deviceTemplate->devices()->count() == 0;
@@ -198,7 +189,7 @@ void PlugInDeregistration::offerTemplateRemoval(lns::System& system, const QStri
                                  plugin_identity::ProgramTitle, Ui::Icon::Warning, Ui::Buttons::YesNo);
         if (answer != Ui::Answer::Yes)
             continue;
-        if (!attempt([&] { templates->remove(name); }))
+        if (!bestEffort([&] { templates->remove(name); }))
             m_context.ui.message(texts.RegTexts[reg_text::TemplateNotRemoved] + name,
                                  plugin_identity::ProgramTitle, Ui::Icon::Critical);
     }
@@ -208,7 +199,7 @@ void PlugInDeregistration::RemoveCommand(lns::System& system, int targetKind, co
                                          const QString& programId, const QString& lonMarkObjectName)
 {
     std::shared_ptr<lns::ComponentApps> apps;
-    attempt([&] {
+    bestEffort([&] {
         switch (targetKind) {
         case 1:
             apps = m_context.objectServer.componentApps();
@@ -234,9 +225,9 @@ void PlugInDeregistration::RemoveCommand(lns::System& system, int targetKind, co
         return;
 
     int count = 0;
-    attempt([&] { count = apps->count(); });
+    bestEffort([&] { count = apps->count(); });
     for (int i = count; i >= 1; --i) {
-        attempt([&] {
+        bestEffort([&] {
             const std::shared_ptr<lns::ComponentApp> app = apps->item(i);
             if (app->progId() != registry_keys::ProgId || app->commandId() != row.CommandId)
                 return;
@@ -251,12 +242,12 @@ bool PlugInDeregistration::UnregisterPlugIn(bool verbose)
 {
     const MessageCatalogue& texts = m_context.catalogue;
     Ui& ui = m_context.ui;
-    if (const std::optional<QString> failure = m_launcher.start(QStringLiteral("/unregserver"))) {
+    if (const Expected<void> stopped = m_launcher.start(QStringLiteral("/unregserver")); !stopped) {
         if (verbose)
             ui.message(QStringLiteral("Plug-in ") + registry_keys::ProgId +
                            texts.RegTexts[reg_text::ServerDeregistrationFailed] + QStringLiteral("\r") +
                            QStringLiteral("Verify that there are not instances running") +
-                           QStringLiteral("\r") + *failure,
+                           QStringLiteral("\r") + stopped.error(),
                        plugin_identity::ProgramTitle, Ui::Icon::Critical);
         return false;
     }

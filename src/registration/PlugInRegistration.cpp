@@ -63,8 +63,9 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
         update = true;
     }
 
-    m_serverFailure = m_launcher.start(QStringLiteral("/regserver")).value_or(QString());
-    if (!m_serverFailure.isEmpty()) {
+    const Expected<void> serverRegistered = m_launcher.start(QStringLiteral("/regserver"));
+    m_serverFailure = serverRegistered.error();
+    if (!serverRegistered) {
         if (verbose)
             ui.message(QStringLiteral("Plug-in ") + ProgId +
                            freshTexts().RegTexts[reg_text::ServerRegistrationFailed],

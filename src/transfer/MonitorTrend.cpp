@@ -2,7 +2,7 @@
 
 #include "device/point_catalogue/PointTables.h"
 #include "editors/NumberText.h"
-#include "files/CsvLine.h"
+#include "files/Csv.h"
 
 #include <QDateTime>
 #include <algorithm>

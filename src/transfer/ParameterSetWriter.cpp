@@ -2,6 +2,7 @@
 
 #include "device/point_catalogue/PointTables.h"
 #include "files/DeviceParameters.h"
+#include "host/BestEffort.h"
 #include "host/Log.h"
 #include "host/StepRunner.h"
 #include "host/object_server/AppDevice.h"
@@ -84,12 +85,11 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
         result.subsystem = target->subsystemName;
         result.deviceState = target->stateText;
     }
-    try {
+    // The name is enough to report a device that does not answer.
+    bestEffort([&] {
         if (device)
             result.neuronId = device->neuronId();
-    } catch (const lns::Error&) {
-        // The name is enough to report a device that does not answer.
-    }
+    });
     if (!target)
         return result;
 
@@ -177,22 +177,22 @@ QStringList ParameterSetWriter::problems(const PointTables& points, const Parame
         const QString name = entry.owner + QLatin1Char('/') + entry.name;
         const std::span<const ParameterSet::Value> stored = set.elements(position);
         if (stored.empty()) {
-            const QString problem = cp_value_check::problem(
+            const Expected<void> fits = cp_value_check::check(
                 position, -1, set.loadedText(position, foreign, decimalSeparator), decimalSeparator);
-            if (!problem.isEmpty())
-                found.append(name + QStringLiteral(": ") + problem);
+            if (!fits)
+                found.append(name + QStringLiteral(": ") + fits.error());
             continue;
         }
         // Backlight elements are checked as stored: the transfer takes their leading number.
         const QStringList elements = set.loadedElements(position, foreign, decimalSeparator);
         for (int element = 0; element < static_cast<int>(stored.size()); ++element) {
-            const QString problem =
+            const Expected<void> fits =
                 stored[static_cast<std::size_t>(element)]
-                    ? cp_value_check::problem(position, element, elements.at(element), decimalSeparator)
-                    : QStringLiteral("the file holds no value");
-            if (!problem.isEmpty())
+                    ? cp_value_check::check(position, element, elements.at(element), decimalSeparator)
+                    : Failure{QStringLiteral("the file holds no value")};
+            if (!fits)
                 found.append(name + QStringLiteral(" element ") + QString::number(element) +
-                             QStringLiteral(": ") + problem);
+                             QStringLiteral(": ") + fits.error());
         }
     }
     if (!writesAny)

@@ -36,10 +36,10 @@ int main(int argc, char** argv)
         writer.setCreator(QStringLiteral("Korvandel Devices GmbH"));
         document.print(&writer);
     }
-    const QString failure = AtomicFile::write(arguments.at(2), pdf.data());
-    if (!failure.isEmpty()) {
+    const Expected<void> written = AtomicFile::write(arguments.at(2), pdf.data());
+    if (!written) {
         std::fprintf(stderr, "docpdf: cannot write %s: %s\n", qPrintable(arguments.at(2)),
-                     qPrintable(failure));
+                     qPrintable(written.error()));
         return 1;
     }
     return 0;

@@ -5,7 +5,7 @@
 #include "Interruption.h"
 #include "NetworkSession.h"
 #include "device/FrameworkSettings.h"
-#include "files/CsvLine.h"
+#include "files/Csv.h"
 #include "files/ParameterFile.h"
 #include "host/AtomicFile.h"
 #include "host/Log.h"
@@ -161,20 +161,20 @@ QList<ApplyCommand::Target> ApplyCommand::targets(const Options& options) const
 
 int ApplyCommand::run(const Options& options)
 {
-    const ParameterFile::Decoded file = ParameterFile::read(options.file, m_session.decimalSeparator());
-    if (!file.error.isEmpty())
-        throw CommandFailure(options.file + QStringLiteral(": ") + file.error);
+    const Expected<ParameterSet> file = ParameterFile::read(options.file, m_session.decimalSeparator());
+    if (!file)
+        throw CommandFailure(options.file + QStringLiteral(": ") + file.error());
     StreamLog log(m_err, options.verbose);
     const Interruption interruption;
     ParameterSetWriter::Options writerOptions = options.writer;
     writerOptions.stopRequested = [&interruption] { return interruption.requested(); };
-    ParameterSetWriter writer(m_session.points(), m_session.catalogue(), log, m_session.system(), file.set,
+    ParameterSetWriter writer(m_session.points(), m_session.catalogue(), log, m_session.system(), *file,
                               m_session.decimalSeparator(), writerOptions);
 
     // Every check that can be made before the first write, for the whole run: one line each.
     QStringList refusals;
     for (const QString& problem :
-         ParameterSetWriter::problems(m_session.points(), file.set, m_session.decimalSeparator()))
+         ParameterSetWriter::problems(m_session.points(), *file, m_session.decimalSeparator()))
         refusals.append(options.file + QStringLiteral(": ") + problem);
     const QList<Target> targets = this->targets(options);
     for (const Target& target : targets) {
@@ -182,9 +182,9 @@ int ApplyCommand::run(const Options& options)
             refusals.append(target.name + QStringLiteral(": refused: ") + target.refusal);
     }
     if (!options.report.isEmpty()) {
-        if (const QString failure = AtomicFile::probe(options.report); !failure.isEmpty())
+        if (const Expected<void> writable = AtomicFile::probe(options.report); !writable)
             refusals.append(
-                QStringLiteral("The report %1 cannot be written: %2").arg(options.report, failure));
+                QStringLiteral("The report %1 cannot be written: %2").arg(options.report, writable.error()));
     }
     if (!refusals.isEmpty()) {
         for (const QString& refusal : std::as_const(refusals))
@@ -238,13 +238,13 @@ int ApplyCommand::run(const Options& options)
     m_out << summary << '\n' << Qt::flush;
 
     if (!options.report.isEmpty()) {
-        const QString failure =
+        const Expected<void> written =
             AtomicFile::write(options.report, report(options.report, options.file, results,
                                                      m_session.points(), summary, interruption.requested()));
-        if (!failure.isEmpty())
+        if (!written)
             throw CommandFailure(
                 QStringLiteral("The report %1 could not be written: %2; an existing file is left as it was.")
-                    .arg(options.report, failure),
+                    .arg(options.report, written.error()),
                 CommandFailure::Failed);
     }
     if (interruption.requested())

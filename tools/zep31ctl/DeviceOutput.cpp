@@ -1,7 +1,7 @@
 #include "DeviceOutput.h"
 
 #include "device/point_catalogue/PointTables.h"
-#include "files/CsvLine.h"
+#include "files/Csv.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

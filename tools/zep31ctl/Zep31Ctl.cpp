@@ -60,16 +60,16 @@ QString deviceName(const NetworkSession::Device& device)
 // A file the command writes at its end, checked before the work that fills it begins.
 void requireWritable(const QString& path)
 {
-    if (const QString failure = AtomicFile::probe(path); !failure.isEmpty())
-        throw CommandFailure(QStringLiteral("%1 cannot be written: %2").arg(path, failure));
+    if (const Expected<void> writable = AtomicFile::probe(path); !writable)
+        throw CommandFailure(QStringLiteral("%1 cannot be written: %2").arg(path, writable.error()));
 }
 
 void writeWhole(const QString& path, const QByteArray& content)
 {
-    if (const QString failure = AtomicFile::write(path, content); !failure.isEmpty())
+    if (const Expected<void> written = AtomicFile::write(path, content); !written)
         throw CommandFailure(
             QStringLiteral("%1 could not be written: %2; an existing file is left as it was.")
-                .arg(path, failure),
+                .arg(path, written.error()),
             CommandFailure::Failed);
 }
 
@@ -228,9 +228,9 @@ int Zep31Ctl::save(const CommandArguments& arguments)
     NetworkSession session(arguments.at(0));
     const NetworkSession::Device device = session.device(arguments.at(1));
     requireWritable(arguments.at(2));
-    const QString error = ParameterFile::write(arguments.at(2), session.read(device));
-    if (!error.isEmpty())
-        throw CommandFailure(error + QStringLiteral("; an existing file is left as it was."),
+    const Expected<void> saved = ParameterFile::write(arguments.at(2), session.read(device));
+    if (!saved)
+        throw CommandFailure(saved.error() + QStringLiteral("; an existing file is left as it was."),
                              CommandFailure::Failed);
     m_out << deviceName(device) << " saved to " << arguments.at(2) << Qt::endl;
     return 0;
@@ -270,17 +270,17 @@ int Zep31Ctl::diff(const CommandArguments& arguments)
     ParameterSet rightSet;
     QString rightName = other;
     if (other.endsWith(QLatin1String(".par"), Qt::CaseInsensitive) || QFileInfo(other).isFile()) {
-        const ParameterFile::Decoded file = ParameterFile::read(other, separator);
-        if (!file.error.isEmpty())
-            throw CommandFailure(other + QStringLiteral(": ") + file.error);
+        const Expected<ParameterSet> file = ParameterFile::read(other, separator);
+        if (!file)
+            throw CommandFailure(other + QStringLiteral(": ") + file.error());
         // A file apply would refuse is no ground for "No CP differs".
-        const QStringList problems = ParameterSetWriter::problems(session.points(), file.set, separator);
+        const QStringList problems = ParameterSetWriter::problems(session.points(), *file, separator);
         if (!problems.isEmpty()) {
             for (const QString& problem : problems)
                 m_err << "zep31ctl: " << other << ": " << problem << '\n';
             throw CommandFailure(other + QStringLiteral(": the file is not fit to be written to a device."));
         }
-        rightSet = file.set;
+        rightSet = *file;
     } else {
         const NetworkSession::Device right = session.device(other);
         rightSet = session.read(right);
@@ -360,12 +360,12 @@ int Zep31Ctl::report(const CommandArguments& arguments)
     TextArray<83> texts = session.catalogue().MainTexts;
     if (language)
         catalogue::fillMainTexts(texts, *language);
-    const QString failure = report_printer::print(
+    const Expected<void> printed = report_printer::print(
         printer, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]}, data, choice);
-    if (!failure.isEmpty())
+    if (!printed)
         throw CommandFailure(
             QStringLiteral("The report could not be written to %1: %2; an existing file is left as it was.")
-                .arg(*pdf, failure),
+                .arg(*pdf, printed.error()),
             CommandFailure::Failed);
     m_out << "Report of " << deviceName(device) << " written to " << *pdf << Qt::endl;
     return 0;
@@ -378,12 +378,12 @@ int Zep31Ctl::exportFile(const CommandArguments& arguments)
     if (format == DeviceOutput::Format::Text)
         throw UsageError(QStringLiteral("Export needs --format json or --format csv"));
     const QString& path = arguments.at(0);
-    const ParameterRecords::Parsed parsed =
+    const Expected<ParameterRecords> parsed =
         ParameterRecords::parse(readInput(path, ParameterRecords::MaxFileBytes));
-    if (!parsed.error.isEmpty())
-        throw CommandFailure(path + QStringLiteral(": ") + parsed.error);
-    m_out << QString::fromUtf8(format == DeviceOutput::Format::Json ? ParameterText::toJson(parsed.records)
-                                                                    : ParameterText::toCsv(parsed.records))
+    if (!parsed)
+        throw CommandFailure(path + QStringLiteral(": ") + parsed.error());
+    m_out << QString::fromUtf8(format == DeviceOutput::Format::Json ? ParameterText::toJson(*parsed)
+                                                                    : ParameterText::toCsv(*parsed))
           << Qt::flush;
     return 0;
 }
@@ -396,10 +396,11 @@ int Zep31Ctl::importFile(const CommandArguments& arguments)
     requireWritable(target);
     const QByteArray text = readInput(source, LargestTextForm);
     const bool csv = QFileInfo(source).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-    const ParameterText::Read read = csv ? ParameterText::fromCsv(text) : ParameterText::fromJson(text);
-    if (!read.error.isEmpty())
-        throw CommandFailure(source + QStringLiteral(": ") + read.error);
-    writeWhole(target, read.records.compose());
+    const Expected<ParameterRecords> read =
+        csv ? ParameterText::fromCsv(text) : ParameterText::fromJson(text);
+    if (!read)
+        throw CommandFailure(source + QStringLiteral(": ") + read.error());
+    writeWhole(target, read->compose());
     m_out << source << " written to " << target << Qt::endl;
     return 0;
 }

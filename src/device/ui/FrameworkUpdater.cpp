@@ -4,6 +4,7 @@
 #include "device/ui/MainControls.h"
 #include "device/ui/StatusPanels.h"
 #include "host/AppContext.h"
+#include "host/BestEffort.h"
 #include "host/CRegistry.h"
 #include "host/MessageCatalogue.h"
 #include "host/catalogue/TextIds.h"
@@ -52,13 +53,9 @@ void FrameworkUpdater::UpdateFramework(const QString& programId, qint16 variantS
     settings.selectVariant(variantSelector);
     if (!settings.applyProgramId(programId))
         return;
-    if (loadEditors) {
-        try {
-            m_loader.load(m_controls.PlugInStatus->online());
-        } catch (const lns::Error&) {
-            // Loading is one step of the routine; the help still follows.
-        }
-    }
+    // Loading is one step of the routine; the help follows even when it fails.
+    if (loadEditors)
+        bestEffort([this] { m_loader.load(m_controls.PlugInStatus->online()); });
     if (!pointKind.isEmpty())
         showPointHelp(pointKind, pointIndex);
 }

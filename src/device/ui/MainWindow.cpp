@@ -15,6 +15,7 @@
 #include "files/ui/ParameterFiles.h"
 #include "files/ui/Printing.h"
 #include "host/AppContext.h"
+#include "host/BestEffort.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
 #include "host/ProgressDisplay.h"
@@ -68,15 +69,6 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text)
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
-}
-
-// Closing an object server object is worth trying even when it fails; the plug-in ends anyway.
-template <typename Step> void tryStep(Step step)
-{
-    try {
-        step();
-    } catch (const lns::Error&) {
-    }
 }
 
 } // namespace
@@ -324,7 +316,7 @@ void MainWindow::Form_Resize()
         return;
     }
     if (m_session.currentDevice)
-        tryStep([this] { setWindowTitle(m_session.currentDevice->name()); });
+        bestEffort([this] { setWindowTitle(m_session.currentDevice->name()); });
 }
 
 void MainWindow::Form_Unload()
@@ -398,17 +390,17 @@ void MainWindow::EndPlugIn()
     m_session.nvCollection.reset();
 
     ConnectionState& connection = m_context.connection;
-    tryStep([&connection] {
+    bestEffort([&connection] {
         if (connection.system && connection.system->isOpen())
             connection.system->close();
     });
     connection.system.reset();
-    tryStep([&connection] {
+    bestEffort([&connection] {
         if (connection.network && connection.network->isOpen())
             connection.network->close();
     });
     connection.network.reset();
-    tryStep([this] {
+    bestEffort([this] {
         if (m_context.objectServer.isOpen())
             m_context.objectServer.close();
     });

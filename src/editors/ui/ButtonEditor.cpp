@@ -11,6 +11,7 @@
 #include "editors/ui/DeviceTypeLayout.h"
 #include "editors/ui/EditorContext.h"
 #include "host/BadValue.h"
+#include "host/BestEffort.h"
 #include "host/object_server/Error.h"
 
 #include <QCheckBox>
@@ -80,11 +81,8 @@ void ButtonEditor::connectControls()
 
 void ButtonEditor::showHelp()
 {
-    try {
-        m_context.procedures.showHelp(QStringLiteral("Nci"), DiConfig);
-    } catch (const lns::Error&) {
-        // The description box keeps its text.
-    }
+    // On failure the description box keeps its text.
+    bestEffort([this] { m_context.procedures.showHelp(QStringLiteral("Nci"), DiConfig); });
 }
 
 bool ButtonEditor::writeElement(int row, const std::function<QString(const QString& element)>& edit)
@@ -192,12 +190,9 @@ void ButtonEditor::markRow(int row)
 {
     MainControls& controls = m_context.controls;
     const QString element = controls.txtNcielement(row)->text();
+    // Without the device's value the row counts as changed, so that Apply still offers it.
     QString reference;
-    try {
-        reference = m_context.elementReference(DiConfig, row);
-    } catch (const lns::Error&) {
-        // Without the device's value the row counts as changed, so that Apply still offers it.
-    }
+    bestEffort([&] { reference = m_context.elementReference(DiConfig, row); });
     const bool elementMarked = element != reference;
     change_marker::setMarked(controls.txtNcielement(row), elementMarked);
     // Each list is marked by its own byte, so the user sees which choice differs.

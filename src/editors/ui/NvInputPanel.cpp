@@ -11,6 +11,7 @@
 #include "editors/ui/EditorContext.h"
 #include "editors/ui/TimeDisplayEditor.h"
 #include "host/BadValue.h"
+#include "host/BestEffort.h"
 #include "host/Log.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/NetworkVariable.h"
@@ -119,12 +120,11 @@ void NvInputPanel::hold(int position)
 {
     if (!m_context.monitoring())
         return;
-    try {
+    // On failure monitoring may overwrite the edit; the edit itself goes on.
+    bestEffort([&] {
         if (const auto nv = m_context.inputNv(position))
             nv->setHold(true);
-    } catch (const lns::Error&) {
-        // Monitoring may then overwrite the edit; the edit itself goes on.
-    }
+    });
 }
 
 void NvInputPanel::txtNvi_Change(int index)

@@ -56,9 +56,8 @@ void ParameterFiles::mnuParameter_speichern_Click()
     ui.setPointer(Ui::Pointer::Default);
     if (!collected)
         return;
-    const QString error = ParameterFile::write(path, set);
-    if (!error.isEmpty())
-        ui.message(error, registry_keys::ProductKey, Ui::Icon::Critical);
+    if (const Expected<void> saved = ParameterFile::write(path, set); !saved)
+        ui.message(saved.error(), registry_keys::ProductKey, Ui::Icon::Critical);
 }
 
 bool ParameterFiles::collect(ParameterSet& set)
@@ -98,12 +97,12 @@ void ParameterFiles::mnuParameter_laden_Click()
     const QString path = ui.openFileName(dialog);
     if (path.isEmpty())
         return;
-    const ParameterFile::Decoded decoded = ParameterFile::read(path, m_context.settings.decimalSeparator);
-    if (!decoded.error.isEmpty()) {
-        ui.message(decoded.error, registry_keys::ProductKey, Ui::Icon::Critical);
+    const Expected<ParameterSet> decoded = ParameterFile::read(path, m_context.settings.decimalSeparator);
+    if (!decoded) {
+        ui.message(decoded.error(), registry_keys::ProductKey, Ui::Icon::Critical);
         return;
     }
-    load(decoded.set);
+    load(*decoded);
 }
 
 void ParameterFiles::load(const ParameterSet& set)

@@ -46,12 +46,12 @@ void Printing::mnuDrucken_Click()
         // The device could not tell its identity; nothing is printed.
         return;
     }
-    const QString failure = report_printer::print(
+    const Expected<void> printed = report_printer::print(
         printer, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]}, data,
         DeviceReport::Choice{printCps, printNvis, printNvos});
     // Nothing tells the user otherwise that no page came out.
-    if (!failure.isEmpty())
-        m_context.ui.message(QStringLiteral("The report could not be printed: ") + failure,
+    if (!printed)
+        m_context.ui.message(QStringLiteral("The report could not be printed: ") + printed.error(),
                              registry_keys::ProductKey, Ui::Icon::Critical);
 }
 

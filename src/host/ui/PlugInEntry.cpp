@@ -56,12 +56,12 @@ PlugInEntry::Result PlugInEntry::run(const QStringList& arguments)
 
 int PlugInEntry::registerServer(CommandLine::Action action)
 {
-    const QString failure = action == CommandLine::Action::RegisterServer
-                                ? ActivationFile::write(QCoreApplication::applicationFilePath())
-                                : ActivationFile::remove();
-    if (failure.isEmpty())
+    const Expected<void> done = action == CommandLine::Action::RegisterServer
+                                    ? ActivationFile::write(QCoreApplication::applicationFilePath())
+                                    : ActivationFile::remove();
+    if (done)
         return 0;
-    report(failure);
+    report(done.error());
     return ExitFailure;
 }
 
@@ -77,9 +77,8 @@ PlugInEntry::Result PlugInEntry::serveDirectors()
         if (m_endProgram)
             m_endProgram();
     };
-    const QString failure = m_server->start();
-    if (!failure.isEmpty()) {
-        report(failure);
+    if (const Expected<void> started = m_server->start(); !started) {
+        report(started.error());
         return {false, ExitFailure};
     }
     return {true, 0};

@@ -81,8 +81,8 @@ void MonitoringTrend::saveAsCsv()
     const QString path = ui.saveFileName(dialog);
     if (path.isEmpty())
         return;
-    if (const QString failure = AtomicFile::write(path, m_trend.csv(m_clock())); !failure.isEmpty()) {
-        ui.message(QStringLiteral("The trend could not be saved to %1: %2").arg(path, failure),
+    if (const Expected<void> written = AtomicFile::write(path, m_trend.csv(m_clock())); !written) {
+        ui.message(QStringLiteral("The trend could not be saved to %1: %2").arg(path, written.error()),
                    registry_keys::ProductKey, Ui::Icon::Critical);
         return;
     }
