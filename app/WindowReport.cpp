@@ -1,9 +1,9 @@
 #include "WindowReport.h"
 
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/AtomicFile.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
 
 #include <QLineEdit>
 #include <QPushButton>

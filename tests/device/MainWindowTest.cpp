@@ -1,10 +1,10 @@
 #include "device/ui/MainWindow.h"
 
 #include "device/DeviceStateText.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/Log.h"
 #include "support/DemoSession.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
 
 #include <QCheckBox>
 #include <QComboBox>

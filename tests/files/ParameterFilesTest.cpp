@@ -1,7 +1,7 @@
 #include "device/ui/MainWindow.h"
-#include "editors/ui/ChangeMarker.h"
 #include "files/ParameterFile.h"
 #include "support/DemoSession.h"
+#include "ui/ChangeMarker.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -3,11 +3,11 @@
 // $ZEP31_ARTIFACTS.
 #include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
-#include "editors/ui/UpDown.h"
 #include "support/DemoSession.h"
 #include "transfer/ui/fStatus.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
+#include "ui/UpDown.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -3,13 +3,13 @@
 // set; pictures of each open menu and each dialog go to $ZEP31_ARTIFACTS.
 #include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainWindow.h"
-#include "editors/ui/ChangeMarker.h"
 #include "files/ui/fAbout.h"
 #include "host/InstalledFiles.h"
 #include "host/Log.h"
 #include "qt/QtUi.h"
 #include "support/DemoSession.h"
 #include "transfer/ui/TrendChart.h"
+#include "ui/ChangeMarker.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

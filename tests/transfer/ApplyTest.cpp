@@ -2,8 +2,6 @@
 
 #include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/Log.h"
 #include "support/DemoSession.h"
 #include "transfer/DeviceTransfer.h"
@@ -11,6 +9,8 @@
 #include "transfer/ui/CancelEdits.h"
 #include "transfer/ui/TransferStatus.h"
 #include "transfer/ui/fStatus.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
 
 #include <QCheckBox>
 #include <QLabel>

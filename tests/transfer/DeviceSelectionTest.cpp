@@ -1,11 +1,11 @@
 #include "transfer/ui/DeviceSelection.h"
 
 #include "device/ui/MainWindow.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/object_server/Network.h"
 #include "support/DemoSession.h"
 #include "transfer/DeviceDirectory.h"
 #include "transfer/ui/fGeraeteauswahl.h"
+#include "ui/ChangeMarker.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/Log.h"
 #include "host/object_server/DeviceInterface.h"
 #include "support/DemoSession.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

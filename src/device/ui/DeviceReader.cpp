@@ -8,14 +8,14 @@
 #include "device/ProgressStatus.h"
 #include "device/point_catalogue/PointTables.h"
 #include "device/ui/FrameworkUpdater.h"
-#include "device/ui/MainControls.h"
-#include "device/ui/StatusPanels.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
 #include "host/StepRunner.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/DeviceInterface.h"
+#include "ui/MainControls.h"
+#include "ui/StatusPanels.h"
 
 #include <QLineEdit>
 #include <utility>

@@ -4,7 +4,6 @@
 #include "device/FrameworkSettings.h"
 #include "device/TextFields.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "editors/UnitStatusText.h"
 #include "editors/ui/ButtonFunctionLists.h"
 #include "editors/ui/ButtonRowView.h"
@@ -12,6 +11,7 @@
 #include "editors/ui/TabRules.h"
 #include "host/BadValue.h"
 #include "host/object_server/Error.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-class QTextEdit;
 struct AppContext;
 struct EditorState;
 struct MainControls;
@@ -24,11 +23,6 @@ public:
     // A device whose program ID is not accepted gets no editor loading and no help.
     void UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors, bool unused,
                          const QString& pointKind, qint16 pointIndex);
-
-    // Shows a help text with its header and its function heading in bold and underlined and
-    // the caret near the start of the description.
-    static void showHelp(QTextEdit* box, const QString& text, const QString& header,
-                         const QString& functionHeading);
 
 private:
     void showPointHelp(const QString& pointKind, qint16 pointIndex);

@@ -4,11 +4,9 @@
 #include "device/DrfLookUp.h"
 #include "device/FrameworkSettings.h"
 #include "device/ProgressStatus.h"
-#include "device/ui/StatusPanels.h"
+#include "device/ui/MainPages.h"
 #include "echlog/EchLog.h"
-#include "editors/ui/AccessibleNames.h"
 #include "editors/ui/Editors.h"
-#include "editors/ui/MainPages.h"
 #include "editors/ui/RedFields.h"
 #include "editors/ui/TabRules.h"
 #include "files/ui/HelpMenu.h"
@@ -30,6 +28,8 @@
 #include "transfer/ui/DeviceSelection.h"
 #include "transfer/ui/Monitoring.h"
 #include "transfer/ui/fStatus.h"
+#include "ui/AccessibleNames.h"
+#include "ui/StatusPanels.h"
 
 #include <QApplication>
 #include <QCloseEvent>

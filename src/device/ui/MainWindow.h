@@ -4,10 +4,10 @@
 #include "device/EditorState.h"
 #include "device/ui/DeviceReader.h"
 #include "device/ui/FrameworkUpdater.h"
-#include "device/ui/MainControls.h"
 #include "host/PlugInWindow.h"
 #include "host/ui/WidgetWindow.h"
 #include "transfer/TransferState.h"
+#include "ui/MainControls.h"
 
 #include <QMainWindow>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "editors/ui/CmdConfigPage.h"
 
 #include "device/point_catalogue/PointCatalogue.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
-#include "editors/ui/PageKit.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "editors/ui/CmdInputPage.h"
 
 #include "device/point_catalogue/PointCatalogue.h"
-#include "device/ui/MainControls.h"
 #include "editors/UnitStatusText.h"
-#include "editors/ui/AccessibleNames.h"
-#include "editors/ui/PageKit.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

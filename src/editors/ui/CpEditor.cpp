@@ -1,17 +1,17 @@
 #include "editors/ui/CpEditor.h"
 
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "editors/CpFieldRules.h"
 #include "editors/NumberText.h"
 #include "editors/ui/ButtonEditor.h"
-#include "editors/ui/ChangeMarker.h"
-#include "editors/ui/ControlEvents.h"
 #include "editors/ui/EditorContext.h"
 #include "editors/ui/TimeDisplayEditor.h"
 #include "host/Log.h"
 #include "host/MessageCatalogue.h"
 #include "host/object_server/Error.h"
+#include "ui/ChangeMarker.h"
+#include "ui/ControlEvents.h"
+#include "ui/MainControls.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
 #include "editors/ui/DevicePage.h"
 
 #include "device/point_catalogue/PointCatalogue.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
 #include "editors/ui/ButtonFunctionLists.h"
 #include "editors/ui/FrontView.h"
-#include "editors/ui/PageKit.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "editors/ui/DeviceTypeLayout.h"
 
 #include "device/EditorState.h"
-#include "device/ui/MainControls.h"
 #include "editors/CpFieldRules.h"
 #include "editors/ui/TabRules.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "editors/ui/DisplayPage.h"
 
 #include "device/point_catalogue/PointCatalogue.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
-#include "editors/ui/PageKit.h"
-#include "editors/ui/UpDown.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
+#include "ui/UpDown.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "device/FindConfigProperty.h"
 #include "device/FrameworkSettings.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

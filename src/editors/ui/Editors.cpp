@@ -1,7 +1,7 @@
 #include "editors/ui/Editors.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/ChangeMarker.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "editors/ui/ButtonEditor.h"
-#include "editors/ui/ControlEvents.h"
 #include "editors/ui/CpEditor.h"
 #include "editors/ui/EditorContext.h"
 #include "editors/ui/NvInputPanel.h"
 #include "editors/ui/TimeDisplayEditor.h"
+#include "ui/ControlEvents.h"
 
 // The editors of the main window's tabs, connected to their controls.
 class Editors final

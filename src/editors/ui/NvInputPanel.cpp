@@ -3,11 +3,8 @@
 #include "device/EditorState.h"
 #include "device/TextFields.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "editors/NumberText.h"
 #include "editors/UnitStatusText.h"
-#include "editors/ui/ChangeMarker.h"
-#include "editors/ui/ControlEvents.h"
 #include "editors/ui/EditorContext.h"
 #include "editors/ui/TimeDisplayEditor.h"
 #include "host/BadValue.h"
@@ -15,6 +12,9 @@
 #include "host/Log.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/NetworkVariable.h"
+#include "ui/ChangeMarker.h"
+#include "ui/ControlEvents.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

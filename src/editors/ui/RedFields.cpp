@@ -1,8 +1,8 @@
 #include "editors/ui/RedFields.h"
 
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/ChangeMarker.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "editors/ui/SwitchPage.h"
 
 #include "device/point_catalogue/PointCatalogue.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/PageKit.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 
 #include "device/EditorState.h"
 #include "device/point_catalogue/PointCatalogue.h"
-#include "device/ui/MainControls.h"
+#include "ui/MainControls.h"
 
 #include <QComboBox>
 #include <QTabWidget>

@@ -3,14 +3,14 @@
 #include "device/EditorState.h"
 #include "device/TextFields.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "editors/TimeStampText.h"
-#include "editors/ui/ChangeMarker.h"
-#include "editors/ui/ControlEvents.h"
 #include "editors/ui/EditorContext.h"
 #include "host/BadValue.h"
 #include "host/Log.h"
 #include "host/object_server/Error.h"
+#include "ui/ChangeMarker.h"
+#include "ui/ControlEvents.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

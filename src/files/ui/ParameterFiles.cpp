@@ -4,13 +4,13 @@
 #include "device/FindConfigProperty.h"
 #include "device/FrameworkSettings.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "files/ParameterFile.h"
 #include "host/AppContext.h"
 #include "host/MessageCatalogue.h"
 #include "host/RegistryKeys.h"
 #include "host/Ui.h"
 #include "host/object_server/Error.h"
+#include "ui/MainControls.h"
 
 #include <QLineEdit>
 #include <algorithm>

@@ -1,7 +1,6 @@
 #include "files/ui/Printing.h"
 
 #include "device/DeviceSession.h"
-#include "device/ui/MainControls.h"
 #include "files/ParameterSet.h"
 #include "files/ReportData.h"
 #include "files/ui/ReportPrinter.h"
@@ -11,6 +10,7 @@
 #include "host/RegistryKeys.h"
 #include "host/Ui.h"
 #include "host/object_server/Error.h"
+#include "ui/MainControls.h"
 
 #include <QDateTime>
 #include <QLineEdit>

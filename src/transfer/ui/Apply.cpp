@@ -4,10 +4,7 @@
 #include "device/EditorState.h"
 #include "device/FrameworkSettings.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
-#include "device/ui/StatusPanels.h"
 #include "editors/UnitStatusText.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/Log.h"
@@ -18,6 +15,9 @@
 #include "transfer/TransferTally.h"
 #include "transfer/ui/Companions.h"
 #include "transfer/ui/TransferStatus.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
+#include "ui/StatusPanels.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

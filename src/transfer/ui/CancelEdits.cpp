@@ -3,14 +3,14 @@
 #include "device/DeviceSession.h"
 #include "device/FindConfigProperty.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/AppContext.h"
 #include "host/Ui.h"
 #include "host/object_server/Error.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/Companions.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
+#include "ui/StatusPanels.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "transfer/ui/Companions.h"
 
 #include "device/point_catalogue/PointCatalogue.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/ChangeMarker.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

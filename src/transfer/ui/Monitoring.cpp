@@ -4,10 +4,7 @@
 #include "device/FrameworkSettings.h"
 #include "device/ProgressStatus.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
-#include "device/ui/StatusPanels.h"
 #include "editors/UnitStatusText.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/AppContext.h"
 #include "host/Log.h"
 #include "host/MessageCatalogue.h"
@@ -20,6 +17,9 @@
 #include "host/object_server/ObjectServer.h"
 #include "transfer/PollInterval.h"
 #include "transfer/ui/MonitoringTrend.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
+#include "ui/StatusPanels.h"
 
 #include <QApplication>
 #include <QCheckBox>

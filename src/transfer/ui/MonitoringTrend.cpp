@@ -1,13 +1,13 @@
 #include "transfer/ui/MonitoringTrend.h"
 
 #include "device/FrameworkSettings.h"
-#include "device/ui/MainControls.h"
 #include "host/AppContext.h"
 #include "host/AtomicFile.h"
 #include "host/Log.h"
 #include "host/RegistryKeys.h"
 #include "host/Ui.h"
 #include "transfer/ui/TrendChart.h"
+#include "ui/MainControls.h"
 
 #include <QDateTime>
 #include <QPushButton>

@@ -2,9 +2,6 @@
 
 #include "device/DeviceSession.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/FrameworkUpdater.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
@@ -16,6 +13,9 @@
 #include "transfer/DeviceDirectory.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/DeviceTree.h"
+#include "ui/ChangeMarker.h"
+#include "ui/HelpBox.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -194,7 +194,7 @@ void fGeraeteauswahl::TreeView1_NodeClick(QTreeWidgetItem* node)
             DeviceDirectory::location(*m_transfer.deviceTemplate, number);
         const QString text = QStringLiteral("Location of Device:\r\n\r\n") + location.name +
                              QStringLiteral("\r\n\r\n") + location.path;
-        FrameworkUpdater::showHelp(m_controls.RTHinweis, text, QString(), QString());
+        help_box::show(m_controls.RTHinweis, text, QString(), QString());
     } catch (const lns::Error&) {
         // The description box is only a hint; a device that cannot be asked leaves it as it is.
     }

@@ -1,4 +1,4 @@
-#include "host/ui/PlugInEntry.h"
+#include "entry/ui/PlugInEntry.h"
 
 #include "host/ActivationFile.h"
 #include "host/CRegistry.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/ui/UpDown.h"
+#include "ui/UpDown.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "editors/ui/ChangeMarker.h"
+#include "ui/ChangeMarker.h"
 
-#include "editors/ui/AccessibleNames.h"
+#include "ui/AccessibleNames.h"
 
 #include <QAbstractButton>
 #include <QApplication>

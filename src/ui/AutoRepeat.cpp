@@ -1,4 +1,4 @@
-#include "editors/ui/AutoRepeat.h"
+#include "ui/AutoRepeat.h"
 
 #include <QApplication>
 #include <QEvent>

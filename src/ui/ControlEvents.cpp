@@ -1,4 +1,4 @@
-#include "editors/ui/ControlEvents.h"
+#include "ui/ControlEvents.h"
 
 #include <QEvent>
 #include <QKeyEvent>

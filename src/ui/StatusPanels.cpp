@@ -1,4 +1,4 @@
-#include "device/ui/StatusPanels.h"
+#include "ui/StatusPanels.h"
 
 #include "device/DeviceStateText.h"
 

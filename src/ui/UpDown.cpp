@@ -1,4 +1,4 @@
-#include "editors/ui/UpDown.h"
+#include "ui/UpDown.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

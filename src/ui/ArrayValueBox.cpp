@@ -1,6 +1,6 @@
-#include "editors/ui/ArrayValueBox.h"
+#include "ui/ArrayValueBox.h"
 
-#include "editors/ui/ChangeMarker.h"
+#include "ui/ChangeMarker.h"
 
 #include <QEvent>
 #include <QStringList>

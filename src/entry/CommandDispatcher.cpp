@@ -1,4 +1,4 @@
-#include "host/CommandDispatcher.h"
+#include "entry/CommandDispatcher.h"
 
 #include "host/AppContext.h"
 #include "host/AutomationError.h"

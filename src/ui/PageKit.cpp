@@ -1,10 +1,10 @@
-#include "editors/ui/PageKit.h"
+#include "ui/PageKit.h"
 
-#include "device/ui/MainControls.h"
 #include "editors/CpFieldRules.h"
-#include "editors/ui/AccessibleNames.h"
-#include "editors/ui/ArrayValueBox.h"
-#include "editors/ui/UpDown.h"
+#include "ui/AccessibleNames.h"
+#include "ui/ArrayValueBox.h"
+#include "ui/MainControls.h"
+#include "ui/UpDown.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

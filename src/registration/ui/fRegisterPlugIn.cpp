@@ -1,4 +1,4 @@
-#include "host/ui/fRegisterPlugIn.h"
+#include "registration/ui/fRegisterPlugIn.h"
 
 #include "host/RegistryKeys.h"
 #include "registration/PlugInDeregistration.h"

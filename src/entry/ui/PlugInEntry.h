@@ -1,10 +1,10 @@
 #pragma once
 
 #include "automation/PlugInHost.h"
-#include "host/CommandLine.h"
-#include "host/ui/fRegisterPlugIn.h"
+#include "entry/CommandLine.h"
 #include "registration/PlugInDeregistration.h"
 #include "registration/PlugInRegistration.h"
+#include "registration/ui/fRegisterPlugIn.h"
 
 #include <QPointer>
 #include <QStringList>

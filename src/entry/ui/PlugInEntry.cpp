@@ -1,9 +1,9 @@
-#include "host/ui/PlugInEntry.h"
+#include "entry/ui/PlugInEntry.h"
 
 #include "automation/AutomationServer.h"
+#include "entry/CommandLine.h"
 #include "host/ActivationFile.h"
 #include "host/AppContext.h"
-#include "host/CommandLine.h"
 #include "host/ConnectionState.h"
 #include "host/RegistryStore.h"
 #include "host/object_server/Error.h"

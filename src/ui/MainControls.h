@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/ui/ControlArray.h"
+#include "ui/ControlArray.h"
 
 class Log;
 class QAction;

@@ -1,10 +1,10 @@
-#include "editors/ui/CmdOutputPage.h"
+#include "transfer/ui/CmdOutputPage.h"
 
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/PageKit.h"
 #include "transfer/ui/MonitoringBar.h"
 #include "transfer/ui/TrendChart.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "editors/ui/AccessibleNames.h"
+#include "ui/AccessibleNames.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,12 +1,9 @@
-#include "editors/ui/MainPages.h"
+#include "device/ui/MainPages.h"
 
 #include "device/EditorState.h"
 #include "device/point_catalogue/PointCatalogue.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
 #include "editors/ui/CmdConfigPage.h"
 #include "editors/ui/CmdInputPage.h"
-#include "editors/ui/CmdOutputPage.h"
 #include "editors/ui/DevicePage.h"
 #include "editors/ui/DisplayPage.h"
 #include "editors/ui/LedPage.h"
@@ -15,6 +12,9 @@
 #include "editors/ui/SwitchPage.h"
 #include "editors/ui/TabRules.h"
 #include "editors/ui/TimeDatePage.h"
+#include "transfer/ui/CmdOutputPage.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
 
 #include <QTabWidget>
 

@@ -1,4 +1,4 @@
-#include "device/ui/MainControls.h"
+#include "ui/MainControls.h"
 
 #include "device/point_catalogue/PointCatalogue.h"
 
