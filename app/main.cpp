@@ -104,7 +104,7 @@ int runPlugIn(const QStringList& arguments)
                             << Qt::endl;
     const std::unique_ptr<lns::ObjectServer> objectServer =
         lnssim::createObjectServer(lonworks_home::path(), registry);
-    std::unique_ptr<Ui> ui;
+    std::unique_ptr<UiServices> ui;
     if (UnattendedUi::requested() || drawsOffScreen())
         ui = std::make_unique<UnattendedUi>();
     else

@@ -7,7 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 # The layers, lowest first. A folder named here holds its subfolders too, unless they are named
 # themselves.
 set(layers
-    # Base services: Ui, Log, steps and retry policies, errors, the object server interfaces, the
+    # Base services: UiServices, Log, steps and retry policies, errors, the object server interfaces, the
     # message catalogue, the registry class, the progress and splash windows. The point catalogue's
     # rows and named positions are base facts: the message catalogue's help arrays are keyed by them.
     "1 base services|src/host src/device/point_catalogue"

@@ -76,7 +76,7 @@ QString device_state::query(const lns::System* system, const lns::AppDevice& dev
     std::optional<lns::Error> failure;
     StepRunner steps([&failure](const lns::Error& error) {
         failure = error;
-        return Ui::Answer::Abort;
+        return UiServices::Answer::Abort;
     });
     const std::optional<QString> text = query(system, device, steps);
     if (failure)

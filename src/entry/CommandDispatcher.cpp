@@ -6,7 +6,7 @@
 #include "host/MessageCatalogue.h"
 #include "host/PlugInWindow.h"
 #include "host/ProgressDisplay.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/System.h"
@@ -20,7 +20,7 @@ namespace {
 class ProgressScope final
 {
 public:
-    ProgressScope(ProgressDisplay& progress, Ui& ui) : m_progress(progress), m_ui(ui)
+    ProgressScope(ProgressDisplay& progress, UiServices& ui) : m_progress(progress), m_ui(ui)
     {
         m_progress.showProgress(true);
         m_ui.processEvents();
@@ -40,7 +40,7 @@ public:
 
 private:
     ProgressDisplay& m_progress;
-    Ui& m_ui;
+    UiServices& m_ui;
     bool m_closed = false;
 };
 

@@ -28,12 +28,12 @@ StepRunner::Outcome StepRunner::run(const std::function<void()>& step)
                 continue;
             }
             // Without a handler nobody can decide, so the procedure leaves as on Abort.
-            const Ui::Answer answer = m_handler ? m_handler(error) : Ui::Answer::Abort;
-            if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+            const UiServices::Answer answer = m_handler ? m_handler(error) : UiServices::Answer::Abort;
+            if (answer == UiServices::Answer::Retry || answer == UiServices::Answer::Ignore)
                 m_silentLeft = m_policy.silentRetries;
-            if (answer == Ui::Answer::Retry)
+            if (answer == UiServices::Answer::Retry)
                 continue;
-            if (answer == Ui::Answer::Ignore)
+            if (answer == UiServices::Answer::Ignore)
                 return Outcome::Ignored;
             m_aborted = true;
             return Outcome::Aborted;
@@ -54,14 +54,15 @@ StepRunner::Outcome StepRunner::runChecked(const std::function<bool()>& step)
     return runStatus([&] { return step() ? 0 : 1; });
 }
 
-StepRunner::Handler StepRunner::messageBox(Ui& ui, const QString& suffix, const QString& title)
+StepRunner::Handler StepRunner::messageBox(UiServices& ui, const QString& suffix, const QString& title)
 {
     return [&ui, suffix, title](const lns::Error& error) {
-        const Ui::Answer answer = ui.message(error.description() + suffix, title, Ui::Icon::Critical,
-                                             Ui::Buttons::AbortRetryIgnore);
+        const UiServices::Answer answer =
+            ui.message(error.description() + suffix, title, UiServices::Icon::Critical,
+                       UiServices::Buttons::AbortRetryIgnore);
         // A box closed without a choice leaves the procedure.
-        if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+        if (answer == UiServices::Answer::Retry || answer == UiServices::Answer::Ignore)
             return answer;
-        return Ui::Answer::Abort;
+        return UiServices::Answer::Abort;
     };
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/object_server/Error.h"
 
 #include <functional>
@@ -19,8 +19,8 @@ public:
         Aborted
     };
     // The procedure's own error handler: shows its message and returns the user's answer
-    // (Ui::Answer::Abort, Retry or Ignore).
-    using Handler = std::function<Ui::Answer(const lns::Error& error)>;
+    // (UiServices::Answer::Abort, Retry or Ignore).
+    using Handler = std::function<UiServices::Answer(const lns::Error& error)>;
 
     // Whose budget the silent retries are.
     enum class RetryScope
@@ -61,7 +61,7 @@ public:
 
     // A handler showing "description + suffix" with the given title, critical icon and
     // Abort / Retry / Ignore, the form most procedures use.
-    static Handler messageBox(Ui& ui, const QString& suffix, const QString& title);
+    static Handler messageBox(UiServices& ui, const QString& suffix, const QString& title);
 
 private:
     Handler m_handler;

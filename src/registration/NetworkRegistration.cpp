@@ -11,7 +11,7 @@
 #include "host/RegistryKeys.h"
 #include "host/ResourceDirSpec.h"
 #include "host/StepRunner.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
@@ -86,7 +86,7 @@ std::shared_ptr<lns::ComponentApp> NetworkRegistration::UniqueComponentAppName(l
 
 bool NetworkRegistration::RegisterWithNetwork()
 {
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     const MessageCatalogue& texts = m_context.catalogue;
     m_defaultAnswers.clear();
 
@@ -104,8 +104,8 @@ bool NetworkRegistration::RegisterWithNetwork()
     if (!templates)
         return false;
 
-    const Ui::Pointer previousPointer = ui.pointer();
-    ui.setPointer(Ui::Pointer::Hourglass);
+    const UiServices::Pointer previousPointer = ui.pointer();
+    ui.setPointer(UiServices::Pointer::Hourglass);
     bestEffort([&] { m_context.connection.RemoteClient = m_context.objectServer.remote(); });
 
     m_context.progress.setStatus(texts.RegTexts[reg_text::CreatingTemplates]);
@@ -124,7 +124,7 @@ bool NetworkRegistration::RegisterWithNetwork()
         if (m_context.connection.RemoteClient) {
             ui.setPointer(previousPointer);
             ui.message(lookupError + CrLf + texts.RegTexts[reg_text::RemoteCannotAddTemplate],
-                       plugin_identity::ProgramTitle, Ui::Icon::Critical);
+                       plugin_identity::ProgramTitle, UiServices::Icon::Critical);
             return false;
         }
         const QString name = UniqueTemplateName(variant.templateName, *templates);
@@ -141,7 +141,7 @@ bool NetworkRegistration::RegisterWithNetwork()
             // This variant stays unserved: say so, register the others and report the failure at the end.
             templateFailed = true;
             ui.message(error.description() + CrLf + texts.RegTexts[reg_text::TemplateNotCreated],
-                       plugin_identity::ProgramTitle, Ui::Icon::Critical);
+                       plugin_identity::ProgramTitle, UiServices::Icon::Critical);
             continue;
         }
         served.append(programId);
@@ -161,7 +161,7 @@ bool NetworkRegistration::RegisterWithNetwork()
 
     StepRunner install([&](const lns::Error&) {
         return ui.message(texts.RegTexts[reg_text::ResourcesNotAdded], plugin_identity::ProgramTitle,
-                          Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore);
+                          UiServices::Icon::Information, UiServices::Buttons::AbortRetryIgnore);
     });
     const bool installed =
         install.runChecked([&] { return InstallResourceFiles(); }) != StepRunner::Outcome::Aborted;
@@ -276,8 +276,8 @@ std::optional<bool> NetworkRegistration::askDefault(const PlugInCommand& row, co
                     texts.RegTexts[reg_text::DefaultActionObjects];
         break;
     }
-    const bool yes = m_context.ui.message(question, registry_keys::ProductKey, Ui::Icon::Question,
-                                          Ui::Buttons::YesNo) == Ui::Answer::Yes;
+    const bool yes = m_context.ui.message(question, registry_keys::ProductKey, UiServices::Icon::Question,
+                                          UiServices::Buttons::YesNo) == UiServices::Answer::Yes;
     const std::optional<bool> answer = m_context.ui.attended() ? std::optional<bool>(yes) : std::nullopt;
     m_defaultAnswers.insert(commandName, answer);
     return answer;
@@ -285,7 +285,7 @@ std::optional<bool> NetworkRegistration::askDefault(const PlugInCommand& row, co
 
 bool NetworkRegistration::InstallResourceFiles()
 {
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     const QString path = lonWorksPath(m_context.registry);
     const std::unique_ptr<lns::ResourceCatalogue> catalogue =
         m_context.objectServer.createResourceCatalogue();
@@ -333,6 +333,6 @@ bool NetworkRegistration::InstallResourceFiles()
     }
     if (m_context.connection.RemoteClient)
         ui.message(m_context.catalogue.RegTexts[reg_text::RegisterOnServerToo], plugin_identity::ProgramTitle,
-                   Ui::Icon::Warning);
+                   UiServices::Icon::Warning);
     return true;
 }

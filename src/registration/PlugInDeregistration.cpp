@@ -9,7 +9,7 @@
 #include "host/PlugInIdentity.h"
 #include "host/ProgressDisplay.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
@@ -143,9 +143,9 @@ QStringList PlugInDeregistration::servedProgramIds(lns::System& system) const
 void PlugInDeregistration::DeregisterFromNetwork(lns::System& system, bool removeTemplates,
                                                  bool includeServerLevel)
 {
-    Ui& ui = m_context.ui;
-    const Ui::Pointer previousPointer = ui.pointer();
-    ui.setPointer(Ui::Pointer::Hourglass);
+    UiServices& ui = m_context.ui;
+    const UiServices::Pointer previousPointer = ui.pointer();
+    ui.setPointer(UiServices::Pointer::Hourglass);
     m_context.commands.fill();
 
     const QStringList programIds = servedProgramIds(system);
@@ -183,15 +183,15 @@ void PlugInDeregistration::offerTemplateRemoval(lns::System& system, const QStri
         if (!known || !unused)
             continue;
         m_context.ui.processEvents();
-        const Ui::Answer answer =
-            m_context.ui.message(texts.RegTexts[reg_text::UnusedTemplate] + name +
-                                     texts.RegTexts[reg_text::RemoveUnusedTemplateQuestion],
-                                 plugin_identity::ProgramTitle, Ui::Icon::Warning, Ui::Buttons::YesNo);
-        if (answer != Ui::Answer::Yes)
+        const UiServices::Answer answer = m_context.ui.message(
+            texts.RegTexts[reg_text::UnusedTemplate] + name +
+                texts.RegTexts[reg_text::RemoveUnusedTemplateQuestion],
+            plugin_identity::ProgramTitle, UiServices::Icon::Warning, UiServices::Buttons::YesNo);
+        if (answer != UiServices::Answer::Yes)
             continue;
         if (!bestEffort([&] { templates->remove(name); }))
             m_context.ui.message(texts.RegTexts[reg_text::TemplateNotRemoved] + name,
-                                 plugin_identity::ProgramTitle, Ui::Icon::Critical);
+                                 plugin_identity::ProgramTitle, UiServices::Icon::Critical);
     }
 }
 
@@ -241,14 +241,14 @@ void PlugInDeregistration::RemoveCommand(lns::System& system, int targetKind, co
 bool PlugInDeregistration::UnregisterPlugIn(bool verbose)
 {
     const MessageCatalogue& texts = m_context.catalogue;
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     if (const Expected<void> stopped = m_launcher.start(QStringLiteral("/unregserver")); !stopped) {
         if (verbose)
             ui.message(QStringLiteral("Plug-in ") + registry_keys::ProgId +
                            texts.RegTexts[reg_text::ServerDeregistrationFailed] + QStringLiteral("\r") +
                            QStringLiteral("Verify that there are not instances running") +
                            QStringLiteral("\r") + stopped.error(),
-                       plugin_identity::ProgramTitle, Ui::Icon::Critical);
+                       plugin_identity::ProgramTitle, UiServices::Icon::Critical);
         return false;
     }
     const bool deleted = CRegistry(m_context.registry).DeleteMachineKey(registry_keys::PlugInKey);
@@ -256,6 +256,6 @@ bool PlugInDeregistration::UnregisterPlugIn(bool verbose)
         ui.message(
             QStringLiteral("Plug-in ") + registry_keys::ProductKey +
                 (deleted ? texts.RegTexts[reg_text::Deregistered] : texts.RegTexts[reg_text::NotInRegistry]),
-            registry_keys::ProductKey, Ui::Icon::Information);
+            registry_keys::ProductKey, UiServices::Icon::Information);
     return deleted;
 }

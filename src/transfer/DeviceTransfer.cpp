@@ -26,7 +26,7 @@ DeviceTransfer::DeviceTransfer(PointTables& points, const MessageCatalogue& cata
       m_steps(
           [this, decide = std::move(decide)](const lns::Error& error) {
               m_log.addError(error.description());
-              return decide ? decide(error) : Ui::Answer::Abort;
+              return decide ? decide(error) : UiServices::Answer::Abort;
           },
           Retries,
           [this](const lns::Error& error) {

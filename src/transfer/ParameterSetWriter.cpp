@@ -76,7 +76,7 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
         if (result.error.isEmpty())
             result.error = error.description().isEmpty() ? QStringLiteral("error %1").arg(error.number())
                                                          : error.description();
-        return Ui::Answer::Abort;
+        return UiServices::Answer::Abort;
     };
     DeviceTransfer transfer(m_points, m_catalogue, m_log, m_system, fail);
     const std::optional<DeviceTransfer::Target> target = transfer.openTarget(device);

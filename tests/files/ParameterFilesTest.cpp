@@ -56,7 +56,7 @@ TEST_F(ParameterFilesTest, SavesTheReadValuesAndTheDevicesElements)
     controls().txtNci(9)->setText(QStringLiteral("unapplied"));
     const QString path = save();
     ASSERT_EQ(demo.ui.fileDialogs().size(), 1);
-    const Ui::FileDialog& dialog = demo.ui.fileDialogs().front().dialog;
+    const UiServices::FileDialog& dialog = demo.ui.fileDialogs().front().dialog;
     EXPECT_EQ(dialog.title, QStringLiteral("Save Parameters(nci)"));
     EXPECT_EQ(dialog.filter, QStringLiteral("Parameter (*.par)|*.par"));
     EXPECT_TRUE(dialog.initialFolder.endsWith(QStringLiteral("/PlugIns/Korvandel/zep31")));
@@ -134,7 +134,7 @@ TEST_F(ParameterFilesTest, BadFileIsRefusedAndNoEditorChanges)
     const QString before = controls().txtNci(0)->text();
     demo.ui.expectMessage(
         QStringLiteral("The file is not a parameter file: record 1 runs past the end of the file."), Title,
-        Ui::Icon::Critical, Ui::Buttons::Ok, Ui::Answer::Ok);
+        UiServices::Icon::Critical, UiServices::Buttons::Ok, UiServices::Answer::Ok);
     load(bad);
     demo.ui.verifyAllShown();
     EXPECT_EQ(controls().txtNci(0)->text(), before);

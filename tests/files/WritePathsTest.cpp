@@ -89,13 +89,13 @@ protected:
 
     bool lastBoxIsCritical() const
     {
-        return !demo.ui.messages().isEmpty() && demo.ui.messages().last().icon == Ui::Icon::Critical;
+        return !demo.ui.messages().isEmpty() && demo.ui.messages().last().icon == UiServices::Icon::Critical;
     }
 
     void SetUp() override
     {
         demo.open(*window, QStringLiteral("F1/ROU_1"));
-        demo.ui.setRelaxed(Ui::Answer::Ok);
+        demo.ui.setRelaxed(UiServices::Answer::Ok);
     }
     void TearDown() override
     {

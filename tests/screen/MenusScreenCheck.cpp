@@ -428,7 +428,8 @@ TEST_F(MenusScreenCheck, ExitAsksWhileADirectorHoldsThePlugInAndThenEndsIt)
     demo.ui.expectMessage(
         QStringLiteral("A director is using this plug-in.  Exiting may cause the director to "
                        "experience errors.  Are you sure that you want to exit?"),
-        QStringLiteral("Korvandel_zep31_PlugIn"), Ui::Icon::None, Ui::Buttons::YesNo, Ui::Answer::No);
+        QStringLiteral("Korvandel_zep31_PlugIn"), UiServices::Icon::None, UiServices::Buttons::YesNo,
+        UiServices::Answer::No);
     ASSERT_NO_FATAL_FAILURE(choose(c().mnuOptionen, c().mnuExit, QStringLiteral("exit-asked")));
     demo.ui.verifyAllShown();
     EXPECT_EQ(demo.endProgramCalls, 0);
@@ -483,7 +484,7 @@ TEST_F(MenusScreenCheck, TrendChartShowsTheMonitoredOutputsBesideThem)
     EXPECT_TRUE(demo.ui.messages().isEmpty());
 }
 
-// With German registered, Qt's own file dialog is German: the real Ui, not the scripted one, in a
+// With German registered, Qt's own file dialog is German: the real UiServices, not the scripted one, in a
 // window of its own.
 TEST_F(MenusScreenCheck, QtsOwnDialogsSpeakGermanWhenTheRegistrationSaysSo)
 {

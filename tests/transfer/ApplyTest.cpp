@@ -102,23 +102,23 @@ protected:
     {
         demo.ui.expectMessage(QStringLiteral("Error updating \r\n") + device +
                                   QStringLiteral(" did not respond: device is offline in cmdApply(fMain)"),
-                              QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information,
-                              Ui::Buttons::AbortRetryIgnore, Ui::Answer::Ignore);
+                              QStringLiteral("fMain cmdApply_Click"), UiServices::Icon::Information,
+                              UiServices::Buttons::AbortRetryIgnore, UiServices::Answer::Ignore);
     }
 
-    void expectQuestion(Ui::Answer answer)
+    void expectQuestion(UiServices::Answer answer)
     {
         demo.ui.expectMessage(QStringLiteral("Transmit parameters to the current Device ?"),
-                              QStringLiteral(" ! No Device selected !"), Ui::Icon::None, Ui::Buttons::YesNo,
-                              answer);
+                              QStringLiteral(" ! No Device selected !"), UiServices::Icon::None,
+                              UiServices::Buttons::YesNo, answer);
     }
-    void expectFailedCpWrite(const QString& device, Ui::Answer answer)
+    void expectFailedCpWrite(const QString& device, UiServices::Answer answer)
     {
         demo.ui.expectMessage(
             QStringLiteral("Error updating \r\n") + device +
                 QStringLiteral(" did not respond to the CP write: injected fault in cmdApply(fMain)"),
-            QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore,
-            answer);
+            QStringLiteral("fMain cmdApply_Click"), UiServices::Icon::Information,
+            UiServices::Buttons::AbortRetryIgnore, answer);
     }
 
     // Chooses devices as the selection window's Done does.
@@ -196,14 +196,14 @@ TEST_F(ApplyTest, MarkedNvInputGoesToTheCurrentDeviceWithoutAQuestion)
 TEST_F(ApplyTest, CurrentDeviceAfterTheQuestion)
 {
     edit(c().txtNci(MaxSendTime), QStringLiteral("12"));
-    expectQuestion(Ui::Answer::No);
+    expectQuestion(UiServices::Answer::No);
     apply.cmdApply_Click();
     EXPECT_NE(value(Rou1, MaxSendTime), n("12.0"));
     EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
     EXPECT_TRUE(c().cmdApply->isEnabled());
     EXPECT_TRUE(log().entries().isEmpty());
 
-    expectQuestion(Ui::Answer::Yes);
+    expectQuestion(UiServices::Answer::Yes);
     apply.cmdApply_Click();
     EXPECT_EQ(value(Rou1, MaxSendTime), n("12.0"));
     EXPECT_EQ(logLines(), (QStringList{QString(), QStringLiteral("writing Parameters..."), QString(),
@@ -278,7 +278,7 @@ TEST_F(ApplyTest, SilentRetriesPerCallThenTheUserDecides)
     // The next failure asks; Retry sends the text the user typed, not the old value.
     edit(c().txtNci(MaxSendTime), QStringLiteral("22"));
     demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, SilentRetries + 1);
-    expectFailedCpWrite(QStringLiteral("ROU_2"), Ui::Answer::Retry);
+    expectFailedCpWrite(QStringLiteral("ROU_2"), UiServices::Answer::Retry);
     apply.cmdApply_Click();
     EXPECT_EQ(value(Rou2, MaxSendTime), n("22.0"));
     EXPECT_FALSE(isMarked(c().txtNci(MaxSendTime)));
@@ -289,8 +289,8 @@ TEST_F(ApplyTest, IgnoreLeavesThePointMarkedAndUnreported)
     const QString before = value(Rou1, MaxSendTime);
     edit(c().txtNci(MaxSendTime), QStringLiteral("17"));
     demo.admin.failNext(DemoSession::Network, Rou1, Operation::CpWrite, SilentRetries + 1);
-    expectQuestion(Ui::Answer::Yes);
-    expectFailedCpWrite(QStringLiteral("ROU_1"), Ui::Answer::Ignore);
+    expectQuestion(UiServices::Answer::Yes);
+    expectFailedCpWrite(QStringLiteral("ROU_1"), UiServices::Answer::Ignore);
     apply.cmdApply_Click();
 
     EXPECT_EQ(value(Rou1, MaxSendTime), before);
@@ -358,7 +358,7 @@ TEST_F(ApplyTest, AbortLeavesAndResetsTheSelection)
     edit(c().txtNci(MaxSendTime), QStringLiteral("19"));
     choose({Rou2, Rou4});
     demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, SilentRetries + 1);
-    expectFailedCpWrite(QStringLiteral("ROU_2"), Ui::Answer::Abort);
+    expectFailedCpWrite(QStringLiteral("ROU_2"), UiServices::Answer::Abort);
     apply.cmdApply_Click();
     EXPECT_NE(value(Rou4, MaxSendTime), n("19.0"));
     EXPECT_EQ(knotenResets, 1);
@@ -390,8 +390,8 @@ TEST_F(ApplyTest, DevicesThatCannotBeWrittenAreReportedAndSkipped)
     demo.admin.setUnreachable(DemoSession::Network, Rou2, true);
     demo.ui.expectMessage(
         QStringLiteral("Error updating \r\nROU_2 did not respond: device is offline in cmdApply(fMain)"),
-        QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore,
-        Ui::Answer::Ignore);
+        QStringLiteral("fMain cmdApply_Click"), UiServices::Icon::Information,
+        UiServices::Buttons::AbortRetryIgnore, UiServices::Answer::Ignore);
     apply.cmdApply_Click();
     EXPECT_NE(value(Rou2, MaxSendTime), n("29.0"));
     EXPECT_EQ(value(Rou4, MaxSendTime), n("29.0"));
@@ -414,7 +414,7 @@ TEST_F(ApplyTest, BacklightElementsKeepTheirDecimals)
     // Loaded or read values may carry decimals the key filter would not let anyone type.
     c().txtNci(100)->setText(QStringLiteral("20") + separator + QStringLiteral("5"));
     ASSERT_TRUE(isMarked(c().txtNci(BacklightMin)));
-    expectQuestion(Ui::Answer::Yes);
+    expectQuestion(UiServices::Answer::Yes);
     apply.cmdApply_Click();
     EXPECT_EQ(demo.value(Rou1, demo.points.cp(BacklightMin).id, 0),
               QStringLiteral("20") + separator + QStringLiteral("5"));
@@ -535,7 +535,7 @@ TEST_F(ManyDevicesTest, RareFailuresAreRepeatedSilentlyUntilEveryDeviceHasTheVal
     for (int n = 1; n <= Count; ++n)
         demo.admin.setFailureRate(DemoSession::Network, QStringLiteral("Bench/") + name(n), 0.1);
     // Six failures of one call in a row are rare but possible: the user would answer Retry.
-    demo.ui.setRelaxed(Ui::Answer::Retry);
+    demo.ui.setRelaxed(UiServices::Answer::Retry);
     edit(c().txtNci(MaxSendTime), QStringLiteral("43"));
     apply.cmdApply_Click();
     demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(MaxSendTime).id,

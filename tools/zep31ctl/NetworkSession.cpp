@@ -158,7 +158,7 @@ ParameterSet NetworkSession::read(const Device& device)
         [&error](const lns::Error& failure) {
             if (error.isEmpty())
                 error = failureText(failure);
-            return Ui::Answer::Abort;
+            return UiServices::Answer::Abort;
         },
         DeviceTransfer::Retries);
     std::shared_ptr<lns::NetworkVariables> nvs;

@@ -47,14 +47,14 @@ bool DeviceReader::InitDevice()
     QString stateText;
     StepRunner steps([this, &stateText](const lns::Error& error) {
         closeProgressWindows(m_context);
-        const Ui::Answer answer = m_context.ui.message(error.description() + QStringLiteral(" in InitDevice"),
-                                                       QStringLiteral("fMain InitDevice"), Ui::Icon::Critical,
-                                                       Ui::Buttons::AbortRetryIgnore);
-        if (answer == Ui::Answer::Ignore)
+        const UiServices::Answer answer = m_context.ui.message(
+            error.description() + QStringLiteral(" in InitDevice"), QStringLiteral("fMain InitDevice"),
+            UiServices::Icon::Critical, UiServices::Buttons::AbortRetryIgnore);
+        if (answer == UiServices::Answer::Ignore)
             stateText = error.description() + QStringLiteral("initDevice");
-        if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+        if (answer == UiServices::Answer::Retry || answer == UiServices::Answer::Ignore)
             return answer;
-        return Ui::Answer::Abort;
+        return UiServices::Answer::Abort;
     });
 
     // Until the state is known the device does not count as online, so no NV is read twice.
@@ -102,16 +102,16 @@ bool DeviceReader::ReadInitValues()
     const std::shared_ptr<lns::AppDevice> device = m_session.currentDevice;
     if (!device)
         return false;
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     PointTables& points = m_context.points;
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
     const auto leave = [this, &ui] {
-        ui.setPointer(Ui::Pointer::Default);
+        ui.setPointer(UiServices::Pointer::Default);
         closeProgressWindows(m_context);
         return false;
     };
 
-    ui.setPointer(Ui::Pointer::Hourglass);
+    ui.setPointer(UiServices::Pointer::Hourglass);
     showProgressStatus(m_context, texts[main_text::ReadingNetworkVariables]);
     BuildPointCatalogue(points, device.get(), online());
     showProgressStatus(m_context, texts[main_text::ReadingNetworkVariables]);
@@ -156,6 +156,6 @@ bool DeviceReader::ReadInitValues()
     } catch (const lns::Error&) {
         return leave();
     }
-    ui.setPointer(Ui::Pointer::Default);
+    ui.setPointer(UiServices::Pointer::Default);
     return true;
 }

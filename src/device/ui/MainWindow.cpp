@@ -18,7 +18,7 @@
 #include "host/MessageCatalogue.h"
 #include "host/ProgressDisplay.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
@@ -370,8 +370,8 @@ void MainWindow::mnuExit_Click()
                                  ? texts[main_text::OneDirectorExitQuestion]
                                  : texts[main_text::DirectorsExitQuestionStart] + QString::number(directors) +
                                        texts[main_text::DirectorsExitQuestionEnd];
-    if (m_context.ui.message(question, registry_keys::ProductKey, Ui::Icon::None, Ui::Buttons::YesNo, 1) ==
-        Ui::Answer::Yes)
+    if (m_context.ui.message(question, registry_keys::ProductKey, UiServices::Icon::None,
+                             UiServices::Buttons::YesNo, 1) == UiServices::Answer::Yes)
         EndPlugIn();
 }
 
@@ -414,7 +414,7 @@ void MainWindow::EndPlugIn()
 
 void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, PlugInCommand& command)
 {
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
     if (m_transfer.transferRunning || m_deviceCommandRunning) {
         // A director's command can arrive while a transfer or another device command lets events
@@ -441,11 +441,13 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
 
         bool proceed = true;
         if (!CheckResourceFiles(m_session, m_context))
-            proceed = ui.message(texts[main_text::ResourceFilesMissingQuestion], registry_keys::ProductKey,
-                                 Ui::Icon::Warning, Ui::Buttons::YesNo) == Ui::Answer::Yes;
+            proceed =
+                ui.message(texts[main_text::ResourceFilesMissingQuestion], registry_keys::ProductKey,
+                           UiServices::Icon::Warning, UiServices::Buttons::YesNo) == UiServices::Answer::Yes;
         else if (!m_context.connection.RemoteClient && !DrfLookUp(*device, m_context))
-            proceed = ui.message(texts[main_text::LonMarkModeQuestion], registry_keys::ProductKey,
-                                 Ui::Icon::Warning, Ui::Buttons::YesNo) == Ui::Answer::Yes;
+            proceed =
+                ui.message(texts[main_text::LonMarkModeQuestion], registry_keys::ProductKey,
+                           UiServices::Icon::Warning, UiServices::Buttons::YesNo) == UiServices::Answer::Yes;
         if (!proceed) {
             closeProgressWindows(m_context);
             return;
@@ -465,7 +467,7 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
         closeProgressWindows(m_context);
         ui.message(QStringLiteral(
                        "Error: ProcessDeviceCommand in fMain\r\nDevice not online? Press Ok to Resume..."),
-                   registry_keys::ProductKey, Ui::Icon::None, Ui::Buttons::OkCancel);
+                   registry_keys::ProductKey, UiServices::Icon::None, UiServices::Buttons::OkCancel);
     }
 }
 

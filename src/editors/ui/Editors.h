@@ -12,7 +12,7 @@ class Editors final
 {
 public:
     Editors(MainControls& controls, EditorState& state, PointTables& points,
-            const FrameworkSettings& settings, DeviceSession& session, Ui& ui,
+            const FrameworkSettings& settings, DeviceSession& session, UiServices& ui,
             const MessageCatalogue& catalogue, EditorContext::Procedures procedures);
     Editors(const Editors&) = delete;
     Editors& operator=(const Editors&) = delete;

@@ -6,7 +6,7 @@
 #include "host/InstalledFiles.h"
 #include "host/Log.h"
 #include "host/MessageCatalogue.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "ui/MainControls.h"
 
 HelpMenu::HelpMenu(AppContext& context, MainControls& controls, QObject* parent)

@@ -8,7 +8,7 @@
 #include "host/AppContext.h"
 #include "host/MessageCatalogue.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/object_server/Error.h"
 #include "ui/MainControls.h"
 
@@ -17,9 +17,9 @@
 
 namespace {
 
-Ui::FileDialog fileDialog(const QString& title, const QString& lonWorksPath)
+UiServices::FileDialog fileDialog(const QString& title, const QString& lonWorksPath)
 {
-    Ui::FileDialog dialog;
+    UiServices::FileDialog dialog;
     dialog.title = title;
     dialog.filter = QStringLiteral("Parameter (*.par)|*.par");
     // The folder is kept in its stored form; only the dialog needs it with "/".
@@ -43,27 +43,28 @@ ParameterFiles::ParameterFiles(AppContext& context, MainControls& controls, Devi
 
 void ParameterFiles::mnuParameter_speichern_Click()
 {
-    Ui& ui = m_context.ui;
-    Ui::FileDialog dialog = fileDialog(m_context.catalogue.MainTexts[27], m_context.settings.lonWorksPath);
+    UiServices& ui = m_context.ui;
+    UiServices::FileDialog dialog =
+        fileDialog(m_context.catalogue.MainTexts[27], m_context.settings.lonWorksPath);
     dialog.confirmOverwrite = true;
     const QString path = ui.saveFileName(dialog);
     if (path.isEmpty())
         return;
 
     ParameterSet set;
-    ui.setPointer(Ui::Pointer::Hourglass);
+    ui.setPointer(UiServices::Pointer::Hourglass);
     const bool collected = collect(set);
-    ui.setPointer(Ui::Pointer::Default);
+    ui.setPointer(UiServices::Pointer::Default);
     if (!collected)
         return;
     if (const Expected<void> saved = ParameterFile::write(path, set); !saved)
-        ui.message(saved.error(), registry_keys::ProductKey, Ui::Icon::Critical);
+        ui.message(saved.error(), registry_keys::ProductKey, UiServices::Icon::Critical);
 }
 
 bool ParameterFiles::collect(ParameterSet& set)
 {
     const PointTables& points = m_context.points;
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     for (int position = 0; position < std::min<int>(points.cpCount, ParameterSet::Positions); ++position) {
         const CpEntry& entry = points.cp(position);
         set.values.at(position) = valueOf(entry.value);
@@ -82,7 +83,7 @@ bool ParameterFiles::collect(ParameterSet& set)
                 elements[element] = valueOf(property->elementValue(static_cast<int>(element)));
         } catch (const lns::Error& error) {
             ui.message(QStringLiteral("The parameters were not saved: ") + error.description(),
-                       registry_keys::ProductKey, Ui::Icon::Critical);
+                       registry_keys::ProductKey, UiServices::Icon::Critical);
             return false;
         }
     }
@@ -91,15 +92,16 @@ bool ParameterFiles::collect(ParameterSet& set)
 
 void ParameterFiles::mnuParameter_laden_Click()
 {
-    Ui& ui = m_context.ui;
-    Ui::FileDialog dialog = fileDialog(m_context.catalogue.MainTexts[26], m_context.settings.lonWorksPath);
+    UiServices& ui = m_context.ui;
+    UiServices::FileDialog dialog =
+        fileDialog(m_context.catalogue.MainTexts[26], m_context.settings.lonWorksPath);
     dialog.mustExist = true;
     const QString path = ui.openFileName(dialog);
     if (path.isEmpty())
         return;
     const Expected<ParameterSet> decoded = ParameterFile::read(path, m_context.settings.decimalSeparator);
     if (!decoded) {
-        ui.message(decoded.error(), registry_keys::ProductKey, Ui::Icon::Critical);
+        ui.message(decoded.error(), registry_keys::ProductKey, UiServices::Icon::Critical);
         return;
     }
     load(*decoded);

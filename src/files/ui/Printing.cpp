@@ -8,7 +8,7 @@
 #include "host/AppContext.h"
 #include "host/MessageCatalogue.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/object_server/Error.h"
 #include "ui/MainControls.h"
 
@@ -52,7 +52,7 @@ void Printing::mnuDrucken_Click()
     // Nothing tells the user otherwise that no page came out.
     if (!printed)
         m_context.ui.message(QStringLiteral("The report could not be printed: ") + printed.error(),
-                             registry_keys::ProductKey, Ui::Icon::Critical);
+                             registry_keys::ProductKey, UiServices::Icon::Critical);
 }
 
 DeviceReport::Data Printing::reportData() const

@@ -34,7 +34,7 @@ using namespace point_catalogue;
 class WindowObserver final : public TransferObserver
 {
 public:
-    WindowObserver(Ui& ui, TransferState& transfer, TransferStatus* status,
+    WindowObserver(UiServices& ui, TransferState& transfer, TransferStatus* status,
                    std::function<void(int, const QString&)> onWritten = {})
         : m_ui(ui), m_transfer(transfer), m_status(status), m_onWritten(std::move(onWritten))
     {
@@ -63,7 +63,7 @@ public:
     std::set<int> written;
 
 private:
-    Ui& m_ui;
+    UiServices& m_ui;
     TransferState& m_transfer;
     TransferStatus* m_status;
     std::function<void(int, const QString&)> m_onWritten;
@@ -88,8 +88,8 @@ void Apply::cmdApply_Click()
     m_synchronised = false;
     m_controls.PlugInStatus->setSummary(QString());
 
-    Ui& ui = m_context.ui;
-    ui.setPointer(Ui::Pointer::Hourglass);
+    UiServices& ui = m_context.ui;
+    ui.setPointer(UiServices::Pointer::Hourglass);
     if (online())
         m_procedures.Monitor_An(false);
     m_transfer.transferCancelled = false;
@@ -224,7 +224,7 @@ Apply::End Apply::writeToCurrentDevice(DeviceTransfer& transfer, const QList<CpV
 
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
     if (m_context.ui.message(texts[main_text::TransmitToCurrentQuestion], texts[main_text::NoDeviceSelected],
-                             Ui::Icon::None, Ui::Buttons::YesNo) != Ui::Answer::Yes)
+                             UiServices::Icon::None, UiServices::Buttons::YesNo) != UiServices::Answer::Yes)
         return End::Declined;
 
     const std::optional<DeviceTransfer::Target> target = transfer.openTarget(m_session.currentDevice);
@@ -274,7 +274,7 @@ void Apply::finish(End end)
     m_procedures.func_red_field();
     if (online() && m_controls.chkMonitor && m_controls.chkMonitor->isChecked())
         m_procedures.Monitor_An(true);
-    m_context.ui.setPointer(Ui::Pointer::Default);
+    m_context.ui.setPointer(UiServices::Pointer::Default);
 }
 
 void Apply::report(const TransferTally& tally)
@@ -346,13 +346,14 @@ void Apply::rebuildUnitStatus()
     change_marker::unmark(m_controls.txtNvi(nvi::UnitStatus));
 }
 
-Ui::Answer Apply::decide(const lns::Error& error)
+UiServices::Answer Apply::decide(const lns::Error& error)
 {
-    const Ui::Answer answer = m_context.ui.message(
+    const UiServices::Answer answer = m_context.ui.message(
         QStringLiteral("Error updating \r\n") + error.description() + QStringLiteral(" in cmdApply(fMain)"),
-        QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore);
+        QStringLiteral("fMain cmdApply_Click"), UiServices::Icon::Information,
+        UiServices::Buttons::AbortRetryIgnore);
     // A box closed without a choice leaves, as Abort does.
-    if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+    if (answer == UiServices::Answer::Retry || answer == UiServices::Answer::Ignore)
         return answer;
-    return Ui::Answer::Abort;
+    return UiServices::Answer::Abort;
 }

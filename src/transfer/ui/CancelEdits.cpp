@@ -4,7 +4,7 @@
 #include "device/FindConfigProperty.h"
 #include "device/point_catalogue/PointTables.h"
 #include "host/AppContext.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/object_server/Error.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/Companions.h"
@@ -39,20 +39,20 @@ void CancelEdits::cmdCancel_Click()
 {
     if (m_transfer.transferRunning || !m_session.currentDevice)
         return;
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     try {
         for (int position = 0; position < m_context.points.nviCount; ++position)
             restoreNvInput(position);
-        ui.setPointer(Ui::Pointer::Hourglass);
+        ui.setPointer(UiServices::Pointer::Hourglass);
         for (int position = 0; position < m_context.points.cpCount; ++position)
             refillCp(position);
-        ui.setPointer(Ui::Pointer::Default);
+        ui.setPointer(UiServices::Pointer::Default);
         change_marker::unmark(m_controls.txtNci(cp::DiConfig));
         if (m_transfer.deviceListBuilt)
             m_procedures.KnotenReset();
         m_procedures.func_red_field();
     } catch (const lns::Error&) {
-        ui.setPointer(Ui::Pointer::Default);
+        ui.setPointer(UiServices::Pointer::Default);
         ui.message(QStringLiteral("Error: cmdCancel(fMain)"));
         m_procedures.unloadSelection();
         m_transfer.selectedDevices.clear();

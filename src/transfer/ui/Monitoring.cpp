@@ -10,7 +10,7 @@
 #include "host/MessageCatalogue.h"
 #include "host/PlugInIdentity.h"
 #include "host/StepRunner.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/DeviceInterface.h"
@@ -173,7 +173,7 @@ void Monitoring::notANumber()
 {
     m_controls.echLog->addError(QStringLiteral("Error: not a number"));
     m_controls.txtPoll->setText(InitialPoll);
-    m_context.ui.setPointer(Ui::Pointer::Default);
+    m_context.ui.setPointer(UiServices::Pointer::Default);
 }
 
 void Monitoring::showState(bool on)
@@ -186,7 +186,7 @@ void Monitoring::showState(bool on)
 
 void Monitoring::abort()
 {
-    m_context.ui.setPointer(Ui::Pointer::Default);
+    m_context.ui.setPointer(UiServices::Pointer::Default);
     closeProgressWindows(m_context);
     showState(false);
     // Abort ends the procedure: unticking the box must not start another round.
@@ -219,19 +219,19 @@ void Monitoring::txtPoll_LostFocus()
 
 void Monitoring::cmd_Poll_ok_Click()
 {
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     if (!poll_interval::tenths(m_controls.txtPoll->text(), m_context.settings.decimalSeparator)) {
         notANumber();
         return;
     }
     if (m_controls.chkMonitor->isChecked()) {
-        ui.setPointer(Ui::Pointer::Hourglass);
+        ui.setPointer(UiServices::Pointer::Hourglass);
         // Released first, so that every NV takes the new interval.
         if (Monitor_An(false))
             Monitor_An(true);
     }
     m_controls.cmd_Poll_ok->setVisible(false);
-    ui.setPointer(Ui::Pointer::Default);
+    ui.setPointer(UiServices::Pointer::Default);
 }
 
 void Monitoring::txtNvo_GotFocus(int index)

@@ -7,7 +7,7 @@
 #include "host/MessageCatalogue.h"
 #include "host/ProgressDisplay.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/ui/ApplyControlTexts.h"
 #include "transfer/DeviceDirectory.h"
@@ -93,12 +93,12 @@ void fGeraeteauswahl::Form_Load()
     resize(DefaultSize);
     placeOnScreen();
     applyControlTexts(this, m_context.catalogue.LoadTexts(1).controls);
-    m_context.ui.setPointer(Ui::Pointer::Hourglass);
+    m_context.ui.setPointer(UiServices::Pointer::Hourglass);
 
     m_context.progress.setSearchVisible(true);
     Geraetefinden();
     m_context.progress.setSearchVisible(false);
-    m_context.ui.setPointer(Ui::Pointer::Default);
+    m_context.ui.setPointer(UiServices::Pointer::Default);
 
     checkCurrentDevice();
 }
@@ -161,7 +161,7 @@ void fGeraeteauswahl::Geraetefinden()
 
     if (listing.failure)
         m_context.ui.message(QStringLiteral("Error: Geraetefinden(fGeraeteauswahl)"),
-                             registry_keys::ProductKey, Ui::Icon::None, Ui::Buttons::Ok);
+                             registry_keys::ProductKey, UiServices::Icon::None, UiServices::Buttons::Ok);
 }
 
 void fGeraeteauswahl::checkCurrentDevice()

@@ -9,7 +9,7 @@ class QPrinter;
 // The platform services the plug-in's procedures use to talk to the user: message boxes,
 // file and printer dialogs, opening documents, the mouse pointer and letting events run.
 // Production uses the Qt implementation; tests script every answer.
-class Ui
+class UiServices
 {
 public:
     enum class Icon
@@ -65,7 +65,7 @@ public:
         bool mustExist = false;
     };
 
-    virtual ~Ui() = default;
+    virtual ~UiServices() = default;
 
     virtual Answer message(const Message& message) = 0;
     // Empty when the user cancelled.
