@@ -60,7 +60,7 @@ class UpdateFrameworkTest : public ::testing::Test
 protected:
     void help(const QString& programId, const QString& kind, qint16 index)
     {
-        window.UpdateFramework(programId, 100, false, false, kind, index);
+        window.UpdateFramework(programId, 100, false, kind, index);
     }
     QString shown() { return window.controls().RTHinweis->toPlainText(); }
     static QString asShown(QString text)

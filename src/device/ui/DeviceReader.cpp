@@ -151,8 +151,7 @@ bool DeviceReader::ReadInitValues()
     }
 
     try {
-        m_framework.UpdateFramework(device->programId(), FrameworkSettings::NoVariant, true, false, QString(),
-                                    0);
+        m_framework.UpdateFramework(device->programId(), FrameworkSettings::NoVariant, true, QString(), 0);
     } catch (const lns::Error&) {
         return leave();
     }

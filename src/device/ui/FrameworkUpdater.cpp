@@ -20,7 +20,7 @@ FrameworkUpdater::FrameworkUpdater(AppContext& context, MainControls& controls, 
 }
 
 void FrameworkUpdater::UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors,
-                                       bool, const QString& pointKind, qint16 pointIndex)
+                                       const QString& pointKind, qint16 pointIndex)
 {
     FrameworkSettings& settings = m_context.settings;
     settings.refreshIfStale(CRegistry(m_context.registry));

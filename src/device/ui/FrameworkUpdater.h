@@ -21,7 +21,7 @@ public:
     // variantSelector 0 or 1 stores that model variant, any other value none. pointKind "Nvi",
     // "Nci" or "Nvo" with the point's table position shows its help; empty shows none.
     // A device whose program ID is not accepted gets no editor loading and no help.
-    void UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors, bool unused,
+    void UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors,
                          const QString& pointKind, qint16 pointIndex);
 
 private:

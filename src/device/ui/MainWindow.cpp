@@ -90,8 +90,8 @@ MainWindow::MainWindow(AppContext& context)
     procedures.set_tabs = [this] { set_tabs(); };
     const auto showHelp = [this](const QString& pointKind, int pointIndex) {
         if (m_session.currentDevice)
-            UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, false,
-                            pointKind, static_cast<qint16>(pointIndex));
+            UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, pointKind,
+                            static_cast<qint16>(pointIndex));
     };
     procedures.showHelp = showHelp;
     m_editors =
@@ -351,8 +351,7 @@ void MainWindow::tabData_Click()
     if (!m_session.currentDevice)
         return;
     try {
-        UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, false,
-                        QString(), 0);
+        UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, QString(), 0);
     } catch (const lns::Error& error) {
         m_controls.echLog->addError(error.description() + QStringLiteral(" tabData(fMain)"));
     }
@@ -454,7 +453,7 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
         }
 
         m_context.settings.settingsStale = true;
-        UpdateFramework(device->programId(), FrameworkSettings::NoVariant, false, false, QString(), 0);
+        UpdateFramework(device->programId(), FrameworkSettings::NoVariant, false, QString(), 0);
         // The language was just read afresh: Qt's own dialogs follow it from this device on.
         ui.setLanguage(m_context.settings.language);
         if (InitDevice()) {
@@ -484,9 +483,9 @@ bool MainWindow::ReadInitValues()
 }
 
 void MainWindow::UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors,
-                                 bool unused, const QString& pointKind, qint16 pointIndex)
+                                 const QString& pointKind, qint16 pointIndex)
 {
-    m_framework.UpdateFramework(programId, variantSelector, loadEditors, unused, pointKind, pointIndex);
+    m_framework.UpdateFramework(programId, variantSelector, loadEditors, pointKind, pointIndex);
 }
 
 void MainWindow::changeEvent(QEvent* event)
