@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <limits>
 
@@ -94,25 +95,60 @@ constexpr qint64 LargestTextForm = 8 * ParameterRecords::MaxFileBytes;
 
 Zep31Ctl::Zep31Ctl(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
 
+// The commands, each with its usage after its name (a line break goes on in an indented line), the
+// method that runs it and whether it draws text. The usage is also what the command line is parsed
+// by: "--name VALUE" (or "--name a|b") takes a value, a bare "--name" is a flag.
+struct Zep31Ctl::Command
+{
+    const char* name;
+    const char* synopsis;
+    int (Zep31Ctl::*run)(const CommandArguments& arguments);
+    bool drawsText = false;
+};
+
+const std::vector<Zep31Ctl::Command>& Zep31Ctl::commands()
+{
+    static const std::vector<Command> table{
+        {"devices", "NETWORK [--program-id ID]", &Zep31Ctl::devices},
+        {"read", "NETWORK DEVICE [--format text|json|csv]", &Zep31Ctl::read},
+        {"save", "NETWORK DEVICE FILE.par", &Zep31Ctl::save},
+        {"apply",
+         "NETWORK FILE.par (DEVICE... [--program-id ID] | --program-id ID) [--force-program-id]\n"
+         "[--only-changed] [--dry-run] [--report FILE.json|FILE.csv] [--verbose]",
+         &Zep31Ctl::apply},
+        {"diff", "NETWORK DEVICE (DEVICE | FILE.par)", &Zep31Ctl::diff},
+        {"export", "FILE.par --format json|csv", &Zep31Ctl::exportFile},
+        {"import", "FILE.json|FILE.csv FILE.par", &Zep31Ctl::importFile},
+        {"report",
+         "NETWORK DEVICE --pdf FILE [--cp] [--nvi] [--nvo] [--header-only]\n[--language german|english]",
+         &Zep31Ctl::report, true},
+    };
+    return table;
+}
+
+const Zep31Ctl::Command* Zep31Ctl::command(const QString& name)
+{
+    for (const Command& command : commands())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
 QString Zep31Ctl::usage()
 {
-    return QStringLiteral(
-               "Usage: zep31ctl COMMAND [ARGUMENTS]\n"
-               "       zep31ctl --help | --version\n"
-               "Configures ZEP31 room units of a network of the LonWorks home without a window.\n"
-               "\n"
-               "Commands:\n"
-               "  devices NETWORK [--program-id ID]\n"
-               "  read NETWORK DEVICE [--format text|json|csv]\n"
-               "  save NETWORK DEVICE FILE.par\n"
-               "  apply NETWORK FILE.par (DEVICE... [--program-id ID] | --program-id ID) "
-               "[--force-program-id]\n"
-               "        [--only-changed] [--dry-run] [--report FILE.json|FILE.csv] [--verbose]\n"
-               "  diff NETWORK DEVICE (DEVICE | FILE.par)\n"
-               "  export FILE.par --format json|csv\n"
-               "  import FILE.json|FILE.csv FILE.par\n"
-               "  report NETWORK DEVICE --pdf FILE [--cp] [--nvi] [--nvo] [--header-only]\n"
-               "        [--language german|english]\n"
+    QString lines;
+    for (const Command& command : commands())
+        lines += QStringLiteral("  %1 %2\n")
+                     .arg(QLatin1String(command.name),
+                          QString::fromLatin1(command.synopsis)
+                              .replace(QLatin1Char('\n'), QStringLiteral("\n        ")));
+    return QStringLiteral("Usage: zep31ctl COMMAND [ARGUMENTS]\n"
+                          "       zep31ctl --help | --version\n"
+                          "Configures ZEP31 room units of a network of the LonWorks home without a window.\n"
+                          "\n"
+                          "Commands:\n") +
+           lines +
+           QStringLiteral(
                "\n"
                "DEVICE is SUBSYSTEM/NAME, or NAME when only one subsystem holds it. An option's value may\n"
                "follow it or be joined to it with \"=\"; a value that begins with \"--\" must be joined.\n"
@@ -134,12 +170,13 @@ QString Zep31Ctl::usage()
                "Exit status: 0 done, 1 a device failed, a file could not be written or (diff) the points\n"
                "differ, 2 a wrong command line, network, device or file (nothing written), 3 apply "
                "interrupted.\n")
-        .arg(countInWords(DeviceTransfer::Retries.silentRetries));
+               .arg(countInWords(DeviceTransfer::Retries.silentRetries));
 }
 
 bool Zep31Ctl::needsFonts(const QStringList& arguments)
 {
-    return !arguments.isEmpty() && arguments.front() == QLatin1String("report");
+    const Command* found = arguments.isEmpty() ? nullptr : command(arguments.front());
+    return found && found->drawsText;
 }
 
 int Zep31Ctl::run(const QStringList& arguments)
@@ -171,29 +208,21 @@ int Zep31Ctl::run(const QStringList& arguments)
     return status;
 }
 
-int Zep31Ctl::dispatch(const QString& command, const QStringList& words)
+int Zep31Ctl::dispatch(const QString& name, const QStringList& words)
 {
-    if (command == QLatin1String("devices"))
-        return devices(CommandArguments(words, {ProgramIdOption}));
-    if (command == QLatin1String("read"))
-        return read(CommandArguments(words, {FormatOption}));
-    if (command == QLatin1String("save"))
-        return save(CommandArguments(words, {}));
-    if (command == QLatin1String("apply"))
-        return apply(CommandArguments(words, {ProgramIdOption, QStringLiteral("--report")},
-                                      {QStringLiteral("--only-changed"), QStringLiteral("--dry-run"),
-                                       QStringLiteral("--verbose"), QStringLiteral("--force-program-id")}));
-    if (command == QLatin1String("diff"))
-        return diff(CommandArguments(words, {}));
-    if (command == QLatin1String("export"))
-        return exportFile(CommandArguments(words, {FormatOption}));
-    if (command == QLatin1String("import"))
-        return importFile(CommandArguments(words, {}));
-    if (command == QLatin1String("report"))
-        return report(CommandArguments(words, {QStringLiteral("--pdf"), QStringLiteral("--language")},
-                                       {QStringLiteral("--cp"), QStringLiteral("--nvi"),
-                                        QStringLiteral("--nvo"), QStringLiteral("--header-only")}));
-    throw UsageError(QStringLiteral("Unknown command \"%1\"").arg(command));
+    const Command* found = command(name);
+    if (!found)
+        throw UsageError(QStringLiteral("Unknown command \"%1\"").arg(name));
+    // The options as the usage names them.
+    static const QRegularExpression option(QStringLiteral("(--[a-z][a-z-]*)( [A-Za-z])?"));
+    QStringList valueOptions;
+    QStringList flags;
+    for (const QRegularExpressionMatch& match : option.globalMatch(QString::fromLatin1(found->synopsis))) {
+        QStringList& kind = match.captured(2).isEmpty() ? flags : valueOptions;
+        if (!kind.contains(match.captured(1)))
+            kind.append(match.captured(1));
+    }
+    return (this->*found->run)(CommandArguments(words, valueOptions, flags));
 }
 
 int Zep31Ctl::devices(const CommandArguments& arguments)

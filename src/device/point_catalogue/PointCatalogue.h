@@ -155,10 +155,10 @@ inline constexpr std::array NvoDefinitions = std::to_array<NvDefinition>({
     {"nvoEffectOccup", 51, "SccCommandModule", "SNVT_occupancy", 109}, // 22
 });
 
-// The position of the row with this name (and owner, where names repeat). Used in constant
-// expressions only: a name without a row does not compile.
+// The position of the row with this name (and owner, where names repeat), found while compiling:
+// a name without a row does not compile.
 template <std::size_t N>
-constexpr int positionOf(const std::array<CpDefinition, N>& table, std::string_view name,
+consteval int positionOf(const std::array<CpDefinition, N>& table, std::string_view name,
                          std::string_view owner)
 {
     for (std::size_t position = 0; position < N; ++position) {
@@ -169,7 +169,7 @@ constexpr int positionOf(const std::array<CpDefinition, N>& table, std::string_v
 }
 
 template <std::size_t N>
-constexpr int positionOf(const std::array<NvDefinition, N>& table, std::string_view name)
+consteval int positionOf(const std::array<NvDefinition, N>& table, std::string_view name)
 {
     for (std::size_t position = 0; position < N; ++position) {
         if (table[position].name == name)
@@ -305,6 +305,8 @@ namespace nvo {
 
 inline constexpr int Count = static_cast<int>(NvoDefinitions.size());
 
+inline constexpr int OsOccup = positionOf(NvoDefinitions, "nvoOsOccup");
+inline constexpr int ScScene = positionOf(NvoDefinitions, "nvoScScene");
 inline constexpr int SpaceTemp = positionOf(NvoDefinitions, "nvoSpaceTemp");
 inline constexpr int SetptEffect = positionOf(NvoDefinitions, "nvoSetptEffect");
 inline constexpr int SetptOffset = positionOf(NvoDefinitions, "nvoSetptOffset");
