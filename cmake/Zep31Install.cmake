@@ -9,6 +9,11 @@ foreach(file IN LISTS data_files)
   get_filename_component(folder ${file} DIRECTORY)
   zep31_install_file(${PROJECT_SOURCE_DIR}/data/${file} ${ZEP31_DATA_INSTALL_DIR}/${folder})
 endforeach()
+# The JSON Schemas of zep31ctl's output for programs.
+file(GLOB schema_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/schemas/*.schema.json)
+foreach(file IN LISTS schema_files)
+  zep31_install_file(${file} ${ZEP31_DATA_INSTALL_DIR}/schemas)
+endforeach()
 # The hand the about box shows over its links.
 zep31_install_file(${PROJECT_SOURCE_DIR}/data/H_Point.cur ${ZEP31_DATA_INSTALL_DIR})
 

@@ -22,6 +22,8 @@ packages=(
     poppler-utils
     # The Debian package (dpkg-shlibdeps needs file) and the lint of the manual pages.
     dpkg-dev file mandoc
+    # The validator the tests check zep31ctl's JSON output against its schemas with.
+    python3-jsonschema
 )
 
 missing=()

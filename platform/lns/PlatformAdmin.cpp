@@ -407,6 +407,11 @@ void PlatformAdmin::moveDevice(const QString& network, const QString& devicePath
     ChannelStore(m_impl->db()).moveDevice(device.id, m_impl->channel(m_impl->network(network), channel).id);
 }
 
+void PlatformAdmin::removeDevice(const QString& network, const QString& devicePath)
+{
+    DeviceStore(m_impl->db()).remove(m_impl->device(network, devicePath).id);
+}
+
 QList<PlatformAdmin::Channel> PlatformAdmin::channels(const QString& network) const
 {
     const NamedRow row = m_impl->network(network);

@@ -67,6 +67,9 @@ public:
                       const QString& templateName, const QString& programId, int state = 4,
                       bool commissioned = true, const QString& channel = QString());
     void moveDevice(const QString& network, const QString& devicePath, const QString& channel);
+    // Removes the device from the network with its values and faults, as a unit taken out of
+    // service; a device added later under its name is another unit with another Neuron ID.
+    void removeDevice(const QString& network, const QString& devicePath);
     // In the order they were added.
     QList<Channel> channels(const QString& network) const;
     // Creates the device template (kind 1) when missing and imports the interface file into it.

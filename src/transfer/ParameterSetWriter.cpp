@@ -54,7 +54,7 @@ ParameterSetWriter::ParameterSetWriter(PointTables& points, const MessageCatalog
 bool ParameterSetWriter::writes(int position) const
 {
     return position < std::min<int>(m_points.cpCount, ParameterSet::Positions) &&
-           m_points.cp(position).syncable && m_set.holds(position);
+           (m_points.cp(position).syncable || m_options.deviceSpecific) && m_set.holds(position);
 }
 
 CpValue ParameterSetWriter::valueOf(int position) const
@@ -164,14 +164,14 @@ QString ParameterSetWriter::outcomeText(const Result& result)
 }
 
 QStringList ParameterSetWriter::problems(const PointTables& points, const ParameterSet& set,
-                                         const QString& decimalSeparator)
+                                         const QString& decimalSeparator, bool deviceSpecific)
 {
     const bool foreign = set.isForeign(decimalSeparator);
     QStringList found;
     bool writesAny = false;
     for (int position = 0; position < std::min<int>(points.cpCount, ParameterSet::Positions); ++position) {
         const CpEntry& entry = points.cp(position);
-        if (!entry.syncable || !set.holds(position))
+        if (!(entry.syncable || deviceSpecific) || !set.holds(position))
             continue;
         writesAny = true;
         const QString name = entry.owner + QLatin1Char('/') + entry.name;

@@ -46,6 +46,9 @@ public:
         bool onlyChanged = false;
         // Reads and compares, writes nothing.
         bool dryRun = false;
+        // Writes also the CPs each unit keeps of its own (SCPToffsetTemp): the set was saved from
+        // the same place, as a backup is.
+        bool deviceSpecific = false;
         // Asked before each CP; true ends the device there.
         std::function<bool()> stopRequested;
     };
@@ -89,8 +92,9 @@ public:
     // What stands against writing a set to any device, one line each: a set that holds none of
     // the CPs written, an array CP without all its elements, a value that does not parse as its
     // CP's type or lies outside the limits of its editor field. Empty when the set may be written.
+    // deviceSpecific: the device-specific CPs are written too, so they are checked too.
     static QStringList problems(const PointTables& points, const ParameterSet& set,
-                                const QString& decimalSeparator);
+                                const QString& decimalSeparator, bool deviceSpecific = false);
 
     // Whether the set writes the CP at a position, and what.
     bool writes(int position) const;

@@ -133,6 +133,7 @@ QString NetdbTool::usage() const
                "  add-device NETWORK SUBSYSTEM DEVICE (--template NAME | --program-id ID)\n"
                "             [--state N] [--commissioned yes|no] [--channel CHANNEL]\n"
                "  move-device NETWORK SUBSYSTEM/DEVICE CHANNEL\n"
+               "  remove-device NETWORK SUBSYSTEM/DEVICE\n"
                "  networks\n"
                "  devices NETWORK [--names]\n"
                "  channels NETWORK\n"
@@ -172,6 +173,7 @@ void NetdbTool::dispatch(const QString& command, const QStringList& words)
         {QStringLiteral("add-channel"), &NetdbTool::addChannel},
         {QStringLiteral("add-device"), &NetdbTool::addDevice},
         {QStringLiteral("move-device"), &NetdbTool::moveDevice},
+        {QStringLiteral("remove-device"), &NetdbTool::removeDevice},
         {QStringLiteral("devices"), &NetdbTool::devices},
         {QStringLiteral("channels"), &NetdbTool::channels},
         {QStringLiteral("networks"), &NetdbTool::networks},
@@ -273,6 +275,13 @@ void NetdbTool::moveDevice(const QStringList& words)
     const CommandArguments arguments(words, {});
     arguments.requirePositional(3, 3);
     admin().moveDevice(arguments.at(0), arguments.at(1), arguments.at(2));
+}
+
+void NetdbTool::removeDevice(const QStringList& words)
+{
+    const CommandArguments arguments(words, {});
+    arguments.requirePositional(2, 2);
+    admin().removeDevice(arguments.at(0), arguments.at(1));
 }
 
 void NetdbTool::devices(const QStringList& words)

@@ -31,6 +31,7 @@ private:
     void addChannel(const QStringList& words);
     void addDevice(const QStringList& words);
     void moveDevice(const QStringList& words);
+    void removeDevice(const QStringList& words);
     void devices(const QStringList& words);
     void channels(const QStringList& words);
     void networks(const QStringList& words);

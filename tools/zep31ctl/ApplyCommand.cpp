@@ -4,11 +4,12 @@
 #include "DeviceOutput.h"
 #include "Interruption.h"
 #include "NetworkSession.h"
+#include "ProgressBar.h"
+#include "StreamLog.h"
 #include "device/FrameworkSettings.h"
 #include "files/Csv.h"
 #include "files/ParameterFile.h"
 #include "host/AtomicFile.h"
-#include "host/Log.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
 #include "transfer/RemainingTime.h"
@@ -19,72 +20,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
-
-// The transfer's log: kept for nobody but shown on stderr with --verbose.
-class StreamLog final : public Log
-{
-public:
-    StreamLog(QTextStream& err, bool verbose) : m_err(err), m_verbose(verbose) {}
-
-    void addInformation(const QString& text) override { add(text); }
-    void addError(const QString& text) override { add(text); }
-    void clear() override {}
-    bool save() override { return false; }
-    bool saveAs() override { return false; }
-    const QList<Entry>& entries() const override { return m_none; }
-
-private:
-    void add(const QString& text)
-    {
-        if (m_verbose)
-            m_err << text << Qt::endl;
-    }
-
-    QTextStream& m_err;
-    bool m_verbose;
-    QList<Entry> m_none;
-};
-
-// One line redrawn in place on a terminal; nothing when stderr is a file or a pipe.
-class ProgressBar final
-{
-public:
-    explicit ProgressBar(QTextStream& err) : m_err(err), m_shown(isatty(fileno(stderr)) != 0) {}
-
-    void show(int number, int count, const QString& device, std::optional<qint64> secondsLeft)
-    {
-        if (!m_shown)
-            return;
-        constexpr int Width = 30;
-        const int done = count > 0 ? (number - 1) * Width / count : 0;
-        QString line = QStringLiteral("\r[%1%2] %3/%4 %5")
-                           .arg(QString(done, QLatin1Char('#')), QString(Width - done, QLatin1Char(' ')))
-                           .arg(number)
-                           .arg(count)
-                           .arg(device);
-        if (secondsLeft)
-            line += QStringLiteral("  %1:%2 left")
-                        .arg(*secondsLeft / 60)
-                        .arg(*secondsLeft % 60, 2, 10, QLatin1Char('0'));
-        m_err << line.leftJustified(m_lastWidth) << Qt::flush;
-        m_lastWidth = static_cast<int>(line.size());
-    }
-    void clear()
-    {
-        if (m_shown && m_lastWidth > 0)
-            m_err << '\r' << QString(m_lastWidth, QLatin1Char(' ')) << '\r' << Qt::flush;
-        m_lastWidth = 0;
-    }
-
-private:
-    QTextStream& m_err;
-    bool m_shown;
-    int m_lastWidth = 0;
-};
 
 // A device counts by how its writing ended.
 void count(TransferTally& tally, ParameterSetWriter::Status status)
@@ -176,10 +113,11 @@ int ApplyCommand::run(const Options& options)
     for (const QString& problem :
          ParameterSetWriter::problems(m_session.points(), *file, m_session.decimalSeparator()))
         refusals.append(options.file + QStringLiteral(": ") + problem);
-    const QList<Target> targets = this->targets(options);
-    for (const Target& target : targets) {
+    QList<Job> jobs;
+    for (const Target& target : targets(options)) {
         if (!target.refusal.isEmpty())
             refusals.append(target.name + QStringLiteral(": refused: ") + target.refusal);
+        jobs.append({target.name, target.device, &writer, QString(), {}});
     }
     if (!options.report.isEmpty()) {
         if (const Expected<void> writable = AtomicFile::probe(options.report); !writable)
@@ -191,42 +129,54 @@ int ApplyCommand::run(const Options& options)
             m_err << "zep31ctl: " << refusal << '\n';
         throw CommandFailure(QStringLiteral("Nothing was written to any device."));
     }
+    return execute(jobs, interruption,
+                   {options.file, false, options.writer.dryRun, options.report, options.format});
+}
 
+int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interruption, const Run& run)
+{
+    const bool lines = run.format == DeviceOutput::Format::Text;
+    const int total = static_cast<int>(jobs.size());
     ProgressBar progress(m_err);
     RemainingTime remaining;
     QList<ParameterSetWriter::Result> results;
+    QList<Origin> origins;
     TransferTally tally;
-    tally.total = static_cast<int>(targets.size());
+    tally.total = total;
     int failed = 0;
     int wouldChange = 0;
-    for (int number = 1; number <= targets.size(); ++number) {
-        const NetworkSession::Device& target = targets.at(number - 1).device;
+    for (int number = 1; number <= total; ++number) {
+        const Job& job = jobs.at(number - 1);
         ParameterSetWriter::Result result;
         if (interruption.requested()) {
             result.status = ParameterSetWriter::Status::NotStarted;
+        } else if (!job.writer || !job.device.device) {
+            result.error = job.failure;
         } else {
-            progress.show(number, static_cast<int>(targets.size()), target.device->name(),
-                          remaining.deviceStarted(static_cast<int>(targets.size()), number));
-            result = writer.write(target.device);
+            progress.show(number, total, job.name, remaining.deviceStarted(total, number));
+            result = job.writer->write(job.device.device);
             progress.clear();
         }
         if (result.device.isEmpty())
-            result.device = target.device->name();
+            result.device = job.name.section(QLatin1Char('/'), 1);
         if (result.subsystem.isEmpty())
-            result.subsystem = target.subsystem;
-        printResult(result, options.writer.dryRun);
-        // Each line reaches a redirected output at once, so a run that is killed leaves its trace.
-        m_out << Qt::flush;
+            result.subsystem = job.name.section(QLatin1Char('/'), 0, 0);
+        if (lines) {
+            printResult(result, job.origin, run.dryRun);
+            // Each line reaches a redirected output at once, so a run that is killed leaves its trace.
+            m_out << Qt::flush;
+        }
         if (result.status == ParameterSetWriter::Status::Failed)
             ++failed;
         else if (result.status == ParameterSetWriter::Status::WouldChange)
             ++wouldChange;
         count(tally, result.status);
         results.append(std::move(result));
+        origins.append(job.origin);
     }
 
     // A dry run wrote nothing, so its line counts what would happen instead.
-    QString summary = options.writer.dryRun
+    QString summary = run.dryRun
                           ? QStringLiteral("Dry run: %1 of %2 devices would change, %3 unchanged, %4 failed")
                                 .arg(wouldChange)
                                 .arg(tally.total)
@@ -235,16 +185,21 @@ int ApplyCommand::run(const Options& options)
                           : tally.summary();
     if (interruption.requested())
         summary += QStringLiteral("; interrupted by signal %1").arg(interruption.signalNumber());
-    m_out << summary << '\n' << Qt::flush;
+    if (lines)
+        m_out << summary << '\n' << Qt::flush;
+    else
+        m_out << QString::fromUtf8(report(run.format, run, results, origins, m_session.points(), summary,
+                                          interruption.requested()))
+              << Qt::flush;
 
-    if (!options.report.isEmpty()) {
+    if (!run.report.isEmpty()) {
         const Expected<void> written =
-            AtomicFile::write(options.report, report(options.report, options.file, results,
-                                                     m_session.points(), summary, interruption.requested()));
+            AtomicFile::write(run.report, report(reportFormat(run.report), run, results, origins,
+                                                 m_session.points(), summary, interruption.requested()));
         if (!written)
             throw CommandFailure(
                 QStringLiteral("The report %1 could not be written: %2; an existing file is left as it was.")
-                    .arg(options.report, written.error()),
+                    .arg(run.report, written.error()),
                 CommandFailure::Failed);
     }
     if (interruption.requested())
@@ -252,9 +207,13 @@ int ApplyCommand::run(const Options& options)
     return failed == 0 ? 0 : CommandFailure::Failed;
 }
 
-void ApplyCommand::printResult(const ParameterSetWriter::Result& result, bool dryRun)
+void ApplyCommand::printResult(const ParameterSetWriter::Result& result, const Origin& origin, bool dryRun)
 {
-    const QString name = result.subsystem + QLatin1Char('/') + result.device;
+    QString name = result.subsystem + QLatin1Char('/') + result.device;
+    // A replaced unit gets its predecessor's configuration; the line names both.
+    if (!origin.neuronId.isEmpty() && !result.neuronId.isEmpty() && origin.neuronId != result.neuronId)
+        name += QStringLiteral(" (Neuron ID %1, replacing %2 of the backup)")
+                    .arg(result.neuronId, origin.neuronId);
     const PointTables& points = m_session.points();
     switch (result.status) {
     case ParameterSetWriter::Status::Failed:
@@ -309,34 +268,51 @@ QString reportError(const ParameterSetWriter::Result& result)
 
 } // namespace
 
-QByteArray ApplyCommand::report(const QString& fileName, const QString& parameterFile,
-                                const QList<ParameterSetWriter::Result>& results, const PointTables& points,
+DeviceOutput::Format ApplyCommand::reportFormat(const QString& fileName)
+{
+    return QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0
+               ? DeviceOutput::Format::Csv
+               : DeviceOutput::Format::Json;
+}
+
+QByteArray ApplyCommand::report(DeviceOutput::Format format, const Run& run,
+                                const QList<ParameterSetWriter::Result>& results,
+                                const QList<Origin>& origins, const PointTables& points,
                                 const QString& summary, bool interrupted)
 {
-    if (QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
-        QString text = csv::line({QStringLiteral("subsystem"), QStringLiteral("device"),
-                                  QStringLiteral("neuron_id"), QStringLiteral("status"),
-                                  QStringLiteral("error"), QStringLiteral("cp"), QStringLiteral("value")}) +
-                       QLatin1Char('\n');
-        for (const ParameterSetWriter::Result& result : results) {
+    const bool restore = run.restore;
+    if (format == DeviceOutput::Format::Csv) {
+        QStringList header{QStringLiteral("subsystem"), QStringLiteral("device"), QStringLiteral("neuron_id"),
+                           QStringLiteral("status"),    QStringLiteral("error"),  QStringLiteral("cp"),
+                           QStringLiteral("value")};
+        if (restore)
+            header << QStringLiteral("backup_file") << QStringLiteral("backup_neuron_id");
+        QString text = csv::line(header) + QLatin1Char('\n');
+        for (qsizetype number = 0; number < results.size(); ++number) {
+            const ParameterSetWriter::Result& result = results.at(number);
             const QStringList device{result.subsystem, result.device, result.neuronId,
                                      ParameterSetWriter::statusText(result.status), reportError(result)};
+            const QStringList origin =
+                restore ? QStringList{origins.at(number).file, origins.at(number).neuronId} : QStringList();
             if (result.written.isEmpty())
-                text += csv::line(device + QStringList{QString(), QString()}) + QLatin1Char('\n');
+                text += csv::line(device + QStringList{QString(), QString()} + origin) + QLatin1Char('\n');
             for (const ParameterSetWriter::Written& written : result.written) {
                 const QString cp = DeviceOutput::cpName(points, written.position);
                 if (written.elements.isEmpty())
-                    text += csv::line(device + QStringList{cp, written.value}) + QLatin1Char('\n');
+                    text += csv::line(device + QStringList{cp, written.value} + origin) + QLatin1Char('\n');
                 for (int element = 0; element < written.elements.size(); ++element)
-                    text += csv::line(device + QStringList{cp + QStringLiteral("[%1]").arg(element),
-                                                           written.elements.at(element)}) +
+                    text += csv::line(device +
+                                      QStringList{cp + QStringLiteral("[%1]").arg(element),
+                                                  written.elements.at(element)} +
+                                      origin) +
                             QLatin1Char('\n');
             }
         }
         return text.toUtf8();
     }
     QJsonArray devices;
-    for (const ParameterSetWriter::Result& result : results) {
+    for (qsizetype number = 0; number < results.size(); ++number) {
+        const ParameterSetWriter::Result& result = results.at(number);
         QJsonObject written;
         for (const ParameterSetWriter::Written& cp : result.written)
             written.insert(DeviceOutput::cpName(points, cp.position),
@@ -347,18 +323,24 @@ QByteArray ApplyCommand::report(const QString& fileName, const QString& paramete
             changes.append(QJsonObject{{QStringLiteral("cp"), DeviceOutput::cpName(points, change.position)},
                                        {QStringLiteral("before"), change.before},
                                        {QStringLiteral("after"), change.after}});
-        devices.append(QJsonObject{{QStringLiteral("subsystem"), result.subsystem},
-                                   {QStringLiteral("device"), result.device},
-                                   {QStringLiteral("neuronId"), result.neuronId},
-                                   {QStringLiteral("deviceState"), result.deviceState},
-                                   {QStringLiteral("status"), ParameterSetWriter::statusText(result.status)},
-                                   {QStringLiteral("error"), reportError(result)},
-                                   {QStringLiteral("changes"), changes},
-                                   {QStringLiteral("written"), written}});
+        QJsonObject device{{QStringLiteral("subsystem"), result.subsystem},
+                           {QStringLiteral("device"), result.device},
+                           {QStringLiteral("neuronId"), result.neuronId},
+                           {QStringLiteral("deviceState"), result.deviceState},
+                           {QStringLiteral("status"), ParameterSetWriter::statusText(result.status)},
+                           {QStringLiteral("error"), reportError(result)},
+                           {QStringLiteral("changes"), changes},
+                           {QStringLiteral("written"), written}};
+        if (restore) {
+            device.insert(QStringLiteral("backupFile"), origins.at(number).file);
+            device.insert(QStringLiteral("backupNeuronId"), origins.at(number).neuronId);
+        }
+        devices.append(device);
     }
-    return QJsonDocument(QJsonObject{{QStringLiteral("file"), parameterFile},
-                                     {QStringLiteral("summary"), summary},
-                                     {QStringLiteral("interrupted"), interrupted},
-                                     {QStringLiteral("devices"), devices}})
+    return QJsonDocument(
+               QJsonObject{{restore ? QStringLiteral("backup") : QStringLiteral("file"), run.source},
+                           {QStringLiteral("summary"), summary},
+                           {QStringLiteral("interrupted"), interrupted},
+                           {QStringLiteral("devices"), devices}})
         .toJson(QJsonDocument::Indented);
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "DeviceOutput.h"
+#include "NetworkSession.h"
 #include "transfer/ParameterSetWriter.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-class NetworkSession;
+class Interruption;
 class QTextStream;
 
 // zep31ctl apply: a saved parameter file written to many devices, one after the other. Nothing is
@@ -15,7 +17,7 @@ class QTextStream;
 // device is a ZEP31 of the run's program ID; the report can be written. A device that fails is
 // reported and the run goes on; the status is 0 only when every device succeeded. SIGINT or
 // SIGTERM ends the run after the CP under way, with the report of what was done. On a terminal a
-// progress bar shows the device and the time left.
+// progress bar shows the device and the time left. restore writes its devices the same way.
 class ApplyCommand final
 {
 public:
@@ -30,6 +32,36 @@ public:
         ParameterSetWriter::Options writer;
         QString report;
         bool verbose = false;
+        // Text: a line per device; JSON or CSV: the report on the output instead.
+        DeviceOutput::Format format = DeviceOutput::Format::Text;
+    };
+    // Where a device's values come from when they are not the run's one file: a backup's file and
+    // the Neuron ID of the unit it was saved from.
+    struct Origin
+    {
+        QString file;
+        QString neuronId;
+    };
+    // One device of a run and what it gets.
+    struct Job
+    {
+        // SUBSYSTEM/NAME.
+        QString name;
+        // No device when it is not in the network.
+        NetworkSession::Device device;
+        // No writer when nothing can be written; `failure` says why.
+        ParameterSetWriter* writer = nullptr;
+        QString failure;
+        Origin origin;
+    };
+    // How a run of jobs reports: `source` names what it writes (the file, the backup folder).
+    struct Run
+    {
+        QString source;
+        bool restore = false;
+        bool dryRun = false;
+        QString report;
+        DeviceOutput::Format format = DeviceOutput::Format::Text;
     };
 
     ApplyCommand(NetworkSession& session, QTextStream& out, QTextStream& err);
@@ -37,18 +69,23 @@ public:
     ApplyCommand& operator=(const ApplyCommand&) = delete;
 
     int run(const Options& options);
+    // Writes the jobs one after the other, after the checks have passed: the progress, a line per
+    // device (or the report on the output), the summary, the report file; gives the exit status.
+    int execute(const QList<Job>& jobs, const Interruption& interruption, const Run& run);
 
-    // The per-device results as a JSON document or CSV table, by the file name's extension.
-    static QByteArray report(const QString& fileName, const QString& parameterFile,
-                             const QList<ParameterSetWriter::Result>& results, const PointTables& points,
-                             const QString& summary, bool interrupted);
+    // The per-device results as a JSON document or CSV table; a restore's with the origin of each.
+    static QByteArray report(DeviceOutput::Format format, const Run& run,
+                             const QList<ParameterSetWriter::Result>& results, const QList<Origin>& origins,
+                             const PointTables& points, const QString& summary, bool interrupted);
+    // The report's format by the file name's extension.
+    static DeviceOutput::Format reportFormat(const QString& fileName);
 
 private:
     struct Target;
 
     // The devices to write, each with why it is refused (empty when it is not).
     QList<Target> targets(const Options& options) const;
-    void printResult(const ParameterSetWriter::Result& result, bool dryRun);
+    void printResult(const ParameterSetWriter::Result& result, const Origin& origin, bool dryRun);
 
     NetworkSession& m_session;
     QTextStream& m_out;

@@ -1,5 +1,6 @@
 #include "DeviceOutput.h"
 
+#include "UsageError.h"
 #include "device/point_catalogue/PointTables.h"
 #include "files/Csv.h"
 
@@ -21,6 +22,17 @@ void addNvs(QList<DeviceOutput::Row>& rows, const QString& kind, int count,
 }
 
 } // namespace
+
+DeviceOutput::Format DeviceOutput::format(const QString& name)
+{
+    if (name == QLatin1String("text"))
+        return Format::Text;
+    if (name == QLatin1String("json"))
+        return Format::Json;
+    if (name == QLatin1String("csv"))
+        return Format::Csv;
+    throw UsageError(QStringLiteral("The format \"%1\" is none of text, json and csv").arg(name));
+}
 
 QList<DeviceOutput::Row> DeviceOutput::rows(const PointTables& points, const ParameterSet& set)
 {
@@ -108,5 +120,82 @@ void DeviceOutput::writeTable(QTextStream& out, const QList<QStringList>& table)
         for (qsizetype column = 0; column < line.size(); ++column)
             text += column + 1 < line.size() ? line[column].leftJustified(widths[column] + 2) : line[column];
         out << text << '\n';
+    }
+}
+
+void DeviceOutput::writeDevices(QTextStream& out, Format format, const QString& network,
+                                const QList<Identity>& devices)
+{
+    switch (format) {
+    case Format::Text: {
+        QList<QStringList> table{{QStringLiteral("DEVICE"), QStringLiteral("STATE"),
+                                  QStringLiteral("PROGRAM ID"), QStringLiteral("NEURON ID")}};
+        for (const Identity& device : devices)
+            table.append({device.subsystem + QLatin1Char('/') + device.name, device.state, device.programId,
+                          device.neuronId});
+        writeTable(out, table);
+        break;
+    }
+    case Format::Json: {
+        QJsonArray list;
+        for (const Identity& device : devices)
+            list.append(QJsonObject{{QStringLiteral("subsystem"), device.subsystem},
+                                    {QStringLiteral("device"), device.name},
+                                    {QStringLiteral("state"), device.state},
+                                    {QStringLiteral("programId"), device.programId},
+                                    {QStringLiteral("neuronId"), device.neuronId}});
+        out << QJsonDocument(
+                   QJsonObject{{QStringLiteral("network"), network}, {QStringLiteral("devices"), list}})
+                   .toJson(QJsonDocument::Indented);
+        break;
+    }
+    case Format::Csv:
+        out << csv::line({QStringLiteral("subsystem"), QStringLiteral("device"), QStringLiteral("state"),
+                          QStringLiteral("program_id"), QStringLiteral("neuron_id")})
+            << '\n';
+        for (const Identity& device : devices)
+            out << csv::line({device.subsystem, device.name, device.state, device.programId, device.neuronId})
+                << '\n';
+        break;
+    }
+}
+
+void DeviceOutput::writeDifferences(QTextStream& out, Format format, const QString& left,
+                                    const QString& right, const QList<Difference>& differences)
+{
+    switch (format) {
+    case Format::Text: {
+        if (differences.isEmpty()) {
+            out << "No CP differs.\n";
+            break;
+        }
+        QList<QStringList> table{{QStringLiteral("CP"), left, right}};
+        for (const Difference& difference : differences)
+            table.append({difference.cp, difference.left, difference.right});
+        writeTable(out, table);
+        break;
+    }
+    case Format::Json: {
+        QJsonArray list;
+        for (const Difference& difference : differences)
+            list.append(QJsonObject{{QStringLiteral("cp"), difference.cp},
+                                    {QStringLiteral("position"), difference.position},
+                                    {QStringLiteral("left"), difference.left},
+                                    {QStringLiteral("right"), difference.right}});
+        out << QJsonDocument(QJsonObject{{QStringLiteral("left"), left},
+                                         {QStringLiteral("right"), right},
+                                         {QStringLiteral("differences"), list}})
+                   .toJson(QJsonDocument::Indented);
+        break;
+    }
+    case Format::Csv:
+        out << csv::line({QStringLiteral("cp"), QStringLiteral("position"), QStringLiteral("left"),
+                          QStringLiteral("right")})
+            << '\n';
+        for (const Difference& difference : differences)
+            out << csv::line({difference.cp, QString::number(difference.position), difference.left,
+                              difference.right})
+                << '\n';
+        break;
     }
 }

@@ -39,9 +39,27 @@ public:
         QString value;
     };
 
+    // A CP that differs between two devices, or a device and a file.
+    struct Difference
+    {
+        int position = 0;
+        QString cp;
+        QString left;
+        QString right;
+    };
+
+    // "text", "json" or "csv"; UsageError for anything else.
+    static Format format(const QString& name);
+
     // Every CP (with the elements of the array CPs) and, as far as they were read, every NV.
     static QList<Row> rows(const PointTables& points, const ParameterSet& set);
     static void write(QTextStream& out, Format format, const Identity& identity, const QList<Row>& rows);
+    // The devices of a network, one line, object or row each.
+    static void writeDevices(QTextStream& out, Format format, const QString& network,
+                             const QList<Identity>& devices);
+    // The CPs in which `left` and `right` differ; the text says so when none does.
+    static void writeDifferences(QTextStream& out, Format format, const QString& left, const QString& right,
+                                 const QList<Difference>& differences);
 
     // A CP by its owner and name ("Switch[0]/SCPTmaxOut"): several owners have CPs of one name.
     static QString cpName(const PointTables& points, int position);

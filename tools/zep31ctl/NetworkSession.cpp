@@ -150,8 +150,13 @@ const QString& NetworkSession::onlineText()
 
 ParameterSet NetworkSession::read(const Device& device)
 {
-    const QString name = device.subsystem + QLatin1Char('/') + device.device->name();
     BuildPointCatalogue(m_points, device.device.get(), online(*device.device));
+    return readCps(device);
+}
+
+ParameterSet NetworkSession::readCps(const Device& device)
+{
+    const QString name = device.subsystem + QLatin1Char('/') + device.device->name();
     // The first failure that outlasts the transfer's retries ends the reading.
     QString error;
     StepRunner runner(

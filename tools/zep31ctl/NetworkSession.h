@@ -42,6 +42,8 @@ public:
     // Reads the NVs (when online) and CPs of a device into the point tables and gives the CP
     // values; the transfer's silent retries per call, then the device's reading fails (CommandFailure).
     ParameterSet read(const Device& device);
+    // The same for the CPs alone, with no NV read: what a backup and a comparison need.
+    ParameterSet readCps(const Device& device);
 
     // The open system; the transfer asks it whether the network is off-net.
     std::shared_ptr<const lns::System> system() const { return m_system; }

@@ -1,11 +1,14 @@
 #include "Zep31Ctl.h"
 
 #include "ApplyCommand.h"
+#include "BackupCommand.h"
 #include "CommandArguments.h"
 #include "CommandFailure.h"
 #include "CountInWords.h"
 #include "DeviceOutput.h"
+#include "DriftCommand.h"
 #include "NetworkSession.h"
+#include "RestoreCommand.h"
 #include "UsageError.h"
 #include "files/DeviceReport.h"
 #include "files/ParameterFile.h"
@@ -36,14 +39,7 @@ const QString ProgramIdOption = QStringLiteral("--program-id");
 
 DeviceOutput::Format outputFormat(const CommandArguments& arguments)
 {
-    const QString format = arguments.option(FormatOption).value_or(QStringLiteral("text"));
-    if (format == QLatin1String("text"))
-        return DeviceOutput::Format::Text;
-    if (format == QLatin1String("json"))
-        return DeviceOutput::Format::Json;
-    if (format == QLatin1String("csv"))
-        return DeviceOutput::Format::Csv;
-    throw UsageError(QStringLiteral("The format \"%1\" is none of text, json and csv").arg(format));
+    return DeviceOutput::format(arguments.option(FormatOption).value_or(QStringLiteral("text")));
 }
 
 DeviceOutput::Identity identityOf(const NetworkSession& session, const NetworkSession::Device& device)
@@ -109,19 +105,26 @@ struct Zep31Ctl::Command
 const std::vector<Zep31Ctl::Command>& Zep31Ctl::commands()
 {
     static const std::vector<Command> table{
-        {"devices", "NETWORK [--program-id ID]", &Zep31Ctl::devices},
+        {"devices", "NETWORK [--program-id ID] [--format text|json|csv]", &Zep31Ctl::devices},
         {"read", "NETWORK DEVICE [--format text|json|csv]", &Zep31Ctl::read},
         {"save", "NETWORK DEVICE FILE.par", &Zep31Ctl::save},
         {"apply",
          "NETWORK FILE.par (DEVICE... [--program-id ID] | --program-id ID) [--force-program-id]\n"
-         "[--only-changed] [--dry-run] [--report FILE.json|FILE.csv] [--verbose]",
+         "[--only-changed] [--dry-run] [--report FILE.json|FILE.csv] [--verbose]\n"
+         "[--format text|json|csv]",
          &Zep31Ctl::apply},
-        {"diff", "NETWORK DEVICE (DEVICE | FILE.par)", &Zep31Ctl::diff},
+        {"diff", "NETWORK DEVICE (DEVICE | FILE.par) [--format text|json|csv]", &Zep31Ctl::diff},
         {"export", "FILE.par --format json|csv", &Zep31Ctl::exportFile},
         {"import", "FILE.json|FILE.csv FILE.par", &Zep31Ctl::importFile},
         {"report",
          "NETWORK DEVICE --pdf FILE [--cp] [--nvi] [--nvo] [--header-only]\n[--language german|english]",
          &Zep31Ctl::report, true},
+        {"backup", "NETWORK FOLDER [--program-id ID]", &Zep31Ctl::backup},
+        {"restore",
+         "NETWORK FOLDER [DEVICE...] [--by-neuron-id] [--force-program-id] [--dry-run]\n"
+         "[--report FILE.json|FILE.csv] [--format text|json|csv]",
+         &Zep31Ctl::restore},
+        {"drift", "NETWORK FOLDER [--format text|json|csv]", &Zep31Ctl::drift},
     };
     return table;
 }
@@ -167,9 +170,21 @@ QString Zep31Ctl::usage()
                "SIGINT or SIGTERM ends apply after the CP under way; the report says how far it got and "
                "names\n"
                "a device left part-written.\n"
+               "--format json or csv writes for programs; apply and restore then print their report instead "
+               "of\n"
+               "a line per device.\n"
+               "backup saves every ZEP31 of the network (of --program-id, if given) into FOLDER, a file per\n"
+               "device and index.json, replacing an earlier backup there whole or not at all. restore "
+               "writes\n"
+               "each device its own file, found by the device's path (a replaced unit gets its "
+               "predecessor's)\n"
+               "or, with --by-neuron-id, by its Neuron ID, after the checks of apply; every CP is written,\n"
+               "SCPToffsetTemp too. drift names the CPs that differ from the backup and the devices added,\n"
+               "missing, replaced or unreadable.\n"
                "Exit status: 0 done, 1 a device failed, a file could not be written or (diff) the points\n"
-               "differ, 2 a wrong command line, network, device or file (nothing written), 3 apply "
-               "interrupted.\n")
+               "differ, (backup) a device could not be read, (drift) something drifted; 2 a wrong command "
+               "line,\n"
+               "network, device or file (nothing written); 3 apply, restore or backup interrupted.\n")
                .arg(countInWords(DeviceTransfer::Retries.silentRetries));
 }
 
@@ -225,17 +240,31 @@ int Zep31Ctl::dispatch(const QString& name, const QStringList& words)
     return (this->*found->run)(CommandArguments(words, valueOptions, flags));
 }
 
+int Zep31Ctl::backup(const CommandArguments& arguments)
+{
+    return BackupCommand(m_out, m_err).run(arguments);
+}
+
+int Zep31Ctl::restore(const CommandArguments& arguments)
+{
+    return RestoreCommand(m_out, m_err).run(arguments);
+}
+
+int Zep31Ctl::drift(const CommandArguments& arguments)
+{
+    return DriftCommand(m_out, m_err).run(arguments);
+}
+
 int Zep31Ctl::devices(const CommandArguments& arguments)
 {
     arguments.requirePositional(1, 1);
+    const DeviceOutput::Format format = outputFormat(arguments);
     const NetworkSession session(arguments.at(0));
-    QList<QStringList> table{{QStringLiteral("DEVICE"), QStringLiteral("STATE"), QStringLiteral("PROGRAM ID"),
-                              QStringLiteral("NEURON ID")}};
+    QList<DeviceOutput::Identity> listed;
     const std::optional<QString> programId = arguments.option(ProgramIdOption);
     for (const NetworkSession::Device& device : programId ? session.devicesOf(*programId) : session.devices())
-        table.append({deviceName(device), session.stateText(*device.device), device.device->programId(),
-                      device.device->neuronId()});
-    DeviceOutput::writeTable(m_out, table);
+        listed.append(identityOf(session, device));
+    DeviceOutput::writeDevices(m_out, format, arguments.at(0), listed);
     return 0;
 }
 
@@ -283,6 +312,7 @@ int Zep31Ctl::apply(const CommandArguments& arguments)
         throw UsageError(QStringLiteral("The option --report needs a file name"));
     options.report = report.value_or(QString());
     options.verbose = arguments.flag(QStringLiteral("--verbose"));
+    options.format = outputFormat(arguments);
     NetworkSession session(arguments.at(0));
     return ApplyCommand(session, m_out, m_err).run(options);
 }
@@ -290,6 +320,7 @@ int Zep31Ctl::apply(const CommandArguments& arguments)
 int Zep31Ctl::diff(const CommandArguments& arguments)
 {
     arguments.requirePositional(3, 3);
+    const DeviceOutput::Format format = outputFormat(arguments);
     NetworkSession session(arguments.at(0));
     const QString& separator = session.decimalSeparator();
     const NetworkSession::Device left = session.device(arguments.at(1));
@@ -317,7 +348,7 @@ int Zep31Ctl::diff(const CommandArguments& arguments)
     }
     const bool foreign = rightSet.isForeign(separator);
 
-    QList<QStringList> table{{QStringLiteral("CP"), deviceName(left), rightName}};
+    QList<DeviceOutput::Difference> differences;
     const PointTables& points = session.points();
     for (int position = 0; position < std::min<int>(points.cpCount, ParameterSet::Positions); ++position) {
         const QString mine = leftSet.displayText(position, false, separator);
@@ -326,14 +357,10 @@ int Zep31Ctl::diff(const CommandArguments& arguments)
             continue;
         const QString theirs = rightSet.displayText(position, foreign, separator);
         if (mine != theirs)
-            table.append({DeviceOutput::cpName(points, position), mine, theirs});
+            differences.append({position, DeviceOutput::cpName(points, position), mine, theirs});
     }
-    if (table.size() == 1) {
-        m_out << "No CP differs." << Qt::endl;
-        return 0;
-    }
-    DeviceOutput::writeTable(m_out, table);
-    return CommandFailure::Failed;
+    DeviceOutput::writeDifferences(m_out, format, deviceName(left), rightName, differences);
+    return differences.isEmpty() ? 0 : static_cast<int>(CommandFailure::Failed);
 }
 
 int Zep31Ctl::report(const CommandArguments& arguments)

@@ -8,8 +8,8 @@ class CommandArguments;
 class QTextStream;
 
 // The commands of zep31ctl. Each prints one clear line on stderr when it cannot go on and
-// gives the exit status: 0 done, 1 a device failed (or, for diff, the points differ),
-// 2 a wrong command line, network, device or file.
+// gives the exit status: 0 done, 1 a device failed (or, for diff, the points differ; for drift,
+// something drifted), 2 a wrong command line, network, device or file, 3 interrupted.
 class Zep31Ctl final
 {
 public:
@@ -38,6 +38,9 @@ private:
     int exportFile(const CommandArguments& arguments);
     int importFile(const CommandArguments& arguments);
     int report(const CommandArguments& arguments);
+    int backup(const CommandArguments& arguments);
+    int restore(const CommandArguments& arguments);
+    int drift(const CommandArguments& arguments);
 
     QTextStream& m_out;
     QTextStream& m_err;

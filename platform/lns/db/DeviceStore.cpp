@@ -143,6 +143,11 @@ qint64 DeviceStore::add(qint64 systemId, qint64 subsystemId, qint64 templateId, 
     return deviceId;
 }
 
+void DeviceStore::remove(qint64 deviceId)
+{
+    SqliteQuery(m_db, "DELETE FROM devices WHERE id = ?").bind(1, deviceId).run();
+}
+
 void DeviceStore::setState(qint64 deviceId, int state)
 {
     SqliteQuery(m_db, "UPDATE devices SET state = ? WHERE id = ?").bind(1, state).bind(2, deviceId).run();

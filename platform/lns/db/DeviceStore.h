@@ -33,6 +33,8 @@ public:
     qint64 add(qint64 systemId, qint64 subsystemId, qint64 templateId, qint64 channelId, const QString& name,
                int state, bool commissioned);
 
+    // The device with everything that belongs to it; its row id (and so its Neuron ID) is never reused.
+    void remove(qint64 deviceId);
     void setState(qint64 deviceId, int state);
     void setCommissioned(qint64 deviceId, bool commissioned);
     void setTestFlag(qint64 deviceId, bool testFlag);

@@ -1,0 +1,9 @@
+#include "StreamLog.h"
+
+#include <QTextStream>
+
+void StreamLog::add(const QString& text)
+{
+    if (m_verbose)
+        m_err << text << Qt::endl;
+}
