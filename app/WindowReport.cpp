@@ -1,9 +1,9 @@
 #include "WindowReport.h"
 
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/AtomicFile.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,9 +58,9 @@ void WindowReport::write()
     addBoxes(lines, controls.txtNci);
     addBoxes(lines, controls.txtNvi);
 
-    const QString failure =
+    const Expected<void> written =
         AtomicFile::write(m_fileName, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    if (!failure.isEmpty())
+    if (!written)
         QTextStream(stderr) << "zep31-plugin: cannot write the window report " << m_fileName << ": "
-                            << failure << Qt::endl;
+                            << written.error() << Qt::endl;
 }

@@ -41,12 +41,12 @@ void WindowScreenshot::save()
     QTextStream out(stderr);
     QBuffer picture;
     picture.open(QIODevice::WriteOnly);
-    const QString failure = m_window->grab().save(&picture, "PNG")
-                                ? AtomicFile::write(m_fileName, picture.data())
-                                : QStringLiteral("the window cannot be drawn as PNG");
-    if (failure.isEmpty())
+    const Expected<void> written = m_window->grab().save(&picture, "PNG")
+                                       ? AtomicFile::write(m_fileName, picture.data())
+                                       : Failure{QStringLiteral("the window cannot be drawn as PNG")};
+    if (written)
         out << "zep31-plugin: wrote a picture of the window to " << m_fileName << Qt::endl;
     else
-        out << "zep31-plugin: cannot write the picture of the window to " << m_fileName << ": " << failure
-            << Qt::endl;
+        out << "zep31-plugin: cannot write the picture of the window to " << m_fileName << ": "
+            << written.error() << Qt::endl;
 }

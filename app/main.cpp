@@ -3,8 +3,9 @@
 #include "device/FrameworkSettings.h"
 #include "device/point_catalogue/PointTables.h"
 #include "device/ui/MainWindow.h"
+#include "entry/CommandLine.h"
+#include "entry/ui/PlugInEntry.h"
 #include "host/AppContext.h"
-#include "host/CommandLine.h"
 #include "host/CommandTable.h"
 #include "host/ConnectionState.h"
 #include "host/LonWorksHome.h"
@@ -12,7 +13,6 @@
 #include "host/PlugInIdentity.h"
 #include "host/ResourceDirSpec.h"
 #include "host/UnattendedUi.h"
-#include "host/ui/PlugInEntry.h"
 #include "host/ui/ProgressWindows.h"
 #include "lns/SimObjectServer.h"
 #include "qt/QtUi.h"
@@ -104,7 +104,7 @@ int runPlugIn(const QStringList& arguments)
                             << Qt::endl;
     const std::unique_ptr<lns::ObjectServer> objectServer =
         lnssim::createObjectServer(lonworks_home::path(), registry);
-    std::unique_ptr<Ui> ui;
+    std::unique_ptr<UiServices> ui;
     if (UnattendedUi::requested() || drawsOffScreen())
         ui = std::make_unique<UnattendedUi>();
     else

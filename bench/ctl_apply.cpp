@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr int WrittenCps = 64;
-constexpr int TransactionsPerDevice = 61 + 12 + 2 + 2;
+constexpr int WrittenCps = syncedCps();
+constexpr int TransactionsPerDevice = syncedCpTransactions();
 
 class NoLog final : public Log
 {
@@ -53,7 +53,7 @@ void apply(benchmark::State& state, int transactionMs)
     }
     platform.points.fillCpTable();
     platform.settings.refreshIfStale(CRegistry(platform.registry));
-    StepRunner steps([](const lns::Error&) { return Ui::Answer::Abort; });
+    StepRunner steps([](const lns::Error&) { return UiServices::Answer::Abort; });
     const std::optional<ParameterSet> set =
         readDeviceParameters(platform.points, *source, source->deviceInterface()->networkVariables(), steps);
     if (!set) {

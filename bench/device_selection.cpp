@@ -3,7 +3,6 @@
 // and the process's peak memory. Targets: at most 2 s and 200 MB.
 
 #include "device/DeviceSession.h"
-#include "device/ui/MainControls.h"
 #include "host/object_server/Network.h"
 #include "host/object_server/Subsystem.h"
 #include "host/object_server/System.h"
@@ -12,6 +11,7 @@
 #include "transfer/DeviceDirectory.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/fGeraeteauswahl.h"
+#include "ui/MainControls.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,12 +2,12 @@
 // showing every value, against the time the channel needs for the 49 NV reads of that
 // opening (CPs come from the network database). Target ratio: at most 1.2.
 
-#include "device/ui/MainControls.h"
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
 #include "host/object_server/DeviceInterface.h"
 #include "support/BenchPlatform.h"
 #include "support/BenchRuns.h"
+#include "ui/MainControls.h"
+#include "ui/StatusPanels.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -20,10 +20,10 @@
 
 namespace {
 
-constexpr int SyncedCps = 64;
-// Device transactions per synchronised device: 61 plain CPs, 12 + 2 + 2 elements of the array
-// CPs, and the time set with the clock's configuration.
-constexpr int TransactionsPerDevice = 61 + 12 + 2 + 2 + 1;
+constexpr int SyncedCps = syncedCps();
+// Device transactions per synchronised device: the CPs' and the time set with the clock's
+// configuration.
+constexpr int TransactionsPerDevice = syncedCpTransactions() + 1;
 
 class QuietStatus final : public TransferStatus
 {

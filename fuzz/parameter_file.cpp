@@ -11,17 +11,16 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const ParameterFile::Decoded decoded = ParameterFile::decode(bytes, QStringLiteral(","));
-    if (!decoded.error.isEmpty())
+    const Expected<ParameterSet> decoded = ParameterFile::decode(bytes, QStringLiteral(","));
+    if (!decoded)
         return 0;
-    ParameterFile::encode(decoded.set);
-    const ParameterRecords::Parsed parsed = ParameterRecords::parse(bytes);
-    if (!parsed.error.isEmpty() || parsed.records.compose() != bytes)
+    (void)ParameterFile::encode(*decoded);
+    const Expected<ParameterRecords> parsed = ParameterRecords::parse(bytes);
+    if (!parsed || parsed->compose() != bytes)
         std::abort();
-    const ParameterText::Read json = ParameterText::fromJson(ParameterText::toJson(parsed.records));
-    const ParameterText::Read csv = ParameterText::fromCsv(ParameterText::toCsv(parsed.records));
-    if (!json.error.isEmpty() || !csv.error.isEmpty() || !(json.records == parsed.records) ||
-        !(csv.records == parsed.records))
+    const Expected<ParameterRecords> json = ParameterText::fromJson(ParameterText::toJson(*parsed));
+    const Expected<ParameterRecords> csv = ParameterText::fromCsv(ParameterText::toCsv(*parsed));
+    if (!json || !csv || !(*json == *parsed) || !(*csv == *parsed))
         std::abort();
     return 0;
 }

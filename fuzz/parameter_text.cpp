@@ -10,12 +10,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const bool json : {true, false}) {
-        const ParameterText::Read read = json ? ParameterText::fromJson(text) : ParameterText::fromCsv(text);
-        if (!read.error.isEmpty())
+        const Expected<ParameterRecords> read =
+            json ? ParameterText::fromJson(text) : ParameterText::fromCsv(text);
+        if (!read)
             continue;
-        const ParameterText::Read again = json ? ParameterText::fromJson(ParameterText::toJson(read.records))
-                                               : ParameterText::fromCsv(ParameterText::toCsv(read.records));
-        if (!again.error.isEmpty() || !(again.records == read.records))
+        const Expected<ParameterRecords> again = json ? ParameterText::fromJson(ParameterText::toJson(*read))
+                                                      : ParameterText::fromCsv(ParameterText::toCsv(*read));
+        if (!again || !(*again == *read))
             std::abort();
     }
     return 0;

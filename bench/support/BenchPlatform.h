@@ -16,6 +16,23 @@
 #include <QTemporaryDir>
 #include <memory>
 
+// The CPs a synchronising transfer writes, and what that costs a device in transactions: one per
+// plain CP and one per element of an array CP.
+constexpr int syncedCps()
+{
+    int count = 0;
+    for (const point_catalogue::CpDefinition& definition : point_catalogue::CpDefinitions)
+        count += definition.syncable ? 1 : 0;
+    return count;
+}
+constexpr int syncedCpTransactions()
+{
+    int count = 0;
+    for (const point_catalogue::CpDefinition& definition : point_catalogue::CpDefinitions)
+        count += definition.syncable ? definition.elements : 0;
+    return count;
+}
+
 // The busy windows cost nothing here; what is measured is the plug-in's own work.
 class SilentProgress final : public ProgressDisplay
 {

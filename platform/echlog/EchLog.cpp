@@ -3,7 +3,7 @@
 #include "echlog/LogLines.h"
 #include "host/AtomicFile.h"
 #include "host/LonWorksHome.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 
 #include <QFileInfo>
 #include <QListView>
@@ -38,7 +38,7 @@ QString escaped(const QString& text)
 
 } // namespace
 
-EchLog::EchLog(Ui& ui, QWidget* parent)
+EchLog::EchLog(UiServices& ui, QWidget* parent)
     : QWidget(parent), m_ui(ui), m_lines(new LogLines(this)), m_view(new QListView(this))
 {
     setObjectName(QStringLiteral("EchLog"));
@@ -97,7 +97,7 @@ bool EchLog::save()
 
 bool EchLog::saveAs()
 {
-    Ui::FileDialog dialog;
+    UiServices::FileDialog dialog;
     dialog.title = QStringLiteral("Save Log As");
     dialog.filter = QStringLiteral("Log Files (*.log)|*.log|All Files (*)|*");
     dialog.initialFolder =
@@ -126,10 +126,10 @@ bool EchLog::writeTo(const QString& fileName)
     for (const Entry& entry : std::as_const(m_entries))
         content += fileLine(entry).toUtf8() + '\n';
 
-    const QString failure = AtomicFile::write(fileName, content);
-    if (failure.isEmpty())
+    const Expected<void> written = AtomicFile::write(fileName, content);
+    if (written)
         return true;
-    m_ui.message(QStringLiteral("The log could not be saved to \"%1\": %2").arg(fileName, failure),
-                 QStringLiteral("Save Log"), Ui::Icon::Critical);
+    m_ui.message(QStringLiteral("The log could not be saved to \"%1\": %2").arg(fileName, written.error()),
+                 QStringLiteral("Save Log"), UiServices::Icon::Critical);
     return false;
 }

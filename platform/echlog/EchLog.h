@@ -7,7 +7,7 @@
 
 class LogLines;
 class QListView;
-class Ui;
+class UiServices;
 
 // The log as a control: the lines in a read-only view that follows the newest line.
 //
@@ -28,7 +28,7 @@ class EchLog final : public QWidget, public Log
     Q_OBJECT
 
 public:
-    explicit EchLog(Ui& ui, QWidget* parent = nullptr);
+    explicit EchLog(UiServices& ui, QWidget* parent = nullptr);
     EchLog(const EchLog&) = delete;
     EchLog& operator=(const EchLog&) = delete;
 
@@ -49,7 +49,7 @@ private:
     void add(Level level, const QString& text);
     bool writeTo(const QString& fileName);
 
-    Ui& m_ui;
+    UiServices& m_ui;
     LogLines* m_lines;
     QListView* m_view;
     QTimer m_follow;

@@ -20,53 +20,54 @@ namespace {
 struct ButtonAnswer
 {
     QMessageBox::StandardButton button;
-    Ui::Answer answer;
+    UiServices::Answer answer;
 };
 
 // The buttons of each set in the order the default-button index counts them.
-QList<ButtonAnswer> buttonSet(Ui::Buttons buttons)
+QList<ButtonAnswer> buttonSet(UiServices::Buttons buttons)
 {
     using B = QMessageBox::StandardButton;
-    using A = Ui::Answer;
+    using A = UiServices::Answer;
     switch (buttons) {
-    case Ui::Buttons::Ok:
+    case UiServices::Buttons::Ok:
         return {{B::Ok, A::Ok}};
-    case Ui::Buttons::OkCancel:
+    case UiServices::Buttons::OkCancel:
         return {{B::Ok, A::Ok}, {B::Cancel, A::Cancel}};
-    case Ui::Buttons::AbortRetryIgnore:
+    case UiServices::Buttons::AbortRetryIgnore:
         return {{B::Abort, A::Abort}, {B::Retry, A::Retry}, {B::Ignore, A::Ignore}};
-    case Ui::Buttons::YesNoCancel:
+    case UiServices::Buttons::YesNoCancel:
         return {{B::Yes, A::Yes}, {B::No, A::No}, {B::Cancel, A::Cancel}};
-    case Ui::Buttons::YesNo:
+    case UiServices::Buttons::YesNo:
         return {{B::Yes, A::Yes}, {B::No, A::No}};
-    case Ui::Buttons::RetryCancel:
+    case UiServices::Buttons::RetryCancel:
         return {{B::Retry, A::Retry}, {B::Cancel, A::Cancel}};
     }
     return {{B::Ok, A::Ok}};
 }
 
 // The answer of a box closed without a choice.
-Ui::Answer dismissAnswer(const QList<ButtonAnswer>& set)
+UiServices::Answer dismissAnswer(const QList<ButtonAnswer>& set)
 {
-    for (Ui::Answer answer : {Ui::Answer::Cancel, Ui::Answer::No, Ui::Answer::Abort})
+    for (UiServices::Answer answer :
+         {UiServices::Answer::Cancel, UiServices::Answer::No, UiServices::Answer::Abort})
         for (const ButtonAnswer& entry : set)
             if (entry.answer == answer)
                 return answer;
     return set.first().answer;
 }
 
-QMessageBox::Icon boxIcon(Ui::Icon icon)
+QMessageBox::Icon boxIcon(UiServices::Icon icon)
 {
     switch (icon) {
-    case Ui::Icon::None:
+    case UiServices::Icon::None:
         return QMessageBox::NoIcon;
-    case Ui::Icon::Critical:
+    case UiServices::Icon::Critical:
         return QMessageBox::Critical;
-    case Ui::Icon::Question:
+    case UiServices::Icon::Question:
         return QMessageBox::Question;
-    case Ui::Icon::Warning:
+    case UiServices::Icon::Warning:
         return QMessageBox::Warning;
-    case Ui::Icon::Information:
+    case UiServices::Icon::Information:
         return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
@@ -88,7 +89,7 @@ QtUi::~QtUi()
     setPointer(Pointer::Default);
 }
 
-Ui::Answer QtUi::message(const Message& message)
+UiServices::Answer QtUi::message(const Message& message)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(message.title);

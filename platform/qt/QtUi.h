@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/Ui.h"
+#include "host/UiServices.h"
 
 #include <QPointer>
 #include <QUrl>
@@ -10,10 +10,10 @@
 class QDialog;
 class QTranslator;
 
-// The Ui service on the desktop: Qt message boxes and dialogs owned by the plug-in's window,
+// The UiServices service on the desktop: Qt message boxes and dialogs owned by the plug-in's window,
 // documents opened with the desktop's associated program (never through a shell), the busy
 // pointer as an application override cursor. Qt's own dialogs speak the plug-in's language.
-class QtUi final : public Ui
+class QtUi final : public UiServices
 {
 public:
     QtUi();
@@ -21,7 +21,7 @@ public:
     QtUi(const QtUi&) = delete;
     QtUi& operator=(const QtUi&) = delete;
 
-    using Ui::message;
+    using UiServices::message;
     Answer message(const Message& message) override;
     QString openFileName(const FileDialog& dialog) override;
     QString saveFileName(const FileDialog& dialog) override;

@@ -33,16 +33,18 @@ AutomationServer::~AutomationServer()
     }
 }
 
-QString AutomationServer::start()
+Expected<void> AutomationServer::start()
 {
     if (!m_bus.isConnected())
-        return QStringLiteral("Not connected to the D-Bus session bus: ") + m_bus.lastError().message();
+        return Failure{QStringLiteral("Not connected to the D-Bus session bus: ") +
+                       m_bus.lastError().message()};
     if (!m_bus.registerObject(QStringLiteral("/"), m_factory.get(), QDBusConnection::ExportAllSlots))
-        return QStringLiteral("Cannot register the class factory at \"/\": ") + m_bus.lastError().message();
+        return Failure{QStringLiteral("Cannot register the class factory at \"/\": ") +
+                       m_bus.lastError().message()};
     if (!m_bus.registerVirtualObject(InstanceRoot, m_instanceObject.get(), QDBusConnection::SubPath)) {
         m_bus.unregisterObject(QStringLiteral("/"));
-        return QStringLiteral("Cannot register the automation instances at ") + InstanceRoot +
-               QStringLiteral(": ") + m_bus.lastError().message();
+        return Failure{QStringLiteral("Cannot register the automation instances at ") + InstanceRoot +
+                       QStringLiteral(": ") + m_bus.lastError().message()};
     }
     m_registered = true;
     m_bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
@@ -50,12 +52,12 @@ QString AutomationServer::start()
                   SLOT(busLost()));
     if (!m_bus.registerService(registry_keys::ProgId)) {
         const QString reason = m_bus.lastError().message();
-        return QStringLiteral("Cannot own the bus name ") + registry_keys::ProgId +
-               (reason.isEmpty() ? QStringLiteral(" (another plug-in process serves it)")
-                                 : QStringLiteral(": ") + reason);
+        return Failure{QStringLiteral("Cannot own the bus name ") + registry_keys::ProgId +
+                       (reason.isEmpty() ? QStringLiteral(" (another plug-in process serves it)")
+                                         : QStringLiteral(": ") + reason)};
     }
     m_idleTimer.start();
-    return QString();
+    return {};
 }
 
 std::optional<quint64> AutomationServer::numberOf(const QString& path)

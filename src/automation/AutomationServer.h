@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/Expected.h"
+
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
 #include <QObject>
@@ -38,8 +40,8 @@ public:
     AutomationServer(const AutomationServer&) = delete;
     AutomationServer& operator=(const AutomationServer&) = delete;
 
-    // Registers the objects and the bus name; empty on success, otherwise what went wrong.
-    QString start();
+    // Registers the objects and the bus name.
+    Expected<void> start();
 
     // Creates an instance for a client (its unique bus name); returns the object path.
     QString createInstance(const QString& client);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/CommandDispatcher.h"
+#include "entry/CommandDispatcher.h"
 #include "host/NetworkOpener.h"
 #include "registration/NetworkRegistration.h"
 #include "registration/PlugInDeregistration.h"

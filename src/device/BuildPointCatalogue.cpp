@@ -1,6 +1,7 @@
 #include "device/BuildPointCatalogue.h"
 
 #include "device/point_catalogue/PointTables.h"
+#include "host/BestEffort.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/DeviceInterface.h"
 #include "host/object_server/Error.h"
@@ -26,12 +27,11 @@ void readValue(NvEntry& entry, const lns::NetworkVariables* nvCollection)
 {
     if (!nvCollection)
         return;
-    try {
+    bestEffort([&] {
         const std::shared_ptr<lns::NetworkVariable> variable = nvCollection->item(entry.nvIndex);
         if (variable)
             entry.value = variable->value();
-    } catch (const lns::Error&) {
-    }
+    });
 }
 
 } // namespace

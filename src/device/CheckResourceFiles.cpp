@@ -2,6 +2,7 @@
 
 #include "device/DeviceSession.h"
 #include "host/AppContext.h"
+#include "host/BestEffort.h"
 #include "host/CRegistry.h"
 #include "host/RegistryKeys.h"
 #include "host/ResourceDirSpec.h"
@@ -22,10 +23,7 @@ bool CheckResourceFiles(DeviceSession& session, AppContext& context)
     };
     // Leaving after Abort: the catalogue is closed if it is open, whatever that reports.
     const auto abandon = [&closeCatalogue] {
-        try {
-            closeCatalogue();
-        } catch (const lns::Error&) {
-        }
+        bestEffort(closeCatalogue);
         return false;
     };
 

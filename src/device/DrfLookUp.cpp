@@ -115,7 +115,7 @@ private:
         }
         if (status != lns::ResourceOk)
             m_context.ui.message(QStringLiteral("Error closing the catalog"), registry_keys::ProductKey,
-                                 Ui::Icon::Critical, Ui::Buttons::Ok);
+                                 UiServices::Icon::Critical, UiServices::Buttons::Ok);
     }
 
     bool fail()

@@ -1,7 +1,7 @@
 #include "device/FindConfigProperty.h"
 
 #include "host/StepRunner.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/DeviceInterface.h"
 
@@ -59,15 +59,16 @@ std::optional<Target> parse(const QString& id)
 
 std::shared_ptr<lns::ConfigProperty> FindConfigProperty(const QString& id, const lns::AppDevice& device,
                                                         std::shared_ptr<lns::NetworkVariables> nvCollection,
-                                                        Ui& ui)
+                                                        UiServices& ui)
 {
     StepRunner steps([&ui](const lns::Error& error) {
-        const Ui::Answer answer = ui.message(
-            QString::number(error.number()) + QLatin1Char(' ') + error.description(),
-            QStringLiteral("fMain FindConfigProperty"), Ui::Icon::Critical, Ui::Buttons::AbortRetryIgnore);
-        if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+        const UiServices::Answer answer =
+            ui.message(QString::number(error.number()) + QLatin1Char(' ') + error.description(),
+                       QStringLiteral("fMain FindConfigProperty"), UiServices::Icon::Critical,
+                       UiServices::Buttons::AbortRetryIgnore);
+        if (answer == UiServices::Answer::Retry || answer == UiServices::Answer::Ignore)
             return answer;
-        return Ui::Answer::Abort;
+        return UiServices::Answer::Abort;
     });
     return FindConfigProperty(id, device, std::move(nvCollection), steps);
 }

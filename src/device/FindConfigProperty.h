@@ -7,7 +7,7 @@
 #include <memory>
 
 class StepRunner;
-class Ui;
+class UiServices;
 
 namespace lns {
 class AppDevice;
@@ -22,7 +22,7 @@ class AppDevice;
 // possible, Abort returns nothing.
 std::shared_ptr<lns::ConfigProperty> FindConfigProperty(const QString& id, const lns::AppDevice& device,
                                                         std::shared_ptr<lns::NetworkVariables> nvCollection,
-                                                        Ui& ui);
+                                                        UiServices& ui);
 // The same with the caller's steps, whose retries and handler decide about failing calls.
 std::shared_ptr<lns::ConfigProperty> FindConfigProperty(const QString& id, const lns::AppDevice& device,
                                                         std::shared_ptr<lns::NetworkVariables> nvCollection,

@@ -2,7 +2,7 @@
 
 #include "host/AppContext.h"
 #include "host/ProgressDisplay.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 
 void showProgressStatus(AppContext& context, const QString& text)
 {

@@ -4,22 +4,17 @@ namespace cp_field_rules {
 
 namespace {
 
-constexpr int FirstSwitchField = 7;
-constexpr int LastSwitchField = 54;
-constexpr int FieldsPerSwitch = 6;
-constexpr int MaxOutSlot = 0;
-constexpr int MinSendTimeSlot = 2;
-constexpr int StepValueSlot = 3;
-constexpr int LastBacklightField = 103;
+using namespace point_catalogue;
+
 constexpr Range Percent{0, 100};
 constexpr Range SendTime{0, 6500};
 
 // The slot of a switch object's field (0 MaxOut ... 5 Drive Time), or -1 outside the switch fields.
 int switchSlot(int index)
 {
-    if (index < FirstSwitchField || index > LastSwitchField)
+    if (index < cp::FirstSwitch || index > cp::LastSwitch)
         return -1;
-    return (index - FirstSwitchField) % FieldsPerSwitch;
+    return (index - cp::FirstSwitch) % cp::PerSwitch;
 }
 
 } // namespace
@@ -28,11 +23,12 @@ key_rules::KeyClass keyClass(int index)
 {
     using key_rules::KeyClass;
     const int slot = switchSlot(index);
-    if (slot == MinSendTimeSlot || slot == StepValueSlot)
+    if (slot == cp::MinSendTime || slot == cp::StepValue)
         return KeyClass::Decimal;
-    if (index == 59)
+    if (index == cp::OffsetTemp)
         return KeyClass::SignedDecimal;
-    if (index == 58 || index == 60 || index == OffsetRangeField || index == StepValueField)
+    if (index == cp::MinDeltaTemp || index == cp::Setpoint || index == cp::SpOffsetRng ||
+        index == cp::SpEditDelta)
         return KeyClass::Decimal;
     return KeyClass::Digits;
 }
@@ -40,28 +36,28 @@ key_rules::KeyClass keyClass(int index)
 std::optional<Range> limits(int index)
 {
     const int slot = switchSlot(index);
-    if (slot == MaxOutSlot || slot == StepValueSlot)
+    if (slot == cp::MaxOut || slot == cp::StepValue)
         return Percent;
     if (slot >= 0)
         return SendTime;
-    if (index >= FirstBacklightField && index <= LastBacklightField)
+    if (index >= cp::BacklightMinBoxes && index <= cp::LastBacklightBox)
         return Percent;
     switch (index) {
-    case 4:
+    case cp::DisplayTime:
         return Range{0, 1000};
-    case 55:
-    case 56:
-    case 57:
-    case 64:
+    case cp::OccupancyMaxSendTime:
+    case cp::OccupancyBypassTime:
+    case cp::SpaceTempMinSendTime:
+    case cp::CommandModuleMaxSendTime:
         return SendTime;
-    case 58:
+    case cp::MinDeltaTemp:
         return Range{0, 10};
-    case 59:
+    case cp::OffsetTemp:
         return Range{-20, 20};
-    case 60:
+    case cp::Setpoint:
         return Range{0, 50};
-    case OffsetRangeField:
-    case StepValueField:
+    case cp::SpOffsetRng:
+    case cp::SpEditDelta:
         return Range{0, 20};
     default:
         return std::nullopt;
@@ -71,9 +67,10 @@ std::optional<Range> limits(int index)
 double step(int index)
 {
     const int slot = switchSlot(index);
-    if (slot == StepValueSlot)
+    if (slot == cp::StepValue)
         return 0.5;
-    if (slot == MinSendTimeSlot || index == 58 || index == 59 || index == 60 || index == StepValueField)
+    if (slot == cp::MinSendTime || index == cp::MinDeltaTemp || index == cp::OffsetTemp ||
+        index == cp::Setpoint || index == cp::SpEditDelta)
         return 0.1;
     return 1.0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/point_catalogue/PointCatalogue.h"
 #include "editors/KeyRules.h"
 
 #include <array>
@@ -16,13 +17,6 @@ struct Range
     int maximum;
 };
 
-// Offset range steps by whatever the step value field (62) holds.
-constexpr int OffsetRangeField = 61;
-constexpr int StepValueField = 62;
-
-// The element fields of UCPTbacklightMin (100, 101) and UCPTbacklightMax (102, 103).
-constexpr int FirstBacklightField = 100;
-constexpr int FanStagesField = 63;
 // The fan stages list offers 1 to 3.
 constexpr Range FanStages{1, 3};
 // The device types (buttons fitted) the device type list offers, in its order.
@@ -31,7 +25,7 @@ constexpr std::array<int, 5> DeviceTypes{2, 4, 6, 8, 12};
 key_rules::KeyClass keyClass(int index);
 // The limits of the field's up/down control; none for the fields without one (0-3, 5, 6, 63).
 std::optional<Range> limits(int index);
-// The step of fields other than the offset range.
+// The step of fields other than the offset range, which steps by whatever UCPTspEditDelta holds.
 double step(int index);
 
 } // namespace cp_field_rules

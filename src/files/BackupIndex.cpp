@@ -98,36 +98,29 @@ QByteArray BackupIndex::toJson() const
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
-BackupIndex::Parsed BackupIndex::fromJson(const QByteArray& json)
+Expected<BackupIndex> BackupIndex::fromJson(const QByteArray& json)
 {
-    Parsed parsed;
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        parsed.error = QStringLiteral("it is not JSON (%1 at byte %2)")
+    if (parseError.error != QJsonParseError::NoError)
+        return Failure{QStringLiteral("it is not JSON (%1 at byte %2)")
                            .arg(parseError.errorString())
-                           .arg(parseError.offset);
-        return parsed;
-    }
+                           .arg(parseError.offset)};
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != Format ||
-        root.value(QStringLiteral("version")) != QJsonValue(Version)) {
-        parsed.error = QStringLiteral("it is not the index of a backup of version %1 (\"format\": \"%2\")")
+        root.value(QStringLiteral("version")) != QJsonValue(Version))
+        return Failure{QStringLiteral("it is not the index of a backup of version %1 (\"format\": \"%2\")")
                            .arg(Version)
-                           .arg(Format);
-        return parsed;
-    }
+                           .arg(Format)};
     Reader top(QString{});
-    BackupIndex& index = parsed.index;
+    BackupIndex index;
     index.network = top.text(root, QStringLiteral("network"));
     index.created = top.text(root, QStringLiteral("created"));
     index.programId = top.text(root, QStringLiteral("programId"), false);
     if (!root.value(QStringLiteral("devices")).isArray())
         top.fail(QStringLiteral("\"devices\" is missing or not a list"));
-    if (!top.error.isEmpty()) {
-        parsed.error = top.error;
-        return parsed;
-    }
+    if (!top.error.isEmpty())
+        return Failure{top.error};
 
     static const QRegularExpression hash(QStringLiteral("^[0-9a-f]{64}$"));
     QSet<QString> paths;
@@ -173,39 +166,31 @@ BackupIndex::Parsed BackupIndex::fromJson(const QByteArray& json)
         // A unit whose identity could not be read has none to repeat.
         if (reader.error.isEmpty() && !entry.neuronId.isEmpty() && neuronIds.contains(entry.neuronId))
             reader.fail(QStringLiteral("the Neuron ID %1 is listed twice").arg(entry.neuronId));
-        if (!reader.error.isEmpty()) {
-            parsed.error = reader.error;
-            return parsed;
-        }
+        if (!reader.error.isEmpty())
+            return Failure{reader.error};
         paths.insert(path);
         neuronIds.insert(entry.neuronId);
         index.devices.append(entry);
     }
-    return parsed;
+    return index;
 }
 
-BackupIndex::Parsed BackupIndex::read(const QString& folder)
+Expected<BackupIndex> BackupIndex::read(const QString& folder)
 {
     QFile file(QDir(folder).filePath(FileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        Parsed parsed;
-        parsed.error = QDir(folder).exists()
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{QDir(folder).exists()
                            ? QStringLiteral("%1 holds no readable %2: it is not a backup (%3)")
                                  .arg(folder, FileName, file.errorString())
-                           : QStringLiteral("There is no folder %1.").arg(folder);
-        return parsed;
-    }
-    if (file.size() > LargestIndex) {
-        Parsed parsed;
-        parsed.error = QStringLiteral("%1 is %2 bytes long; an index has at most %3.")
+                           : QStringLiteral("There is no folder %1.").arg(folder)};
+    if (file.size() > LargestIndex)
+        return Failure{QStringLiteral("%1 is %2 bytes long; an index has at most %3.")
                            .arg(file.fileName())
                            .arg(file.size())
-                           .arg(LargestIndex);
-        return parsed;
-    }
-    Parsed parsed = fromJson(file.readAll());
-    if (!parsed.error.isEmpty())
-        parsed.error = file.fileName() + QStringLiteral(" is malformed: ") + parsed.error;
+                           .arg(LargestIndex)};
+    Expected<BackupIndex> parsed = fromJson(file.readAll());
+    if (!parsed)
+        return Failure{file.fileName() + QStringLiteral(" is malformed: ") + parsed.error()};
     return parsed;
 }
 
@@ -228,32 +213,23 @@ QString BackupIndex::sha256(const QByteArray& bytes)
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
-ParameterFile::Decoded BackupIndex::readSet(const QString& folder, const Entry& entry,
+Expected<ParameterSet> BackupIndex::readSet(const QString& folder, const Entry& entry,
                                             const QString& decimalSeparator)
 {
-    ParameterFile::Decoded decoded;
-    if (entry.file.isEmpty()) {
-        decoded.error = QStringLiteral("the backup holds no file of it (%1)").arg(entry.error);
-        return decoded;
-    }
+    if (entry.file.isEmpty())
+        return Failure{QStringLiteral("the backup holds no file of it (%1)").arg(entry.error)};
     QFile file(QDir(folder).filePath(entry.file));
-    if (!file.open(QIODevice::ReadOnly)) {
-        decoded.error = QStringLiteral("%1 cannot be read: %2").arg(entry.file, file.errorString());
-        return decoded;
-    }
-    if (file.size() > ParameterRecords::MaxFileBytes) {
-        decoded.error = QStringLiteral("%1 is larger than any parameter file").arg(entry.file);
-        return decoded;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("%1 cannot be read: %2").arg(entry.file, file.errorString())};
+    if (file.size() > ParameterRecords::MaxFileBytes)
+        return Failure{QStringLiteral("%1 is larger than any parameter file").arg(entry.file)};
     const QByteArray bytes = file.readAll();
-    if (sha256(bytes) != entry.sha256) {
-        decoded.error = QStringLiteral("%1 does not match its SHA-256 in the index: it was changed after the "
-                                       "backup")
-                            .arg(entry.file);
-        return decoded;
-    }
-    decoded = ParameterFile::decode(bytes, decimalSeparator);
-    if (!decoded.error.isEmpty())
-        decoded.error = entry.file + QStringLiteral(": ") + decoded.error;
+    if (sha256(bytes) != entry.sha256)
+        return Failure{
+            QStringLiteral("%1 does not match its SHA-256 in the index: it was changed after the backup")
+                .arg(entry.file)};
+    const Expected<ParameterSet> decoded = ParameterFile::decode(bytes, decimalSeparator);
+    if (!decoded)
+        return Failure{entry.file + QStringLiteral(": ") + decoded.error()};
     return decoded;
 }

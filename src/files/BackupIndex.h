@@ -34,8 +34,6 @@ struct BackupIndex
         bool failed() const { return !error.isEmpty(); }
     };
 
-    struct Parsed;
-
     QString network;
     // Only devices of this program ID were backed up; empty for every ZEP31.
     QString programId;
@@ -47,9 +45,9 @@ struct BackupIndex
     // mistyped field, a path that is not SUBSYSTEM/DEVICE, a file name other than the one the
     // path gives (so an index can never point outside its folder), a malformed hash, a path or
     // Neuron ID listed twice.
-    static Parsed fromJson(const QByteArray& json);
+    static Expected<BackupIndex> fromJson(const QByteArray& json);
     // index.json of a backup folder.
-    static Parsed read(const QString& folder);
+    static Expected<BackupIndex> read(const QString& folder);
 
     // The file name of a device: the path with every byte outside [A-Za-z0-9._-] of its UTF-8 as
     // %XX, so that any name is safe in a file system and two paths never share a file. A name too
@@ -59,13 +57,6 @@ struct BackupIndex
 
     // The parameter set of an entry, refused when the file is missing, differs from its hash or
     // is no parameter file.
-    static ParameterFile::Decoded readSet(const QString& folder, const Entry& entry,
+    static Expected<ParameterSet> readSet(const QString& folder, const Entry& entry,
                                           const QString& decimalSeparator);
-};
-
-struct BackupIndex::Parsed
-{
-    BackupIndex index;
-    // Empty when the index is sound; otherwise what is wrong, naming the entry.
-    QString error;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/point_catalogue/PointCatalogue.h"
 #include "files/ReportLayout.h"
 
 #include <QList>
@@ -45,7 +46,8 @@ public:
         bool nvos = false;
     };
 
-    static constexpr int SecondPagePosition = 37;
+    // The CPs of the last three switch objects and those after them start a page of their own.
+    static constexpr int SecondPagePosition = point_catalogue::cp::ofSwitch(5, point_catalogue::cp::MaxOut);
 
     DeviceReport(ReportLayout& layout, const Texts& texts);
 

@@ -12,14 +12,9 @@ namespace {
 template <typename Set> auto& valueAt(Set& set, int index)
 {
     const ParameterRecords::Location location = ParameterRecords::location(index);
-    const auto element = static_cast<size_t>(location.element);
-    if (location.position == ParameterSet::DiConfigPosition)
-        return set.diConfig.at(element);
-    if (location.position == ParameterSet::BacklightMinPosition)
-        return set.backlightMin.at(element);
-    if (location.position == ParameterSet::BacklightMaxPosition)
-        return set.backlightMax.at(element);
-    return set.values.at(location.position);
+    if (location.element < 0)
+        return set.values.at(location.position);
+    return set.elements(location.position)[static_cast<size_t>(location.element)];
 }
 
 QString floatingText(double value, const QString& decimalSeparator)
@@ -52,53 +47,42 @@ QString numberText(const ParameterRecords::Record& record, const QString& decima
 
 } // namespace
 
-ParameterFile::Encoded ParameterFile::encode(const ParameterSet& set)
+Expected<QByteArray> ParameterFile::encode(const ParameterSet& set)
 {
-    Encoded result;
     ParameterRecords records;
     for (int index = 0; index < RecordCount; ++index) {
         const ParameterSet::Value& value = valueAt(set, index);
         if (!value)
             continue;
         const std::optional<QByteArray> text = windows1252::encode(*value);
-        if (!text) {
-            result.error =
+        if (!text)
+            return Failure{
                 QStringLiteral("The value \"%1\" contains characters a parameter file cannot hold.")
-                    .arg(*value);
-            return result;
-        }
-        if (text->size() > ParameterRecords::MaxTextBytes) {
-            result.error = QStringLiteral("A value of %1 characters is too long for a parameter file.")
-                               .arg(text->size());
-            return result;
-        }
+                    .arg(*value)};
+        if (text->size() > ParameterRecords::MaxTextBytes)
+            return Failure{QStringLiteral("A value of %1 characters is too long for a parameter file.")
+                               .arg(text->size())};
         ParameterRecords::Record& record = records.records.at(static_cast<size_t>(index));
         record.type = ParameterRecords::Type::Text;
         record.text = *text;
     }
-    result.bytes = records.compose();
-    return result;
+    return records.compose();
 }
 
-ParameterFile::Decoded ParameterFile::decode(const QByteArray& bytes, const QString& decimalSeparator)
+Expected<ParameterSet> ParameterFile::decode(const QByteArray& bytes, const QString& decimalSeparator)
 {
-    Decoded result;
-    const ParameterRecords::Parsed parsed = ParameterRecords::parse(bytes);
-    if (!parsed.error.isEmpty()) {
-        result.error = parsed.error;
-        return result;
-    }
+    const Expected<ParameterRecords> parsed = ParameterRecords::parse(bytes);
+    if (!parsed)
+        return Failure{parsed.error()};
+    ParameterSet result;
     for (int index = 0; index < RecordCount; ++index) {
-        const ParameterRecords::Record& record = parsed.records.records.at(static_cast<size_t>(index));
-        ParameterSet::Value& value = valueAt(result.set, index);
-        if (record.type == ParameterRecords::Type::Text && record.text.contains('\0')) {
-            // No device value holds one; it would cut the value short on the device.
-            result = Decoded();
-            result.error =
+        const ParameterRecords::Record& record = parsed->records.at(static_cast<size_t>(index));
+        ParameterSet::Value& value = valueAt(result, index);
+        // No device value holds a NUL; it would cut the value short on the device.
+        if (record.type == ParameterRecords::Type::Text && record.text.contains('\0'))
+            return Failure{
                 QStringLiteral("The file is not a parameter file: record %1 holds a NUL character.")
-                    .arg(index + 1);
-            return result;
-        }
+                    .arg(index + 1)};
         if (record.type == ParameterRecords::Type::Text)
             value = windows1252::decode(record.text);
         else if (record.type != ParameterRecords::Type::Empty && record.type != ParameterRecords::Type::Null)
@@ -107,36 +91,30 @@ ParameterFile::Decoded ParameterFile::decode(const QByteArray& bytes, const QStr
     return result;
 }
 
-QString ParameterFile::write(const QString& path, const ParameterSet& set)
+Expected<void> ParameterFile::write(const QString& path, const ParameterSet& set)
 {
-    const Encoded encoded = encode(set);
-    if (!encoded.error.isEmpty())
-        return encoded.error;
-    const QString failure = AtomicFile::write(path, encoded.bytes);
-    if (!failure.isEmpty())
-        return QStringLiteral("The parameter file %1 could not be written: %2").arg(path, failure);
-    return QString();
+    const Expected<QByteArray> encoded = encode(set);
+    if (!encoded)
+        return Failure{encoded.error()};
+    if (const Expected<void> written = AtomicFile::write(path, *encoded); !written)
+        return Failure{
+            QStringLiteral("The parameter file %1 could not be written: %2").arg(path, written.error())};
+    return {};
 }
 
-ParameterFile::Decoded ParameterFile::read(const QString& path, const QString& decimalSeparator)
+Expected<ParameterSet> ParameterFile::read(const QString& path, const QString& decimalSeparator)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Decoded result;
-        result.error =
-            QStringLiteral("The parameter file %1 could not be read: %2").arg(path, file.errorString());
-        return result;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{
+            QStringLiteral("The parameter file %1 could not be read: %2").arg(path, file.errorString())};
     // Read no further than a parameter file can reach: a wrong file may be as large as a disk.
-    if (file.size() > ParameterRecords::MaxFileBytes) {
-        Decoded result;
-        result.error =
+    if (file.size() > ParameterRecords::MaxFileBytes)
+        return Failure{
             QStringLiteral("The file %1 is not a parameter file: it is %2 bytes long, a parameter file "
                            "at most %3.")
                 .arg(path)
                 .arg(file.size())
-                .arg(ParameterRecords::MaxFileBytes);
-        return result;
-    }
+                .arg(ParameterRecords::MaxFileBytes)};
     return decode(file.readAll(), decimalSeparator);
 }

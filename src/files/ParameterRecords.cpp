@@ -50,40 +50,31 @@ void appendUInt16(QByteArray& bytes, quint16 value)
     bytes.append(data, 2);
 }
 
-ParameterRecords::Parsed refused(int index, const QString& problem)
+Failure refused(int index, const QString& problem)
 {
-    ParameterRecords::Parsed result;
-    result.error =
-        QStringLiteral("The file is not a parameter file: record %1 %2.").arg(index + 1).arg(problem);
-    return result;
+    return Failure{
+        QStringLiteral("The file is not a parameter file: record %1 %2.").arg(index + 1).arg(problem)};
 }
 
-// The array CPs take one record per element, in the place of the CP.
-int elementsAt(int position)
-{
-    switch (position) {
-    case ParameterSet::DiConfigPosition:
-        return static_cast<int>(std::tuple_size_v<decltype(ParameterSet::diConfig)>);
-    case ParameterSet::BacklightMinPosition:
-        return static_cast<int>(std::tuple_size_v<decltype(ParameterSet::backlightMin)>);
-    case ParameterSet::BacklightMaxPosition:
-        return static_cast<int>(std::tuple_size_v<decltype(ParameterSet::backlightMax)>);
-    default:
-        return 0;
-    }
-}
+static_assert(ParameterRecords::Count == ParameterSet::Positions - 3 +
+                                             std::tuple_size_v<decltype(ParameterSet::diConfig)> +
+                                             std::tuple_size_v<decltype(ParameterSet::backlightMin)> +
+                                             std::tuple_size_v<decltype(ParameterSet::backlightMax)>,
+              "a record for each plain CP and each element of the array CPs");
 
 const std::array<ParameterRecords::Location, ParameterRecords::Count>& locations()
 {
     static const std::array<ParameterRecords::Location, ParameterRecords::Count> table = [] {
         std::array<ParameterRecords::Location, ParameterRecords::Count> built{};
         size_t index = 0;
+        // The array CPs take one record per element, in the place of the CP.
         for (int position = 0; position < ParameterSet::Positions; ++position) {
-            const int elements = elementsAt(position);
-            if (elements == 0)
+            const int elements = point_catalogue::cp::elements(position);
+            if (elements == 1)
                 built.at(index++) = {position, -1};
-            for (int element = 0; element < elements; ++element)
-                built.at(index++) = {position, element};
+            else
+                for (int element = 0; element < elements; ++element)
+                    built.at(index++) = {position, element};
         }
         return built;
     }();
@@ -101,9 +92,9 @@ qint64 ParameterRecords::Record::signedValue() const
     return static_cast<qint64>(bits << unused) >> unused;
 }
 
-ParameterRecords::Parsed ParameterRecords::parse(const QByteArray& bytes)
+Expected<ParameterRecords> ParameterRecords::parse(const QByteArray& bytes)
 {
-    Parsed result;
+    ParameterRecords result;
     Reader reader(bytes);
     for (int index = 0; index < Count; ++index) {
         if (!reader.has(2))
@@ -111,7 +102,7 @@ ParameterRecords::Parsed ParameterRecords::parse(const QByteArray& bytes)
         const quint16 code = reader.takeUInt16();
         if (!isKnown(code))
             return refused(index, QStringLiteral("has the unknown type %1").arg(code));
-        Record& record = result.records.records.at(static_cast<size_t>(index));
+        Record& record = result.records.at(static_cast<size_t>(index));
         record.type = static_cast<Type>(code);
         if (record.type == Type::Text) {
             const bool lengthThere = reader.has(2);
@@ -126,16 +117,12 @@ ParameterRecords::Parsed ParameterRecords::parse(const QByteArray& bytes)
             return refused(index, QStringLiteral("runs past the end of the file"));
         record.bits = reader.takeNumber(bytesWide);
     }
-    result.records.trailing = reader.rest();
-    if (result.records.trailing.size() > MaxTrailingBytes) {
-        Parsed refusedTail;
-        refusedTail.error =
-            QStringLiteral("The file is not a parameter file: %1 bytes follow the last record, "
-                           "a parameter file has at most %2 there.")
-                .arg(result.records.trailing.size())
-                .arg(MaxTrailingBytes);
-        return refusedTail;
-    }
+    result.trailing = reader.rest();
+    if (result.trailing.size() > MaxTrailingBytes)
+        return Failure{QStringLiteral("The file is not a parameter file: %1 bytes follow the last record, "
+                                      "a parameter file has at most %2 there.")
+                           .arg(result.trailing.size())
+                           .arg(MaxTrailingBytes)};
     return result;
 }
 

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "device/point_catalogue/PointCatalogue.h"
+#include "host/Expected.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
 
-// The records of a parameter file exactly as they are stored: the type code and value of each of
-// the 78 records and the bytes after the last one, so that a file comes apart and goes back
-// together byte for byte.
+// The records of a parameter file exactly as they are stored: the type code and value of each
+// record (one per CP, one per element of an array CP) and the bytes after the last one, so that a
+// file comes apart and goes back together byte for byte.
 class ParameterRecords final
 {
 public:
-    static constexpr int Count = 78;
+    static constexpr int Count = point_catalogue::cp::valueCount();
     static constexpr int MaxTextBytes = 65535;
     // Bytes after the last record are left over from an older, longer file overwritten in place, so
     // there are never more than another parameter file holds. A real one is about 1.5 KB (short
@@ -60,15 +63,13 @@ public:
         int element = -1;
     };
 
-    struct Parsed;
-
     std::array<Record, Count> records{};
     // Left over from an older, longer file that was overwritten in place.
     QByteArray trailing;
 
-    // Checks the whole file before taking anything: 78 well-formed records of known types and at most
+    // Checks the whole file before taking anything: Count well-formed records of known types and at most
     // MaxTrailingBytes after them.
-    static Parsed parse(const QByteArray& bytes);
+    static Expected<ParameterRecords> parse(const QByteArray& bytes);
     // Text longer than MaxTextBytes is cut there so that the file stays readable.
     QByteArray compose() const;
 
@@ -79,11 +80,4 @@ public:
     static Location location(int index);
 
     bool operator==(const ParameterRecords&) const = default;
-};
-
-struct ParameterRecords::Parsed
-{
-    ParameterRecords records;
-    // Empty when the file is valid.
-    QString error;
 };

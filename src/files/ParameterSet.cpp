@@ -7,10 +7,11 @@ QString otherSeparator(const QString& decimalSeparator)
     return decimalSeparator == QStringLiteral(".") ? QStringLiteral(",") : QStringLiteral(".");
 }
 
-// Numbers saved with the other separator get the user's; the first CPs are never numbers.
+// Numbers saved with the other separator get the user's; the CPs before the first number
+// (UCPTdisplayTime) are texts and never converted.
 QString converted(QString text, int position, bool foreign, const QString& decimalSeparator)
 {
-    if (foreign && position >= 4)
+    if (foreign && position >= point_catalogue::cp::DisplayTime)
         text.replace(otherSeparator(decimalSeparator), decimalSeparator);
     return text;
 }
@@ -20,11 +21,11 @@ template <typename Set> auto elementsOf(Set& set, int position)
 {
     using Span = std::span<std::remove_reference_t<decltype(set.diConfig.front())>>;
     switch (position) {
-    case ParameterSet::DiConfigPosition:
+    case point_catalogue::cp::DiConfig:
         return Span(set.diConfig);
-    case ParameterSet::BacklightMinPosition:
+    case point_catalogue::cp::BacklightMin:
         return Span(set.backlightMin);
-    case ParameterSet::BacklightMaxPosition:
+    case point_catalogue::cp::BacklightMax:
         return Span(set.backlightMax);
     default:
         return Span();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/point_catalogue/PointCatalogue.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -10,19 +12,16 @@
 // the three array CPs. A value that was never read is empty (nullopt).
 struct ParameterSet
 {
-    static constexpr int Positions = 65;
-    static constexpr int DiConfigPosition = 2;
-    static constexpr int BacklightMinPosition = 5;
-    static constexpr int BacklightMaxPosition = 6;
+    static constexpr int Positions = point_catalogue::cp::Count;
     // The CP whose value tells which decimal separator the saving system used (SCPToffsetTemp).
-    static constexpr int SeparatorProbePosition = 59;
+    static constexpr int SeparatorProbePosition = point_catalogue::cp::OffsetTemp;
 
     using Value = std::optional<QString>;
 
     std::array<Value, Positions> values{};
-    std::array<Value, 12> diConfig{};
-    std::array<Value, 2> backlightMin{};
-    std::array<Value, 2> backlightMax{};
+    std::array<Value, point_catalogue::cp::elements(point_catalogue::cp::DiConfig)> diConfig{};
+    std::array<Value, point_catalogue::cp::elements(point_catalogue::cp::BacklightMin)> backlightMin{};
+    std::array<Value, point_catalogue::cp::elements(point_catalogue::cp::BacklightMax)> backlightMax{};
 
     // The element records of an array CP position; empty for a plain CP.
     std::span<Value> elements(int position);
@@ -30,7 +29,7 @@ struct ParameterSet
 
     // True when the file was saved with the other decimal separator than `decimalSeparator`.
     bool isForeign(const QString& decimalSeparator) const;
-    // The text a position's box gets when loading; positions 0, 1 and 3 are never converted.
+    // The text a position's box gets when loading; the CPs before UCPTdisplayTime are never converted.
     QString loadedText(int position, bool foreign, const QString& decimalSeparator) const;
     // Whether the set holds a value for the position (for an array CP: its first element).
     bool holds(int position) const;

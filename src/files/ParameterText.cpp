@@ -1,7 +1,7 @@
 #include "files/ParameterText.h"
 
 #include "device/point_catalogue/PointTables.h"
-#include "files/CsvLine.h"
+#include "files/Csv.h"
 #include "files/Windows1252.h"
 
 #include <QJsonArray>
@@ -118,12 +118,12 @@ QString notOfType(const QString& text, Type type)
     return QStringLiteral("\"%1\" is not a value of type %2").arg(text, typeName(type));
 }
 
-// Decimal integers in the range of the type; the problem text when the value does not fit.
-QString readInteger(const QString& text, Record& record)
+// Decimal integers in the range of the type.
+Expected<void> readInteger(const QString& text, Record& record)
 {
     static const QRegularExpression Decimal(QStringLiteral("^[+-]?[0-9]+$"));
     if (!Decimal.match(text).hasMatch())
-        return notOfType(text, record.type);
+        return Failure{notOfType(text, record.type)};
     const bool negative = text.startsWith(QLatin1Char('-'));
     const int bits = 8 * ParameterRecords::width(record.type);
     const bool isSigned = !isUnsigned(record.type);
@@ -133,23 +133,23 @@ QString readInteger(const QString& text, Record& record)
     const quint64 magnitude = QStringView(text).mid(text.front().isDigit() ? 0 : 1).toULongLong(&ok, 10);
     if (!ok || magnitude > (negative ? lowestMagnitude : highest)) {
         const QString lowest = isSigned ? QStringLiteral("-%1").arg(lowestMagnitude) : QStringLiteral("0");
-        return QStringLiteral("%1 is out of the range of %2 (%3 to %4)")
-            .arg(text, typeName(record.type), lowest, QString::number(highest));
+        return Failure{QStringLiteral("%1 is out of the range of %2 (%3 to %4)")
+                           .arg(text, typeName(record.type), lowest, QString::number(highest))};
     }
     record.bits = (negative ? quint64{0} - magnitude : magnitude) & widthMask(record.type);
-    return QString();
+    return {};
 }
 
-template <typename Floating, typename Bits> QString readFloating(const QString& text, Record& record)
+template <typename Floating, typename Bits> Expected<void> readFloating(const QString& text, Record& record)
 {
     if (text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) {
         static const QRegularExpression Hex(QStringLiteral("^[0-9A-Fa-f]+$"));
         const QString digits = text.mid(2);
         if (!Hex.match(digits).hasMatch() || digits.size() > 2 * static_cast<qsizetype>(sizeof(Bits)))
-            return QStringLiteral("\"%1\" is not the hex bits of a %2 value")
-                .arg(text, typeName(record.type));
+            return Failure{
+                QStringLiteral("\"%1\" is not the hex bits of a %2 value").arg(text, typeName(record.type))};
         record.bits = digits.toULongLong(nullptr, 16);
-        return QString();
+        return {};
     }
     // from_chars takes no plus sign.
     const QString unsignedText =
@@ -158,46 +158,48 @@ template <typename Floating, typename Bits> QString readFloating(const QString& 
     Floating value = 0;
     const std::from_chars_result read = std::from_chars(latin.cbegin(), latin.cend(), value);
     if (latin.isEmpty() || read.ptr != latin.cend() || read.ec == std::errc::invalid_argument)
-        return notOfType(text, record.type);
+        return Failure{notOfType(text, record.type)};
     if (read.ec == std::errc::result_out_of_range)
-        return QStringLiteral("%1 is out of the range of %2").arg(text, typeName(record.type));
+        return Failure{QStringLiteral("%1 is out of the range of %2").arg(text, typeName(record.type))};
     record.bits = std::bit_cast<Bits>(value);
-    return QString();
+    return {};
 }
 
-QString readText(const QString& text, Record& record)
+Expected<void> readText(const QString& text, Record& record)
 {
     // No device value holds one; a NUL would cut the text short in the device's string.
     if (text.contains(QChar(0)))
-        return QStringLiteral("the value holds a NUL character");
+        return Failure{QStringLiteral("the value holds a NUL character")};
     const std::optional<QByteArray> bytes = windows1252::encode(text);
     if (!bytes) {
         for (const char32_t code : text.toUcs4()) {
             const QString character = QString::fromUcs4(&code, 1);
             if (!windows1252::encode(character))
-                return QStringLiteral("the character \"%1\" (U+%2) has no place in Windows-1252")
-                    .arg(character, QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+                return Failure{QStringLiteral("the character \"%1\" (U+%2) has no place in Windows-1252")
+                                   .arg(character, QString::number(code, 16).toUpper().rightJustified(
+                                                       4, QLatin1Char('0')))};
         }
-        return QStringLiteral("the text has characters that have no place in Windows-1252");
+        return Failure{QStringLiteral("the text has characters that have no place in Windows-1252")};
     }
     if (bytes->size() > ParameterRecords::MaxTextBytes)
-        return QStringLiteral("the text is %1 bytes long, a record holds at most %2")
-            .arg(bytes->size())
-            .arg(ParameterRecords::MaxTextBytes);
+        return Failure{QStringLiteral("the text is %1 bytes long, a record holds at most %2")
+                           .arg(bytes->size())
+                           .arg(ParameterRecords::MaxTextBytes)};
     record.text = *bytes;
-    return QString();
+    return {};
 }
 
-// Fills the value of a record whose type is set; the problem text when the value does not fit.
-QString readValue(const QString& text, Record& record)
+// Fills the value of a record whose type is set, unless the value does not fit it.
+Expected<void> readValue(const QString& text, Record& record)
 {
     const QString trimmed = text.trimmed();
     switch (record.type) {
     case Type::Empty:
     case Type::Null:
-        return text.isEmpty() ? QString()
-                              : QStringLiteral("a record of type %1 holds no value, not \"%2\"")
-                                    .arg(typeName(record.type), text);
+        if (!text.isEmpty())
+            return Failure{QStringLiteral("a record of type %1 holds no value, not \"%2\"")
+                               .arg(typeName(record.type), text)};
+        return {};
     case Type::Text:
         return readText(text, record);
     case Type::Single:
@@ -207,11 +209,11 @@ QString readValue(const QString& text, Record& record)
     case Type::Boolean:
         if (trimmed.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0) {
             record.bits = 0xffff;
-            return QString();
+            return {};
         }
         if (trimmed.compare(QStringLiteral("false"), Qt::CaseInsensitive) == 0) {
             record.bits = 0;
-            return QString();
+            return {};
         }
         return readInteger(trimmed, record);
     default:
@@ -236,45 +238,39 @@ QString trailingNotHex(const QString& hex)
 class Collector final
 {
 public:
-    // `line` is the line of a CSV row, 0 for JSON. Returns the problem, empty when taken.
-    QString add(int number, const QString& type, const QString& value, int line)
+    // `line` is the line of a CSV row, 0 for JSON.
+    Expected<void> add(int number, const QString& type, const QString& value, int line)
     {
         const QString where = line > 0 ? QStringLiteral("Line %1, record %2").arg(line).arg(number)
                                        : QStringLiteral("Record %1").arg(number);
         bool& seen = m_seen.at(static_cast<size_t>(number - 1));
         if (seen)
-            return line > 0
-                       ? QStringLiteral("Line %1: record %2 is given more than once.").arg(line).arg(number)
-                       : QStringLiteral("%1 is given more than once.").arg(where);
+            return Failure{
+                line > 0 ? QStringLiteral("Line %1: record %2 is given more than once.").arg(line).arg(number)
+                         : QStringLiteral("%1 is given more than once.").arg(where)};
         seen = true;
-        Record& record = m_read.records.records.at(static_cast<size_t>(number - 1));
+        Record& record = m_records.records.at(static_cast<size_t>(number - 1));
         const std::optional<Type> known = typeNamed(type);
         if (!known)
-            return QStringLiteral("%1: the type \"%2\" is unknown.").arg(where, type);
+            return Failure{QStringLiteral("%1: the type \"%2\" is unknown.").arg(where, type)};
         record.type = *known;
-        const QString problem = readValue(value, record);
-        return problem.isEmpty() ? QString() : QStringLiteral("%1: %2.").arg(where, problem);
+        if (const Expected<void> read = readValue(value, record); !read)
+            return Failure{QStringLiteral("%1: %2.").arg(where, read.error())};
+        return {};
     }
-    void setTrailing(const QByteArray& bytes) { m_read.records.trailing = bytes; }
+    void setTrailing(const QByteArray& bytes) { m_records.trailing = bytes; }
 
-    ParameterText::Read finish()
+    Expected<ParameterRecords> finish()
     {
         for (size_t index = 0; index < m_seen.size(); ++index) {
             if (!m_seen.at(index))
-                return failed(QStringLiteral("Record %1 is missing.").arg(index + 1));
+                return Failure{QStringLiteral("Record %1 is missing.").arg(index + 1)};
         }
-        return m_read;
-    }
-
-    static ParameterText::Read failed(const QString& error)
-    {
-        ParameterText::Read read;
-        read.error = error;
-        return read;
+        return m_records;
     }
 
 private:
-    ParameterText::Read m_read;
+    ParameterRecords m_records;
     std::array<bool, ParameterRecords::Count> m_seen{};
 };
 
@@ -285,9 +281,9 @@ QString pointName(int index)
 }
 
 // The JSON reader keeps one of two equal keys of an object and drops the other without a word;
-// a record edited by hand must not lose its value that way. `json` is valid JSON. Returns the
-// problem, empty when every object has distinct keys.
-QString duplicateKey(const QByteArray& json)
+// a record edited by hand must not lose its value that way. `json` is valid JSON; it fails when an
+// object has a key twice.
+Expected<void> distinctKeys(const QByteArray& json)
 {
     struct Level
     {
@@ -322,105 +318,13 @@ QString duplicateKey(const QByteArray& json)
                                     ? QJsonDocument::fromJson("[" + token + "]").array().at(0).toString()
                                     : QString::fromUtf8(token.mid(1, token.size() - 2));
             if (levels.back().keys.contains(key))
-                return QStringLiteral("Line %1: the key \"%2\" is given twice in one object.")
-                    .arg(line)
-                    .arg(key);
+                return Failure{QStringLiteral("Line %1: the key \"%2\" is given twice in one object.")
+                                   .arg(line)
+                                   .arg(key)};
             levels.back().keys.insert(key);
         }
     }
-    return QString();
-}
-
-struct CsvRow
-{
-    int line = 0;
-    QStringList fields;
-};
-
-struct CsvRows
-{
-    std::vector<CsvRow> rows;
-    QString error;
-};
-
-// RFC 4180: fields in quotes may hold commas, doubled quotes and line breaks; rows end with CRLF,
-// LF or CR. Blank lines are passed over.
-CsvRows csvRows(const QString& text)
-{
-    CsvRows result;
-    int line = 1;
-    qsizetype at = 0;
-    const auto endsField = [&text](qsizetype position) {
-        return position >= text.size() || text.at(position) == QLatin1Char(',') ||
-               text.at(position) == QLatin1Char('\r') || text.at(position) == QLatin1Char('\n');
-    };
-    while (at < text.size()) {
-        CsvRow row{line, {}};
-        while (true) {
-            QString field;
-            if (text.at(at) == QLatin1Char('"')) {
-                ++at;
-                const int quoteLine = line;
-                while (true) {
-                    if (at >= text.size()) {
-                        result.error =
-                            QStringLiteral("Line %1: a quoted field is not closed.").arg(quoteLine);
-                        return result;
-                    }
-                    const QChar character = text.at(at++);
-                    if (character == QLatin1Char('"')) {
-                        if (at >= text.size() || text.at(at) != QLatin1Char('"'))
-                            break;
-                        ++at;
-                    } else if (character == QLatin1Char('\n')) {
-                        ++line;
-                    }
-                    field += character;
-                }
-                if (!endsField(at)) {
-                    // A quote left open runs on to the next quote, often lines further down: the
-                    // fault lies where the field began.
-                    result.error = quoteLine == line
-                                       ? QStringLiteral("Line %1: text follows a closing quote.").arg(line)
-                                       : QStringLiteral("Line %1: the quoted field that starts here is not "
-                                                        "closed (the quote on line %2 is followed by text).")
-                                             .arg(quoteLine)
-                                             .arg(line);
-                    return result;
-                }
-            } else {
-                while (!endsField(at)) {
-                    if (text.at(at) == QLatin1Char('"')) {
-                        result.error =
-                            field.contains(QLatin1Char(';'))
-                                ? QStringLiteral(
-                                      "Line %1: the fields are separated by semicolons; they must be "
-                                      "separated by commas.")
-                                      .arg(line)
-                                : QStringLiteral("Line %1: a quote in a field that does not start with one.")
-                                      .arg(line);
-                        return result;
-                    }
-                    field += text.at(at++);
-                }
-            }
-            row.fields.append(field);
-            if (at < text.size() && text.at(at) == QLatin1Char(',')) {
-                ++at;
-                continue;
-            }
-            break;
-        }
-        if (at < text.size()) {
-            const bool crlf = text.at(at) == QLatin1Char('\r') && at + 1 < text.size() &&
-                              text.at(at + 1) == QLatin1Char('\n');
-            at += crlf ? 2 : 1;
-            ++line;
-        }
-        if (row.fields.size() > 1 || !row.fields.front().isEmpty())
-            result.rows.push_back(row);
-    }
-    return result;
+    return {};
 }
 
 std::optional<int> csvRecordNumber(const QString& text)
@@ -473,119 +377,115 @@ QByteArray ParameterText::toCsv(const ParameterRecords& records)
     return text.toUtf8();
 }
 
-ParameterText::Read ParameterText::fromJson(const QByteArray& json)
+Expected<ParameterRecords> ParameterText::fromJson(const QByteArray& json)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return Collector::failed(QStringLiteral("The text is not JSON: %1 at byte %2.")
-                                     .arg(parseError.errorString())
-                                     .arg(parseError.offset));
-    if (const QString twice = duplicateKey(json); !twice.isEmpty())
-        return Collector::failed(twice);
+        return Failure{QStringLiteral("The text is not JSON: %1 at byte %2.")
+                           .arg(parseError.errorString())
+                           .arg(parseError.offset)};
+    if (const Expected<void> distinct = distinctKeys(json); !distinct)
+        return Failure{distinct.error()};
     const QJsonValue entries = document.object().value(QStringLiteral("records"));
     if (!document.isObject() || !entries.isArray())
-        return Collector::failed(QStringLiteral("The JSON text has no array \"records\"."));
+        return Failure{QStringLiteral("The JSON text has no array \"records\".")};
 
     Collector collector;
     const QJsonArray array = entries.toArray();
     for (qsizetype position = 0; position < array.size(); ++position) {
         const QString where = QStringLiteral("Entry %1 of \"records\"").arg(position + 1);
         if (!array.at(position).isObject())
-            return Collector::failed(QStringLiteral("%1 is not an object.").arg(where));
+            return Failure{QStringLiteral("%1 is not an object.").arg(where)};
         const QJsonObject entry = array.at(position).toObject();
         const double number = entry.value(QStringLiteral("record")).toDouble(-1);
         if (number < 1 || number > ParameterRecords::Count || number != std::floor(number))
-            return Collector::failed(QStringLiteral("%1 has no record number from 1 to %2.")
-                                         .arg(where)
-                                         .arg(ParameterRecords::Count));
+            return Failure{QStringLiteral("%1 has no record number from 1 to %2.")
+                               .arg(where)
+                               .arg(ParameterRecords::Count)};
         const auto recordNumber = static_cast<int>(number);
         const QString record = QStringLiteral("Record %1").arg(recordNumber);
         const QJsonValue type = entry.value(QStringLiteral("type"));
         const QJsonValue value = entry.value(QStringLiteral("value"));
         if (!type.isString())
-            return Collector::failed(QStringLiteral("%1 has no type.").arg(record));
+            return Failure{QStringLiteral("%1 has no type.").arg(record)};
         // Only the records without a value may leave it out; a text would silently become "".
         const std::optional<Type> typed = typeNamed(type.toString());
         if (value.isUndefined() && typed && *typed != Type::Empty && *typed != Type::Null)
-            return Collector::failed(QStringLiteral("%1 has no value.").arg(record));
+            return Failure{QStringLiteral("%1 has no value.").arg(record)};
         if (!value.isUndefined() && !value.isString())
-            return Collector::failed(QStringLiteral("%1: the value is not a JSON string.").arg(record));
-        const QString problem = collector.add(recordNumber, type.toString(), value.toString(), 0);
-        if (!problem.isEmpty())
-            return Collector::failed(problem);
+            return Failure{QStringLiteral("%1: the value is not a JSON string.").arg(record)};
+        if (const Expected<void> added = collector.add(recordNumber, type.toString(), value.toString(), 0);
+            !added)
+            return Failure{added.error()};
     }
     const QJsonValue trailing = document.object().value(QStringLiteral("trailing"));
     if (!trailing.isUndefined()) {
         if (!trailing.isString())
-            return Collector::failed(QStringLiteral("The trailing bytes are not a JSON string."));
+            return Failure{QStringLiteral("The trailing bytes are not a JSON string.")};
         const std::optional<QByteArray> bytes = bytesOfHex(trailing.toString());
         if (!bytes)
-            return Collector::failed(
-                QStringLiteral("In the JSON text, %1.").arg(trailingNotHex(trailing.toString())));
+            return Failure{QStringLiteral("In the JSON text, %1.").arg(trailingNotHex(trailing.toString()))};
         collector.setTrailing(*bytes);
     }
     return collector.finish();
 }
 
-ParameterText::Read ParameterText::fromCsv(const QByteArray& csv)
+Expected<ParameterRecords> ParameterText::fromCsv(const QByteArray& csv)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(csv);
     if (utf8.hasError())
-        return Collector::failed(QStringLiteral("The CSV text is not UTF-8."));
+        return Failure{QStringLiteral("The CSV text is not UTF-8.")};
     // A spreadsheet set to a German locale saves its CSV with semicolons.
     const QString firstLine = text.left(text.indexOf(QRegularExpression(QStringLiteral("[\r\n]"))));
     if (firstLine.contains(QLatin1Char(';')) &&
         firstLine.split(QLatin1Char(';')).join(QLatin1Char(',')) == CsvHeader)
-        return Collector::failed(
-            QStringLiteral("Line 1: the fields are separated by semicolons; they must be "
-                           "separated by commas (%1).")
-                .arg(CsvHeader));
-    const CsvRows parsed = csvRows(text);
-    if (!parsed.error.isEmpty())
-        return Collector::failed(parsed.error);
-    if (parsed.rows.empty() || parsed.rows.front().fields.join(QLatin1Char(',')) != CsvHeader)
-        return Collector::failed(
-            QStringLiteral("Line 1: the CSV text does not start with the header %1.").arg(CsvHeader));
+        return Failure{QStringLiteral("Line 1: the fields are separated by semicolons; they must be "
+                                      "separated by commas (%1).")
+                           .arg(CsvHeader)};
+    const Expected<std::vector<csv::Row>> parsed = csv::rows(text);
+    if (!parsed)
+        return Failure{parsed.error()};
+    const std::vector<csv::Row>& rows = *parsed;
+    if (rows.empty() || rows.front().fields.join(QLatin1Char(',')) != CsvHeader)
+        return Failure{
+            QStringLiteral("Line 1: the CSV text does not start with the header %1.").arg(CsvHeader)};
 
     Collector collector;
     bool trailingSeen = false;
-    for (size_t position = 1; position < parsed.rows.size(); ++position) {
-        const CsvRow& row = parsed.rows.at(position);
+    for (size_t position = 1; position < rows.size(); ++position) {
+        const csv::Row& row = rows.at(position);
         const QString line = QStringLiteral("Line %1").arg(row.line);
         if (row.fields.size() == 1 && row.fields.front().contains(QLatin1Char(';')))
-            return Collector::failed(
+            return Failure{
                 QStringLiteral(
                     "%1: the fields are separated by semicolons; they must be separated by commas.")
-                    .arg(line));
+                    .arg(line)};
         if (row.fields.size() != 5)
-            return Collector::failed(QStringLiteral("%1: %2 fields where a row has 5 (%3).")
-                                         .arg(line)
-                                         .arg(row.fields.size())
-                                         .arg(CsvHeader));
+            return Failure{QStringLiteral("%1: %2 fields where a row has 5 (%3).")
+                               .arg(line)
+                               .arg(row.fields.size())
+                               .arg(CsvHeader)};
         const QString& value = row.fields.at(4);
         if (row.fields.front() == TrailingRow) {
             const std::optional<QByteArray> bytes = bytesOfHex(value);
             if (trailingSeen)
-                return Collector::failed(
-                    QStringLiteral("%1: the trailing bytes are given more than once.").arg(line));
+                return Failure{QStringLiteral("%1: the trailing bytes are given more than once.").arg(line)};
             if (!bytes)
-                return Collector::failed(QStringLiteral("%1: %2.").arg(line, trailingNotHex(value)));
+                return Failure{QStringLiteral("%1: %2.").arg(line, trailingNotHex(value))};
             trailingSeen = true;
             collector.setTrailing(*bytes);
             continue;
         }
         const std::optional<int> number = csvRecordNumber(row.fields.front());
         if (!number)
-            return Collector::failed(
-                QStringLiteral("%1: \"%2\" is neither a record number from 1 to %3 nor \"%4\".")
-                    .arg(line, row.fields.front())
-                    .arg(ParameterRecords::Count)
-                    .arg(TrailingRow));
-        const QString problem = collector.add(*number, row.fields.at(3), value, row.line);
-        if (!problem.isEmpty())
-            return Collector::failed(problem);
+            return Failure{QStringLiteral("%1: \"%2\" is neither a record number from 1 to %3 nor \"%4\".")
+                               .arg(line, row.fields.front())
+                               .arg(ParameterRecords::Count)
+                               .arg(TrailingRow)};
+        if (const Expected<void> added = collector.add(*number, row.fields.at(3), value, row.line); !added)
+            return Failure{added.error()};
     }
     return collector.finish();
 }

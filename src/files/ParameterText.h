@@ -11,19 +11,13 @@
 class ParameterText final
 {
 public:
-    struct Read
-    {
-        ParameterRecords records;
-        // Empty when the text was read; otherwise names the record or line at fault.
-        QString error;
-    };
-
     // {"records": [{"record": 1, "point": ..., "element": ..., "type": ..., "value": ...}, ...],
     //  "trailing": hex}; "element" (from 0) only for the elements of the array CPs.
     static QByteArray toJson(const ParameterRecords& records);
     // The header record,point,element,type,value, a row per record and a last row whose record is
     // "trailing" with the trailing bytes as hex in its value.
     static QByteArray toCsv(const ParameterRecords& records);
-    static Read fromJson(const QByteArray& json);
-    static Read fromCsv(const QByteArray& csv);
+    // A failure names the record or line at fault.
+    static Expected<ParameterRecords> fromJson(const QByteArray& json);
+    static Expected<ParameterRecords> fromCsv(const QByteArray& csv);
 };

@@ -20,48 +20,51 @@ QString systemError(int number)
 }
 
 // A folder's entries reach the disk only when the folder itself is flushed.
-QString syncFolder(const QString& path)
+Expected<void> syncFolder(const QString& path)
 {
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
-        return systemError(errno);
+        return Failure{systemError(errno)};
     const int result = ::fsync(descriptor);
     const int failure = errno;
     ::close(descriptor);
-    return result == 0 ? QString() : systemError(failure);
+    if (result != 0)
+        return Failure{systemError(failure)};
+    return {};
 }
 
 } // namespace
 
-QString StagedFolder::refusal(const QString& target, const QString& marker)
+Expected<void> StagedFolder::replaceable(const QString& target, const QString& marker)
 {
     const QFileInfo info(target);
     if (info.isSymLink())
-        return QStringLiteral("%1 is a symbolic link; name the folder it points to").arg(target);
+        return Failure{QStringLiteral("%1 is a symbolic link; name the folder it points to").arg(target)};
     if (!info.exists())
-        return QString();
+        return {};
     if (!info.isDir())
-        return QStringLiteral("%1 is a file, not a folder").arg(target);
+        return Failure{QStringLiteral("%1 is a file, not a folder").arg(target)};
     const QDir folder(target);
     if (!folder.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System) &&
         !folder.exists(marker))
-        return QStringLiteral(
-                   "%1 holds files but no %2, so it was not written by this command; name a new or "
-                   "empty folder")
-            .arg(target, marker);
-    return QString();
+        return Failure{
+            QStringLiteral("%1 holds files but no %2, so it was not written by this command; name a new "
+                           "or empty folder")
+                .arg(target, marker)};
+    return {};
 }
 
 StagedFolder::StagedFolder(const QString& target) : m_target(QDir::cleanPath(QDir().absoluteFilePath(target)))
 {
     const QFileInfo info(m_target);
     if (info.fileName().isEmpty()) {
-        m_error = QStringLiteral("%1 cannot be replaced").arg(m_target);
+        m_made = Failure{QStringLiteral("%1 cannot be replaced").arg(m_target)};
         return;
     }
     QByteArray pattern = QFile::encodeName(m_target + QStringLiteral(".new-XXXXXX"));
     if (!::mkdtemp(pattern.data())) {
-        m_error = QStringLiteral("no folder can be made in %1: %2").arg(info.path(), systemError(errno));
+        m_made =
+            Failure{QStringLiteral("no folder can be made in %1: %2").arg(info.path(), systemError(errno))};
         return;
     }
     m_staging = QFile::decodeName(pattern);
@@ -77,22 +80,22 @@ StagedFolder::~StagedFolder()
         QDir(m_staging).removeRecursively();
 }
 
-QString StagedFolder::write(const QString& fileName, const QByteArray& content)
+Expected<void> StagedFolder::write(const QString& fileName, const QByteArray& content)
 {
-    if (!m_error.isEmpty())
-        return m_error;
+    if (!m_made)
+        return m_made;
     return AtomicFile::write(QDir(m_staging).filePath(fileName), content);
 }
 
-QString StagedFolder::commit()
+Expected<void> StagedFolder::commit()
 {
-    if (!m_error.isEmpty())
-        return m_error;
+    if (!m_made)
+        return m_made;
     const auto kept = [](int number) {
         return systemError(number) + QStringLiteral("; the old folder is left as it was");
     };
-    if (const QString failure = syncFolder(m_staging); !failure.isEmpty())
-        return failure + QStringLiteral("; the old folder is left as it was");
+    if (const Expected<void> synced = syncFolder(m_staging); !synced)
+        return Failure{synced.error() + QStringLiteral("; the old folder is left as it was")};
     const QByteArray staging = QFile::encodeName(m_staging);
     const QByteArray target = QFile::encodeName(m_target);
     struct stat existing
@@ -102,34 +105,35 @@ QString StagedFolder::commit()
     QString old;
     if (::lstat(target.constData(), &existing) != 0) {
         if (::rename(staging.constData(), target.constData()) != 0)
-            return systemError(errno);
+            return Failure{systemError(errno)};
     } else if (::renameat2(AT_FDCWD, staging.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) ==
                0) {
         old = m_staging;
     } else if (errno == EINVAL) {
-        // A file system that cannot exchange: the old target aside, the new one in, and on failure
-        // the old one back.
+        // A file system that cannot exchange: the old target aside, the new one in, and on
+        // failure the old one back.
         old = m_staging + QStringLiteral(".old");
         const QByteArray aside = QFile::encodeName(old);
         if (::rename(target.constData(), aside.constData()) != 0)
-            return kept(errno);
+            return Failure{kept(errno)};
         if (::rename(staging.constData(), target.constData()) != 0) {
             const int failure = errno;
             if (::rename(aside.constData(), target.constData()) != 0)
-                return QStringLiteral("%1; the old folder is left in %2").arg(systemError(failure), old);
-            return kept(failure);
+                return Failure{
+                    QStringLiteral("%1; the old folder is left in %2").arg(systemError(failure), old)};
+            return Failure{kept(failure)};
         }
     } else {
-        return kept(errno);
+        return Failure{kept(errno)};
     }
     m_committed = true;
     if (!old.isEmpty() && !QDir(old).removeRecursively())
-        return QStringLiteral(
-                   "the new folder is in place, but the old one could not be removed; it is left in %1")
-            .arg(old);
-    if (const QString failure = syncFolder(QFileInfo(m_target).path()); !failure.isEmpty())
-        return QStringLiteral(
-                   "the new folder is in place, but its folder could not be flushed to the disk: %1")
-            .arg(failure);
-    return QString();
+        return Failure{QStringLiteral("the new folder is in place, but the old one could not be "
+                                      "removed; it is left in %1")
+                           .arg(old)};
+    if (const Expected<void> synced = syncFolder(QFileInfo(m_target).path()); !synced)
+        return Failure{
+            QStringLiteral("the new folder is in place, but its folder could not be flushed to the disk: %1")
+                .arg(synced.error())};
+    return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/Expected.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,27 +13,26 @@
 class StagedFolder final
 {
 public:
-    // Why `target` may not be replaced: a file or a link stands there, or a folder that holds files
-    // but not `marker` (so a folder this program did not write is never taken). Empty when it may.
-    static QString refusal(const QString& target, const QString& marker);
+    // Whether `target` may be replaced: not when a file or a link stands there, or a folder that
+    // holds files but not `marker` (so a folder this program did not write is never taken).
+    static Expected<void> replaceable(const QString& target, const QString& marker);
 
     explicit StagedFolder(const QString& target);
     ~StagedFolder();
     StagedFolder(const StagedFolder&) = delete;
     StagedFolder& operator=(const StagedFolder&) = delete;
 
-    // Why the new folder could not be made beside the target; empty when it was.
-    const QString& error() const { return m_error; }
-    // A file of the new folder, written through AtomicFile. Empty on success, else why not.
-    QString write(const QString& fileName, const QByteArray& content);
-    // Puts the new folder in the target's place. Empty on success, else what happened, saying
-    // where the old target is: as it was, or, when the new folder is in place but the old one could
-    // not be removed, where it is left.
-    QString commit();
+    // Whether the new folder could be made beside the target.
+    const Expected<void>& made() const { return m_made; }
+    // A file of the new folder, written through AtomicFile.
+    Expected<void> write(const QString& fileName, const QByteArray& content);
+    // Puts the new folder in the target's place. A failure says where the old target is: as it
+    // was, or, when the new folder is in place but the old one could not be removed, where it is left.
+    Expected<void> commit();
 
 private:
     QString m_target;
     QString m_staging;
-    QString m_error;
+    Expected<void> m_made;
     bool m_committed = false;
 };

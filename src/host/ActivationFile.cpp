@@ -41,20 +41,19 @@ QString ActivationFile::content(const QString& executable)
            execArgument(executable) + QStringLiteral(" -Embedding\n");
 }
 
-QString ActivationFile::write(const QString& executable)
+Expected<void> ActivationFile::write(const QString& executable)
 {
     if (!QDir().mkpath(servicesFolder()))
-        return QStringLiteral("Cannot create the folder ") + servicesFolder();
-    const QString failure = AtomicFile::write(filePath(), content(executable).toUtf8());
-    if (!failure.isEmpty())
-        return QStringLiteral("Cannot write ") + filePath() + QStringLiteral(": ") + failure;
-    return QString();
+        return Failure{QStringLiteral("Cannot create the folder ") + servicesFolder()};
+    if (const Expected<void> written = AtomicFile::write(filePath(), content(executable).toUtf8()); !written)
+        return Failure{QStringLiteral("Cannot write ") + filePath() + QStringLiteral(": ") + written.error()};
+    return {};
 }
 
-QString ActivationFile::remove()
+Expected<void> ActivationFile::remove()
 {
     QFile file(filePath());
     if (!file.exists() || file.remove())
-        return QString();
-    return QStringLiteral("Cannot remove ") + filePath() + QStringLiteral(": ") + file.errorString();
+        return {};
+    return Failure{QStringLiteral("Cannot remove ") + filePath() + QStringLiteral(": ") + file.errorString()};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/Expected.h"
+
 #include <QString>
 
 // The D-Bus activation file that lets the session bus start the plug-in for a director:
@@ -12,7 +14,6 @@ public:
     // The file's content for an executable started with -Embedding.
     static QString content(const QString& executable);
 
-    // Both return an empty text on success, otherwise what went wrong.
-    static QString write(const QString& executable);
-    static QString remove();
+    static Expected<void> write(const QString& executable);
+    static Expected<void> remove();
 };

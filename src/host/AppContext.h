@@ -8,7 +8,7 @@ class MessageCatalogue;
 class PointTables;
 class ProgressDisplay;
 class RegistryStore;
-class Ui;
+class UiServices;
 struct ConnectionState;
 struct ResourceDirSpec;
 
@@ -22,7 +22,7 @@ struct AppContext
 {
     RegistryStore& registry;
     lns::ObjectServer& objectServer;
-    Ui& ui;
+    UiServices& ui;
     ProgressDisplay& progress;
     MessageCatalogue& catalogue;
     ConnectionState& connection;

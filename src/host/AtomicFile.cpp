@@ -8,41 +8,32 @@
 
 namespace {
 
-// The checks QSaveFile makes too, with reasons a user reads without knowing the library.
-QString refusal(const QString& path)
+// Opens the temporary file, refusing first what QSaveFile refuses too, with reasons a user reads
+// without knowing the library.
+Expected<void> open(QSaveFile& file)
 {
-    const QFileInfo target(path);
+    const QFileInfo target(file.fileName());
     if (target.isDir())
-        return QStringLiteral("it is a folder");
+        return Failure{QStringLiteral("it is a folder")};
     if (target.exists() && !target.isWritable())
-        return QStringLiteral("the file is write-protected");
-    return QString();
-}
-
-bool open(QSaveFile& file, QString& error)
-{
-    error = refusal(file.fileName());
-    if (!error.isEmpty())
-        return false;
+        return Failure{QStringLiteral("the file is write-protected")};
     // Unbuffered: every write reaches the file system at once and fails there, not in commit().
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return true;
-    error = file.errorString();
-    return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Failure{file.errorString()};
+    return {};
 }
 
 } // namespace
 
-QString AtomicFile::write(const QString& path, const QByteArray& content)
+Expected<void> AtomicFile::write(const QString& path, const QByteArray& content)
 {
     QSaveFile file(path);
-    QString error;
-    if (!open(file, error))
-        return error;
+    if (Expected<void> opened = open(file); !opened)
+        return opened;
     for (qint64 done = 0; done < content.size();) {
         const qint64 count = file.write(content.constData() + done, content.size() - done);
         if (count <= 0)
-            return file.errorString();
+            return Failure{file.errorString()};
         done += count;
     }
     // A file system may accept the data and find it has no room only when it is flushed to the
@@ -51,19 +42,18 @@ QString AtomicFile::write(const QString& path, const QByteArray& content)
         const int failure = errno;
         // EINVAL: a special file that cannot be synchronised; there is nothing to flush.
         if (failure != EINVAL)
-            return QString::fromLocal8Bit(std::strerror(failure));
+            return Failure{QString::fromLocal8Bit(std::strerror(failure))};
     }
     if (!file.commit())
-        return file.errorString();
-    return QString();
+        return Failure{file.errorString()};
+    return {};
 }
 
-QString AtomicFile::probe(const QString& path)
+Expected<void> AtomicFile::probe(const QString& path)
 {
     QSaveFile file(path);
-    QString error;
-    if (!open(file, error))
-        return error;
-    file.cancelWriting();
-    return QString();
+    Expected<void> opened = open(file);
+    if (opened)
+        file.cancelWriting();
+    return opened;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/Expected.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,10 +13,9 @@
 class AtomicFile final
 {
 public:
-    // Empty on success; otherwise why the file could not be written ("No space left on device").
-    static QString write(const QString& path, const QByteArray& content);
+    // On failure, why the file could not be written ("No space left on device").
+    static Expected<void> write(const QString& path, const QByteArray& content);
     // Whether `path` could be written now, checked by opening the temporary file and dropping it
-    // again, so that work whose result goes to the file can be refused before it starts. Empty
-    // when it could; otherwise why not.
-    static QString probe(const QString& path);
+    // again, so that work whose result goes to the file can be refused before it starts.
+    static Expected<void> probe(const QString& path);
 };

@@ -5,8 +5,7 @@
 
 namespace {
 
-// Object class 7 is "Application Device"; 13 is the LNS "Configure" command.
-constexpr qint32 ApplicationDeviceClass = 7;
+// The LNS "Configure" command.
 constexpr qint32 ConfigureCommand = 13;
 constexpr qint32 OwnCommand = 10000;
 // Registered at each of the plug-in's device templates.

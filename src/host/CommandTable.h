@@ -20,6 +20,11 @@ class CommandTable final
 {
 public:
     static constexpr int Rows = 2;
+    // The director's own commands beside the table's: register and deregister in the open network.
+    static constexpr qint32 RegisterCommand = 50;
+    static constexpr qint32 DeregisterCommand = 51;
+    // "Application Device", the object class of every command in the table.
+    static constexpr qint16 ApplicationDeviceClass = 7;
 
     // Row 0: 13 "Configure" (default); row 1: 10000 "Korvandel_zep31_PlugIn"; both object class 7.
     void fill();

@@ -3,7 +3,7 @@
 #include "host/AutomationError.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
@@ -16,19 +16,19 @@ const QString InternetInterface = QStringLiteral("Internet");
 class HourglassScope final
 {
 public:
-    explicit HourglassScope(Ui& ui) : m_ui(ui) { m_ui.setPointer(Ui::Pointer::Hourglass); }
-    ~HourglassScope() { m_ui.setPointer(Ui::Pointer::Default); }
+    explicit HourglassScope(UiServices& ui) : m_ui(ui) { m_ui.setPointer(UiServices::Pointer::Hourglass); }
+    ~HourglassScope() { m_ui.setPointer(UiServices::Pointer::Default); }
     HourglassScope(const HourglassScope&) = delete;
     HourglassScope& operator=(const HourglassScope&) = delete;
 
 private:
-    Ui& m_ui;
+    UiServices& m_ui;
 };
 
 } // namespace
 
 NetworkOpener::NetworkOpener(lns::ObjectServer& objectServer, ConnectionState& connection,
-                             MessageCatalogue& catalogue, Ui& ui)
+                             MessageCatalogue& catalogue, UiServices& ui)
     : m_objectServer(objectServer), m_connection(connection), m_catalogue(catalogue), m_ui(ui)
 {
 }

@@ -3,7 +3,7 @@
 #include <QString>
 
 class MessageCatalogue;
-class Ui;
+class UiServices;
 struct ConnectionState;
 
 namespace lns {
@@ -22,7 +22,7 @@ public:
     static constexpr qint32 SystemNumericOption = 200;
 
     NetworkOpener(lns::ObjectServer& objectServer, ConnectionState& connection, MessageCatalogue& catalogue,
-                  Ui& ui);
+                  UiServices& ui);
     NetworkOpener(const NetworkOpener&) = delete;
     NetworkOpener& operator=(const NetworkOpener&) = delete;
 
@@ -37,5 +37,5 @@ private:
     lns::ObjectServer& m_objectServer;
     ConnectionState& m_connection;
     MessageCatalogue& m_catalogue;
-    Ui& m_ui;
+    UiServices& m_ui;
 };

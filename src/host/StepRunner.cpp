@@ -2,10 +2,11 @@
 
 #include <utility>
 
-StepRunner::StepRunner(Handler handler) : m_handler(std::move(handler)) {}
+StepRunner::StepRunner(Handler handler) : StepRunner(std::move(handler), RetryPolicy{}) {}
 
-StepRunner::StepRunner(Handler handler, SilentRetries silent)
-    : m_handler(std::move(handler)), m_silent(std::move(silent)), m_silentLeft(m_silent.count)
+StepRunner::StepRunner(Handler handler, RetryPolicy policy, RetryReport onRetry)
+    : m_handler(std::move(handler)), m_policy(policy), m_onRetry(std::move(onRetry)),
+      m_silentLeft(policy.silentRetries)
 {
 }
 
@@ -13,8 +14,8 @@ StepRunner::Outcome StepRunner::run(const std::function<void()>& step)
 {
     if (m_aborted)
         return Outcome::Aborted;
-    if (m_silent.scope == RetryScope::EachStep)
-        m_silentLeft = m_silent.count;
+    if (m_policy.scope == RetryScope::EachStep)
+        m_silentLeft = m_policy.silentRetries;
     for (;;) {
         try {
             step();
@@ -22,17 +23,17 @@ StepRunner::Outcome StepRunner::run(const std::function<void()>& step)
         } catch (const lns::Error& error) {
             if (m_silentLeft > 0) {
                 --m_silentLeft;
-                if (m_silent.onRetry)
-                    m_silent.onRetry(error);
+                if (m_onRetry)
+                    m_onRetry(error);
                 continue;
             }
             // Without a handler nobody can decide, so the procedure leaves as on Abort.
-            const Ui::Answer answer = m_handler ? m_handler(error) : Ui::Answer::Abort;
-            if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
-                m_silentLeft = m_silent.count;
-            if (answer == Ui::Answer::Retry)
+            const UiServices::Answer answer = m_handler ? m_handler(error) : UiServices::Answer::Abort;
+            if (answer == UiServices::Answer::Retry || answer == UiServices::Answer::Ignore)
+                m_silentLeft = m_policy.silentRetries;
+            if (answer == UiServices::Answer::Retry)
                 continue;
-            if (answer == Ui::Answer::Ignore)
+            if (answer == UiServices::Answer::Ignore)
                 return Outcome::Ignored;
             m_aborted = true;
             return Outcome::Aborted;
@@ -53,14 +54,15 @@ StepRunner::Outcome StepRunner::runChecked(const std::function<bool()>& step)
     return runStatus([&] { return step() ? 0 : 1; });
 }
 
-StepRunner::Handler StepRunner::messageBox(Ui& ui, const QString& suffix, const QString& title)
+StepRunner::Handler StepRunner::messageBox(UiServices& ui, const QString& suffix, const QString& title)
 {
     return [&ui, suffix, title](const lns::Error& error) {
-        const Ui::Answer answer = ui.message(error.description() + suffix, title, Ui::Icon::Critical,
-                                             Ui::Buttons::AbortRetryIgnore);
+        const UiServices::Answer answer =
+            ui.message(error.description() + suffix, title, UiServices::Icon::Critical,
+                       UiServices::Buttons::AbortRetryIgnore);
         // A box closed without a choice leaves the procedure.
-        if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+        if (answer == UiServices::Answer::Retry || answer == UiServices::Answer::Ignore)
             return answer;
-        return Ui::Answer::Abort;
+        return UiServices::Answer::Abort;
     };
 }

@@ -2,29 +2,30 @@
 
 namespace ui_buttons {
 
-QList<Ui::Answer> offered(Ui::Buttons buttons)
+QList<UiServices::Answer> offered(UiServices::Buttons buttons)
 {
     switch (buttons) {
-    case Ui::Buttons::Ok:
-        return {Ui::Answer::Ok};
-    case Ui::Buttons::OkCancel:
-        return {Ui::Answer::Ok, Ui::Answer::Cancel};
-    case Ui::Buttons::AbortRetryIgnore:
-        return {Ui::Answer::Abort, Ui::Answer::Retry, Ui::Answer::Ignore};
-    case Ui::Buttons::YesNoCancel:
-        return {Ui::Answer::Yes, Ui::Answer::No, Ui::Answer::Cancel};
-    case Ui::Buttons::YesNo:
-        return {Ui::Answer::Yes, Ui::Answer::No};
-    case Ui::Buttons::RetryCancel:
-        return {Ui::Answer::Retry, Ui::Answer::Cancel};
+    case UiServices::Buttons::Ok:
+        return {UiServices::Answer::Ok};
+    case UiServices::Buttons::OkCancel:
+        return {UiServices::Answer::Ok, UiServices::Answer::Cancel};
+    case UiServices::Buttons::AbortRetryIgnore:
+        return {UiServices::Answer::Abort, UiServices::Answer::Retry, UiServices::Answer::Ignore};
+    case UiServices::Buttons::YesNoCancel:
+        return {UiServices::Answer::Yes, UiServices::Answer::No, UiServices::Answer::Cancel};
+    case UiServices::Buttons::YesNo:
+        return {UiServices::Answer::Yes, UiServices::Answer::No};
+    case UiServices::Buttons::RetryCancel:
+        return {UiServices::Answer::Retry, UiServices::Answer::Cancel};
     }
-    return {Ui::Answer::Ok};
+    return {UiServices::Answer::Ok};
 }
 
-Ui::Answer dismissed(Ui::Buttons buttons)
+UiServices::Answer dismissed(UiServices::Buttons buttons)
 {
-    const QList<Ui::Answer> answers = offered(buttons);
-    for (Ui::Answer answer : {Ui::Answer::Cancel, Ui::Answer::No, Ui::Answer::Abort})
+    const QList<UiServices::Answer> answers = offered(buttons);
+    for (UiServices::Answer answer :
+         {UiServices::Answer::Cancel, UiServices::Answer::No, UiServices::Answer::Abort})
         if (answers.contains(answer))
             return answer;
     return answers.first();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/Ui.h"
+#include "host/UiServices.h"
 
 #include <QList>
 
@@ -8,8 +8,8 @@
 namespace ui_buttons {
 
 // The answers a button set offers, in the order of its buttons.
-QList<Ui::Answer> offered(Ui::Buttons buttons);
+QList<UiServices::Answer> offered(UiServices::Buttons buttons);
 // The answer of a box the user leaves without choosing: Cancel, No or Abort, whichever it offers.
-Ui::Answer dismissed(Ui::Buttons buttons);
+UiServices::Answer dismissed(UiServices::Buttons buttons);
 
 } // namespace ui_buttons

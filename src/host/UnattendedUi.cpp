@@ -33,7 +33,7 @@ bool UnattendedUi::displayMissing()
 
 UnattendedUi::UnattendedUi() : m_log(stderr) {}
 
-Ui::Answer UnattendedUi::message(const Message& message)
+UiServices::Answer UnattendedUi::message(const Message& message)
 {
     m_log << "message [" << message.title << "] " << oneLine(message.text) << Qt::endl;
     // As if the box were closed without a choice: nothing is deleted, overwritten or taken over.

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "host/Ui.h"
+#include "host/UiServices.h"
 
 #include <QTextStream>
 
-// The Ui of an unattended run (scripted installations, machines without a display): every
+// The UiServices of an unattended run (scripted installations, machines without a display): every
 // message box is written to the standard error stream and answered as if closed without a
 // choice (Cancel, No or Abort; OK where that is all); file and printer dialogs are cancelled and no document
 // is opened.
-class UnattendedUi final : public Ui
+class UnattendedUi final : public UiServices
 {
 public:
     // The environment variable that asks for an unattended run when set to "1".
@@ -22,7 +22,7 @@ public:
     UnattendedUi(const UnattendedUi&) = delete;
     UnattendedUi& operator=(const UnattendedUi&) = delete;
 
-    using Ui::message;
+    using UiServices::message;
     Answer message(const Message& message) override;
     QString openFileName(const FileDialog& dialog) override;
     QString saveFileName(const FileDialog& dialog) override;

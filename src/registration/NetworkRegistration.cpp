@@ -2,6 +2,7 @@
 
 #include "device/FrameworkSettings.h"
 #include "host/AppContext.h"
+#include "host/BestEffort.h"
 #include "host/CRegistry.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
@@ -10,7 +11,7 @@
 #include "host/RegistryKeys.h"
 #include "host/ResourceDirSpec.h"
 #include "host/StepRunner.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
@@ -24,17 +25,6 @@ const QString CrLf = QStringLiteral("\r\n");
 // The catalogue's further arguments of a look-up by program-ID template.
 constexpr int LookupKind = 3;
 constexpr int LookupExtra = 0;
-
-// Runs one call whose failure the procedure collects and goes on after.
-template <typename Call> bool attempt(Call&& call)
-{
-    try {
-        call();
-        return true;
-    } catch (const lns::Error&) {
-        return false;
-    }
-}
 
 std::shared_ptr<lns::DeviceTemplate> templateFor(const lns::DeviceTemplates& templates,
                                                  const QString& programId,
@@ -96,7 +86,7 @@ std::shared_ptr<lns::ComponentApp> NetworkRegistration::UniqueComponentAppName(l
 
 bool NetworkRegistration::RegisterWithNetwork()
 {
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     const MessageCatalogue& texts = m_context.catalogue;
     m_defaultAnswers.clear();
 
@@ -114,9 +104,9 @@ bool NetworkRegistration::RegisterWithNetwork()
     if (!templates)
         return false;
 
-    const Ui::Pointer previousPointer = ui.pointer();
-    ui.setPointer(Ui::Pointer::Hourglass);
-    attempt([&] { m_context.connection.RemoteClient = m_context.objectServer.remote(); });
+    const UiServices::Pointer previousPointer = ui.pointer();
+    ui.setPointer(UiServices::Pointer::Hourglass);
+    bestEffort([&] { m_context.connection.RemoteClient = m_context.objectServer.remote(); });
 
     m_context.progress.setStatus(texts.RegTexts[reg_text::CreatingTemplates]);
 
@@ -134,7 +124,7 @@ bool NetworkRegistration::RegisterWithNetwork()
         if (m_context.connection.RemoteClient) {
             ui.setPointer(previousPointer);
             ui.message(lookupError + CrLf + texts.RegTexts[reg_text::RemoteCannotAddTemplate],
-                       plugin_identity::ProgramTitle, Ui::Icon::Critical);
+                       plugin_identity::ProgramTitle, UiServices::Icon::Critical);
             return false;
         }
         const QString name = UniqueTemplateName(variant.templateName, *templates);
@@ -144,14 +134,14 @@ bool NetworkRegistration::RegisterWithNetwork()
                 created->importXif(importFolder + variant.xifFile);
             } catch (const lns::Error&) {
                 // A template without an interface serves nobody; take it away again.
-                attempt([&] { templates->remove(name); });
+                bestEffort([&] { templates->remove(name); });
                 throw;
             }
         } catch (const lns::Error& error) {
             // This variant stays unserved: say so, register the others and report the failure at the end.
             templateFailed = true;
             ui.message(error.description() + CrLf + texts.RegTexts[reg_text::TemplateNotCreated],
-                       plugin_identity::ProgramTitle, Ui::Icon::Critical);
+                       plugin_identity::ProgramTitle, UiServices::Icon::Critical);
             continue;
         }
         served.append(programId);
@@ -171,7 +161,7 @@ bool NetworkRegistration::RegisterWithNetwork()
 
     StepRunner install([&](const lns::Error&) {
         return ui.message(texts.RegTexts[reg_text::ResourcesNotAdded], plugin_identity::ProgramTitle,
-                          Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore);
+                          UiServices::Icon::Information, UiServices::Buttons::AbortRetryIgnore);
     });
     const bool installed =
         install.runChecked([&] { return InstallResourceFiles(); }) != StepRunner::Outcome::Aborted;
@@ -208,7 +198,7 @@ void NetworkRegistration::registerCommand(const PlugInCommand& row, lns::DeviceT
 {
     const MessageCatalogue& texts = m_context.catalogue;
     QString templateName;
-    attempt([&] { templateName = deviceTemplate.name(); });
+    bestEffort([&] { templateName = deviceTemplate.name(); });
     const QString commandName = CommandName(row.CommandId);
 
     const std::shared_ptr<lns::ComponentApps> apps = componentAppsFor(row, deviceTemplate);
@@ -226,9 +216,9 @@ void NetworkRegistration::registerCommand(const PlugInCommand& row, lns::DeviceT
 
     std::shared_ptr<lns::ComponentApp> app;
     int count = 0;
-    attempt([&] { count = apps->count(); });
+    bestEffort([&] { count = apps->count(); });
     for (int i = 1; i <= count && !app; ++i) {
-        attempt([&] {
+        bestEffort([&] {
             const std::shared_ptr<lns::ComponentApp> candidate = apps->item(i);
             if (candidate && candidate->progId() == registry_keys::ProgId &&
                 candidate->commandId() == row.CommandId && candidate->objectClass() == row.ObjectClassId)
@@ -239,25 +229,25 @@ void NetworkRegistration::registerCommand(const PlugInCommand& row, lns::DeviceT
         app = UniqueComponentAppName(*apps, row);
 
     if (app) {
-        attempt([&] { app->setCommandId(row.CommandId); });
-        attempt([&] { app->setDescription(row.Description); });
-        attempt([&] { app->setVersion(plugin_identity::Version); });
-        attempt([&] { app->setManufacturerId(plugin_identity::ManufacturerID); });
+        bestEffort([&] { app->setCommandId(row.CommandId); });
+        bestEffort([&] { app->setDescription(row.Description); });
+        bestEffort([&] { app->setVersion(plugin_identity::Version); });
+        bestEffort([&] { app->setManufacturerId(plugin_identity::ManufacturerID); });
     }
 
     const std::optional<bool> makeDefault = row.IsDefault ? askDefault(row, templateName) : false;
     if (app && makeDefault == true) {
-        attempt([&] { app->setDefault(true); });
-        attempt([&] { count = apps->count(); });
+        bestEffort([&] { app->setDefault(true); });
+        bestEffort([&] { count = apps->count(); });
         for (int i = count; i >= 1; --i) {
-            attempt([&] {
+            bestEffort([&] {
                 const std::shared_ptr<lns::ComponentApp> other = apps->item(i);
                 if (other && other->progId() != registry_keys::ProgId)
                     other->setDefault(false);
             });
         }
     } else if (app && makeDefault == false) {
-        attempt([&] { app->setDefault(false); });
+        bestEffort([&] { app->setDefault(false); });
     }
     m_context.ui.processEvents();
 }
@@ -286,8 +276,8 @@ std::optional<bool> NetworkRegistration::askDefault(const PlugInCommand& row, co
                     texts.RegTexts[reg_text::DefaultActionObjects];
         break;
     }
-    const bool yes = m_context.ui.message(question, registry_keys::ProductKey, Ui::Icon::Question,
-                                          Ui::Buttons::YesNo) == Ui::Answer::Yes;
+    const bool yes = m_context.ui.message(question, registry_keys::ProductKey, UiServices::Icon::Question,
+                                          UiServices::Buttons::YesNo) == UiServices::Answer::Yes;
     const std::optional<bool> answer = m_context.ui.attended() ? std::optional<bool>(yes) : std::nullopt;
     m_defaultAnswers.insert(commandName, answer);
     return answer;
@@ -295,13 +285,13 @@ std::optional<bool> NetworkRegistration::askDefault(const PlugInCommand& row, co
 
 bool NetworkRegistration::InstallResourceFiles()
 {
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     const QString path = lonWorksPath(m_context.registry);
     const std::unique_ptr<lns::ResourceCatalogue> catalogue =
         m_context.objectServer.createResourceCatalogue();
     StepRunner steps(StepRunner::messageBox(ui, QString(), plugin_identity::ProgramTitle));
     const auto closeIfOpen = [&] {
-        attempt([&] {
+        bestEffort([&] {
             if (catalogue->isOpen())
                 catalogue->close();
         });
@@ -343,6 +333,6 @@ bool NetworkRegistration::InstallResourceFiles()
     }
     if (m_context.connection.RemoteClient)
         ui.message(m_context.catalogue.RegTexts[reg_text::RegisterOnServerToo], plugin_identity::ProgramTitle,
-                   Ui::Icon::Warning);
+                   UiServices::Icon::Warning);
     return true;
 }

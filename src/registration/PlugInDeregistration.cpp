@@ -2,13 +2,14 @@
 
 #include "device/FrameworkSettings.h"
 #include "host/AppContext.h"
+#include "host/BestEffort.h"
 #include "host/CRegistry.h"
 #include "host/CommandTable.h"
 #include "host/MessageCatalogue.h"
 #include "host/PlugInIdentity.h"
 #include "host/ProgressDisplay.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
@@ -18,18 +19,6 @@
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-// The registration command removed from the system.
-constexpr qint32 RegisterCommand = 50;
-
-template <typename Call> bool attempt(Call&& call)
-{
-    try {
-        call();
-        return true;
-    } catch (const lns::Error&) {
-        return false;
-    }
-}
 
 } // namespace
 
@@ -68,7 +57,7 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
 
     std::shared_ptr<lns::Networks> networks;
     int count = 0;
-    attempt([&] {
+    bestEffort([&] {
         objectServer.setRemote(false);
         if (!objectServer.isOpen())
             objectServer.open();
@@ -79,7 +68,7 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
     for (int i = 1; i <= count; ++i) {
         std::shared_ptr<lns::Network> network;
         std::shared_ptr<lns::System> system;
-        attempt([&] {
+        bestEffort([&] {
             network = networks->item(i);
             status(texts.RegTexts[reg_text::Opening] + network->name() + QStringLiteral("..."));
             network->open();
@@ -87,26 +76,26 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
         });
         if (system) {
             QString systemName;
-            attempt([&] { systemName = system->name(); });
+            bestEffort([&] { systemName = system->name(); });
             status(texts.RegTexts[reg_text::Opening] + systemName + QStringLiteral("...") + CrLf +
                    QStringLiteral("Engineered system mode"));
-            bool systemOpen = attempt([&] { system->open(); });
+            bool systemOpen = bestEffort([&] { system->open(); });
             if (!systemOpen) {
                 status(texts.RegTexts[reg_text::Opening] + systemName + QStringLiteral("...") + CrLf +
                        QStringLiteral("Network Interface '") + interfaceNameForRetry() + QStringLiteral("'"));
-                systemOpen = attempt([&] { system->open(); });
+                systemOpen = bestEffort([&] { system->open(); });
             }
             if (systemOpen) {
                 status(texts.RegTexts[reg_text::DeregisteringCommands]);
                 DeregisterFromNetwork(*system, removeTemplates, i == 1);
             }
-            attempt([&] {
+            bestEffort([&] {
                 if (system->isOpen())
                     system->close();
             });
         }
         if (network)
-            attempt([&] {
+            bestEffort([&] {
                 if (network->isOpen())
                     network->close();
             });
@@ -116,7 +105,7 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
         m_context.progress.closeProgress();
         m_context.progress.closeSplash();
     }
-    attempt([&] {
+    bestEffort([&] {
         if (objectServer.isOpen())
             objectServer.close();
     });
@@ -125,7 +114,7 @@ void PlugInDeregistration::DeregisterFromNetworks(bool removeTemplates)
 QString PlugInDeregistration::interfaceNameForRetry() const
 {
     QString name;
-    attempt([&] {
+    bestEffort([&] {
         const std::shared_ptr<lns::NetworkInterfaces> interfaces = m_context.objectServer.networkInterfaces();
         if (interfaces && interfaces->count() > 0)
             name = interfaces->item(1)->name();
@@ -137,14 +126,14 @@ QStringList PlugInDeregistration::servedProgramIds(lns::System& system) const
 {
     QStringList programIds;
     std::shared_ptr<lns::DeviceTemplates> templates;
-    attempt([&] { templates = system.deviceTemplates(); });
+    bestEffort([&] { templates = system.deviceTemplates(); });
     if (!templates)
         return programIds;
     const QStringList candidates{FrameworkSettings::variant(0).programId(),
                                  FrameworkSettings::variant(1).programId(),
                                  FrameworkSettings::thirdProgramId()};
     for (const QString& programId : candidates)
-        attempt([&] {
+        bestEffort([&] {
             if (templates->findByProgramId(programId))
                 programIds.append(programId);
         });
@@ -154,9 +143,9 @@ QStringList PlugInDeregistration::servedProgramIds(lns::System& system) const
 void PlugInDeregistration::DeregisterFromNetwork(lns::System& system, bool removeTemplates,
                                                  bool includeServerLevel)
 {
-    Ui& ui = m_context.ui;
-    const Ui::Pointer previousPointer = ui.pointer();
-    ui.setPointer(Ui::Pointer::Hourglass);
+    UiServices& ui = m_context.ui;
+    const UiServices::Pointer previousPointer = ui.pointer();
+    ui.setPointer(UiServices::Pointer::Hourglass);
     m_context.commands.fill();
 
     const QStringList programIds = servedProgramIds(system);
@@ -168,7 +157,7 @@ void PlugInDeregistration::DeregisterFromNetwork(lns::System& system, bool remov
         }
     }
     PlugInCommand registration;
-    registration.CommandId = RegisterCommand;
+    registration.CommandId = CommandTable::RegisterCommand;
     RemoveCommand(system, 2, registration, QString(), QString());
 
     if (removeTemplates && m_showProgress)
@@ -180,13 +169,13 @@ void PlugInDeregistration::offerTemplateRemoval(lns::System& system, const QStri
 {
     const MessageCatalogue& texts = m_context.catalogue;
     std::shared_ptr<lns::DeviceTemplates> templates;
-    attempt([&] { templates = system.deviceTemplates(); });
+    bestEffort([&] { templates = system.deviceTemplates(); });
     if (!templates)
         return;
     for (const QString& programId : programIds) {
         QString name;
         bool unused = false;
-        const bool known = attempt([&] {
+        const bool known = bestEffort([&] {
             const std::shared_ptr<lns::DeviceTemplate> deviceTemplate = templates->findByProgramId(programId);
             name = deviceTemplate->name();
             unused = deviceTemplate->devices()->count() == 0;
@@ -194,15 +183,15 @@ void PlugInDeregistration::offerTemplateRemoval(lns::System& system, const QStri
         if (!known || !unused)
             continue;
         m_context.ui.processEvents();
-        const Ui::Answer answer =
-            m_context.ui.message(texts.RegTexts[reg_text::UnusedTemplate] + name +
-                                     texts.RegTexts[reg_text::RemoveUnusedTemplateQuestion],
-                                 plugin_identity::ProgramTitle, Ui::Icon::Warning, Ui::Buttons::YesNo);
-        if (answer != Ui::Answer::Yes)
+        const UiServices::Answer answer = m_context.ui.message(
+            texts.RegTexts[reg_text::UnusedTemplate] + name +
+                texts.RegTexts[reg_text::RemoveUnusedTemplateQuestion],
+            plugin_identity::ProgramTitle, UiServices::Icon::Warning, UiServices::Buttons::YesNo);
+        if (answer != UiServices::Answer::Yes)
             continue;
-        if (!attempt([&] { templates->remove(name); }))
+        if (!bestEffort([&] { templates->remove(name); }))
             m_context.ui.message(texts.RegTexts[reg_text::TemplateNotRemoved] + name,
-                                 plugin_identity::ProgramTitle, Ui::Icon::Critical);
+                                 plugin_identity::ProgramTitle, UiServices::Icon::Critical);
     }
 }
 
@@ -210,7 +199,7 @@ void PlugInDeregistration::RemoveCommand(lns::System& system, int targetKind, co
                                          const QString& programId, const QString& lonMarkObjectName)
 {
     std::shared_ptr<lns::ComponentApps> apps;
-    attempt([&] {
+    bestEffort([&] {
         switch (targetKind) {
         case 1:
             apps = m_context.objectServer.componentApps();
@@ -236,9 +225,9 @@ void PlugInDeregistration::RemoveCommand(lns::System& system, int targetKind, co
         return;
 
     int count = 0;
-    attempt([&] { count = apps->count(); });
+    bestEffort([&] { count = apps->count(); });
     for (int i = count; i >= 1; --i) {
-        attempt([&] {
+        bestEffort([&] {
             const std::shared_ptr<lns::ComponentApp> app = apps->item(i);
             if (app->progId() != registry_keys::ProgId || app->commandId() != row.CommandId)
                 return;
@@ -252,14 +241,14 @@ void PlugInDeregistration::RemoveCommand(lns::System& system, int targetKind, co
 bool PlugInDeregistration::UnregisterPlugIn(bool verbose)
 {
     const MessageCatalogue& texts = m_context.catalogue;
-    Ui& ui = m_context.ui;
-    if (const std::optional<QString> failure = m_launcher.start(QStringLiteral("/unregserver"))) {
+    UiServices& ui = m_context.ui;
+    if (const Expected<void> stopped = m_launcher.start(QStringLiteral("/unregserver")); !stopped) {
         if (verbose)
             ui.message(QStringLiteral("Plug-in ") + registry_keys::ProgId +
                            texts.RegTexts[reg_text::ServerDeregistrationFailed] + QStringLiteral("\r") +
                            QStringLiteral("Verify that there are not instances running") +
-                           QStringLiteral("\r") + *failure,
-                       plugin_identity::ProgramTitle, Ui::Icon::Critical);
+                           QStringLiteral("\r") + stopped.error(),
+                       plugin_identity::ProgramTitle, UiServices::Icon::Critical);
         return false;
     }
     const bool deleted = CRegistry(m_context.registry).DeleteMachineKey(registry_keys::PlugInKey);
@@ -267,6 +256,6 @@ bool PlugInDeregistration::UnregisterPlugIn(bool verbose)
         ui.message(
             QStringLiteral("Plug-in ") + registry_keys::ProductKey +
                 (deleted ? texts.RegTexts[reg_text::Deregistered] : texts.RegTexts[reg_text::NotInRegistry]),
-            registry_keys::ProductKey, Ui::Icon::Information);
+            registry_keys::ProductKey, UiServices::Icon::Information);
     return deleted;
 }

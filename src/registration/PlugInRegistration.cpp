@@ -7,7 +7,7 @@
 #include "host/RegistryKeys.h"
 #include "host/ResourceDirSpec.h"
 #include "host/StepRunner.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
@@ -49,7 +49,7 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
 {
     using namespace registry_keys;
     CRegistry registry(m_context.registry);
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
 
     bool update = false;
     if (!registry.MachineSetting(PlugInKey, QString()).isEmpty()) {
@@ -57,18 +57,19 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
         if (isNewer(stored, ParseVersion(plugin_identity::Version))) {
             if (verbose)
                 ui.message(freshTexts().RegTexts[reg_text::NewerVersionRegistered], ProductKey,
-                           Ui::Icon::Information);
+                           UiServices::Icon::Information);
             return Result::NewerVersionRegistered;
         }
         update = true;
     }
 
-    m_serverFailure = m_launcher.start(QStringLiteral("/regserver")).value_or(QString());
-    if (!m_serverFailure.isEmpty()) {
+    const Expected<void> serverRegistered = m_launcher.start(QStringLiteral("/regserver"));
+    m_serverFailure = serverRegistered.error();
+    if (!serverRegistered) {
         if (verbose)
             ui.message(QStringLiteral("Plug-in ") + ProgId +
                            freshTexts().RegTexts[reg_text::ServerRegistrationFailed],
-                       plugin_identity::ProgramTitle, Ui::Icon::Critical);
+                       plugin_identity::ProgramTitle, UiServices::Icon::Critical);
         return Result::ServerRegistrationFailed;
     }
 
@@ -87,7 +88,8 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
     // A key that could not be written registers nothing; saying otherwise would mislead.
     if (registry.pendingError() != 0) {
         if (verbose)
-            ui.message(m_context.registry.lastError(), plugin_identity::ProgramTitle, Ui::Icon::Critical);
+            ui.message(m_context.registry.lastError(), plugin_identity::ProgramTitle,
+                       UiServices::Icon::Critical);
         return Result::RegistryWriteFailed;
     }
 
@@ -98,7 +100,7 @@ PlugInRegistration::Result PlugInRegistration::RegisterPlugIn(bool verbose)
         ui.message(
             (update ? texts.RegTexts[reg_text::UpdateRegisteredAs] : texts.RegTexts[reg_text::RegisteredAs]) +
                 ProgId,
-            ProductKey, Ui::Icon::Information);
+            ProductKey, UiServices::Icon::Information);
     }
     if (!resourcesRegistered)
         return Result::ResourcesNotRegistered;
@@ -126,11 +128,10 @@ bool PlugInRegistration::RegisterResourceDirectory()
         [&](const lns::Error& error) {
             return m_context.ui.message(error.description() + QString::number(error.number()) +
                                             current->name + lonWorksPath + userFolder,
-                                        plugin_identity::ProgramTitle, Ui::Icon::Critical,
-                                        Ui::Buttons::AbortRetryIgnore);
+                                        plugin_identity::ProgramTitle, UiServices::Icon::Critical,
+                                        UiServices::Buttons::AbortRetryIgnore);
         },
-        // One budget of silent retries for the whole routine, not one per step.
-        {SilentRetries, {}, StepRunner::RetryScope::WholeRun});
+        ResourceDirectoryRetries);
     for (const CatalogueStep& step : steps) {
         current = &step;
         runner.runStatus([&] {

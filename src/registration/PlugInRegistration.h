@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/StepRunner.h"
+
 #include <QString>
 
 class MessageCatalogue;
@@ -22,9 +24,8 @@ public:
         ResourcesNotRegistered
     };
 
-    // Silent retries of the failing resource-directory steps, all steps together, before the user
-    // is asked.
-    static constexpr int SilentRetries = 5;
+    // The resource-directory steps: silent retries for all steps together, then the user is asked.
+    static constexpr StepRunner::RetryPolicy ResourceDirectoryRetries{5, StepRunner::RetryScope::WholeRun};
 
     PlugInRegistration(AppContext& context, SelfLauncher& launcher);
     PlugInRegistration(const PlugInRegistration&) = delete;

@@ -8,7 +8,7 @@ ProcessSelfLauncher::ProcessSelfLauncher(QString program, std::chrono::milliseco
 {
 }
 
-std::optional<QString> ProcessSelfLauncher::start(const QString& argument)
+Expected<void> ProcessSelfLauncher::start(const QString& argument)
 {
     QProcess process;
     process.setProgram(m_program.isEmpty() ? QCoreApplication::applicationFilePath() : m_program);
@@ -18,20 +18,21 @@ std::optional<QString> ProcessSelfLauncher::start(const QString& argument)
     process.start();
     if (!process.waitForStarted()) {
         const QString reason = process.errorString();
-        return reason.isEmpty() ? QStringLiteral("Cannot start ") + process.program() : reason;
+        return Failure{reason.isEmpty() ? QStringLiteral("Cannot start ") + process.program() : reason};
     }
     if (!process.waitForFinished(static_cast<int>(m_timeout.count()))) {
         process.kill();
         process.waitForFinished();
-        return process.program() + QLatin1Char(' ') + argument + QStringLiteral(" did not end in time");
+        return Failure{process.program() + QLatin1Char(' ') + argument +
+                       QStringLiteral(" did not end in time")};
     }
     const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
     if (process.exitStatus() != QProcess::NormalExit)
-        return process.program() + QLatin1Char(' ') + argument + QStringLiteral(" crashed");
+        return Failure{process.program() + QLatin1Char(' ') + argument + QStringLiteral(" crashed")};
     if (process.exitCode() != 0)
-        return said.isEmpty()
-                   ? process.program() + QLatin1Char(' ') + argument +
-                         QStringLiteral(" failed with status ") + QString::number(process.exitCode())
-                   : said;
-    return std::nullopt;
+        return Failure{said.isEmpty()
+                           ? process.program() + QLatin1Char(' ') + argument +
+                                 QStringLiteral(" failed with status ") + QString::number(process.exitCode())
+                           : said};
+    return {};
 }

@@ -15,7 +15,7 @@ public:
     explicit ProcessSelfLauncher(QString program = QString(),
                                  std::chrono::milliseconds timeout = DefaultTimeout);
 
-    std::optional<QString> start(const QString& argument) override;
+    Expected<void> start(const QString& argument) override;
 
 private:
     QString m_program;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "host/Expected.h"
+
 #include <QString>
-#include <optional>
 
 // Runs the program's own executable with one argument and waits for it to end; registration
 // uses it to (de)register the automation server, whose failure must not pass unnoticed.
@@ -9,6 +10,6 @@ class SelfLauncher
 {
 public:
     virtual ~SelfLauncher() = default;
-    // The description of the failure, or nothing when the program ran and succeeded.
-    virtual std::optional<QString> start(const QString& argument) = 0;
+    // Done when the program ran and succeeded.
+    virtual Expected<void> start(const QString& argument) = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/Expected.h"
+
 #include <QString>
 
 // Whether a value may go to a CP: the text parses as the CP's type and lies within the limits the
@@ -7,9 +9,9 @@
 // others were; checking every value first keeps a device from being left half-written.
 namespace cp_value_check {
 
-// Why `text` cannot go to the CP at a catalogue position (`element` for the array CPs, -1 for a
-// whole value), in words for a person; empty when it can. `text` is what would be written, except
-// that backlight elements are given as stored (the transfer takes their leading number).
-QString problem(int position, int element, const QString& text, const QString& separator);
+// Whether `text` can go to the CP at a catalogue position (`element` for the array CPs, -1 for a
+// whole value); if not, why, in words for a person. `text` is what would be written, except that
+// backlight elements are given as stored (the transfer takes their leading number).
+Expected<void> check(int position, int element, const QString& text, const QString& separator);
 
 } // namespace cp_value_check

@@ -15,13 +15,6 @@
 
 #include <QRegularExpression>
 
-namespace {
-
-// The time-of-day input a clock configuration is followed by.
-constexpr int TimeSetPosition = 25;
-
-} // namespace
-
 bool DeviceTransfer::Target::databaseOnly() const
 {
     return stateText != device_state::Online;
@@ -33,12 +26,12 @@ DeviceTransfer::DeviceTransfer(PointTables& points, const MessageCatalogue& cata
       m_steps(
           [this, decide = std::move(decide)](const lns::Error& error) {
               m_log.addError(error.description());
-              return decide ? decide(error) : Ui::Answer::Abort;
+              return decide ? decide(error) : UiServices::Answer::Abort;
           },
-          StepRunner::SilentRetries{SilentRetries, [this](const lns::Error& error) {
-                                        m_log.addError(error.description() +
-                                                       m_catalogue.MainTexts[main_text::Repeating]);
-                                    }})
+          Retries,
+          [this](const lns::Error& error) {
+              m_log.addError(error.description() + m_catalogue.MainTexts[main_text::Repeating]);
+          })
 {
 }
 
@@ -144,7 +137,7 @@ DeviceTransfer::Outcome DeviceTransfer::writeCp(const Target& target, int positi
             }
         }
         if (value.timeSet) {
-            const NvEntry& timeSet = m_points.nvi(TimeSetPosition);
+            const NvEntry& timeSet = m_points.nvi(point_catalogue::nvi::TimeSet);
             std::shared_ptr<lns::NetworkVariable> variable;
             if (!done(m_steps.run([&] { variable = target.nvs->item(timeSet.nvIndex); })) ||
                 !done(m_steps.run([&] { variable->setHold(false); })) ||

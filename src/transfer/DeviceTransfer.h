@@ -21,8 +21,8 @@ class System;
 }
 
 // Writes the catalogue's points to devices, the work behind Apply and behind the command-line
-// tool. Every object server call is one step: a failing step is repeated silently five times
-// (each repetition logged with "  repeating..."), then the caller decides Abort, Retry or
+// tool. Every object server call is one step: a failing step is repeated silently as Retries
+// says (each repetition logged with "  repeating..."), then the caller decides Abort, Retry or
 // Ignore. Ignore skips the rest of that point on that device: nothing is read back, stored or
 // logged as written. Abort stops everything that follows.
 class DeviceTransfer final
@@ -58,7 +58,8 @@ public:
         bool databaseOnly() const;
     };
 
-    static constexpr int SilentRetries = 5;
+    // Each call to a device, here and wherever a device's points are read for a transfer.
+    static constexpr StepRunner::RetryPolicy Retries{5, StepRunner::RetryScope::EachStep};
 
     // decide answers a step that failed after the silent retries (the window asks the user).
     // system is the open system, asked whether it is off-net; without one it is taken as on-net.

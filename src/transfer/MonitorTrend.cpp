@@ -2,7 +2,7 @@
 
 #include "device/point_catalogue/PointTables.h"
 #include "editors/NumberText.h"
-#include "files/CsvLine.h"
+#include "files/Csv.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -19,7 +19,10 @@ struct Followed
 
 // The command module's outputs beside which the trend is shown: nvoSpaceTemp, nvoSetptEffect,
 // nvoSetptOffset and nvoFanSpeed, whose SNVT_switch reports its level in percent.
-constexpr Followed Outputs[] = {{18, "°C"}, {19, "°C"}, {20, "K"}, {21, "%"}};
+constexpr Followed Outputs[] = {{point_catalogue::nvo::SpaceTemp, "°C"},
+                                {point_catalogue::nvo::SetptEffect, "°C"},
+                                {point_catalogue::nvo::SetptOffset, "K"},
+                                {point_catalogue::nvo::FanSpeed, "%"}};
 // SNVT_temp_p's invalid value (0x7FFF).
 constexpr double InvalidTemperature = 327.67;
 

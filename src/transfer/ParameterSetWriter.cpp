@@ -2,6 +2,7 @@
 
 #include "device/point_catalogue/PointTables.h"
 #include "files/DeviceParameters.h"
+#include "host/BestEffort.h"
 #include "host/Log.h"
 #include "host/StepRunner.h"
 #include "host/object_server/AppDevice.h"
@@ -61,7 +62,7 @@ CpValue ParameterSetWriter::valueOf(int position) const
     CpValue value;
     value.text = m_set.loadedText(position, m_foreign, m_separator);
     value.elements = m_set.loadedElements(position, m_foreign, m_separator);
-    if (position == ParameterSet::BacklightMinPosition || position == ParameterSet::BacklightMaxPosition)
+    if (position == point_catalogue::cp::BacklightMin || position == point_catalogue::cp::BacklightMax)
         for (QString& element : value.elements)
             element = DeviceTransfer::backlightElement(element, m_separator);
     return value;
@@ -75,7 +76,7 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
         if (result.error.isEmpty())
             result.error = error.description().isEmpty() ? QStringLiteral("error %1").arg(error.number())
                                                          : error.description();
-        return Ui::Answer::Abort;
+        return UiServices::Answer::Abort;
     };
     DeviceTransfer transfer(m_points, m_catalogue, m_log, m_system, fail);
     const std::optional<DeviceTransfer::Target> target = transfer.openTarget(device);
@@ -84,12 +85,11 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
         result.subsystem = target->subsystemName;
         result.deviceState = target->stateText;
     }
-    try {
+    // The name is enough to report a device that does not answer.
+    bestEffort([&] {
         if (device)
             result.neuronId = device->neuronId();
-    } catch (const lns::Error&) {
-        // The name is enough to report a device that does not answer.
-    }
+    });
     if (!target)
         return result;
 
@@ -98,7 +98,7 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
         if (writes(position))
             chosen.insert(position);
     if (m_options.onlyChanged || m_options.dryRun) {
-        StepRunner steps(fail, StepRunner::SilentRetries{DeviceTransfer::SilentRetries, {}});
+        StepRunner steps(fail, DeviceTransfer::Retries);
         const std::optional<ParameterSet> current =
             readDeviceParameters(m_points, *device, target->nvs, steps);
         if (!current)
@@ -177,22 +177,22 @@ QStringList ParameterSetWriter::problems(const PointTables& points, const Parame
         const QString name = entry.owner + QLatin1Char('/') + entry.name;
         const std::span<const ParameterSet::Value> stored = set.elements(position);
         if (stored.empty()) {
-            const QString problem = cp_value_check::problem(
+            const Expected<void> fits = cp_value_check::check(
                 position, -1, set.loadedText(position, foreign, decimalSeparator), decimalSeparator);
-            if (!problem.isEmpty())
-                found.append(name + QStringLiteral(": ") + problem);
+            if (!fits)
+                found.append(name + QStringLiteral(": ") + fits.error());
             continue;
         }
         // Backlight elements are checked as stored: the transfer takes their leading number.
         const QStringList elements = set.loadedElements(position, foreign, decimalSeparator);
         for (int element = 0; element < static_cast<int>(stored.size()); ++element) {
-            const QString problem =
+            const Expected<void> fits =
                 stored[static_cast<std::size_t>(element)]
-                    ? cp_value_check::problem(position, element, elements.at(element), decimalSeparator)
-                    : QStringLiteral("the file holds no value");
-            if (!problem.isEmpty())
+                    ? cp_value_check::check(position, element, elements.at(element), decimalSeparator)
+                    : Failure{QStringLiteral("the file holds no value")};
+            if (!fits)
                 found.append(name + QStringLiteral(" element ") + QString::number(element) +
-                             QStringLiteral(": ") + problem);
+                             QStringLiteral(": ") + fits.error());
         }
     }
     if (!writesAny)

@@ -1,10 +1,10 @@
 #include "device/ui/MainWindow.h"
 
 #include "device/DeviceStateText.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/Log.h"
 #include "support/DemoSession.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, OpensAnOnlineDeviceWithEveryValueShown)
     EXPECT_TRUE(controls().chkMonitor->isChecked());
     EXPECT_FALSE(demo.progress.progressVisible());
     EXPECT_FALSE(demo.progress.splashVisible());
-    EXPECT_EQ(demo.ui.pointer(), Ui::Pointer::Default);
+    EXPECT_EQ(demo.ui.pointer(), UiServices::Pointer::Default);
     EXPECT_TRUE(statusShown(QStringLiteral("Complete DRF look-up in progress...")));
     EXPECT_TRUE(statusShown(QStringLiteral("Set Switch[0] mode = 3")));
     EXPECT_TRUE(statusShown(QStringLiteral("testing the Device...")));
@@ -191,8 +191,8 @@ TEST_F(MainWindowTest, UnreachableDeviceIgnoredHasItsCpsReadAndNoNvs)
 {
     const QString rou3 = QStringLiteral("F1/ROU_3");
     demo.ui.expectMessage(QStringLiteral("ROU_3 did not respond: device is offline in InitDevice"),
-                          QStringLiteral("fMain InitDevice"), Ui::Icon::Critical,
-                          Ui::Buttons::AbortRetryIgnore, Ui::Answer::Ignore);
+                          QStringLiteral("fMain InitDevice"), UiServices::Icon::Critical,
+                          UiServices::Buttons::AbortRetryIgnore, UiServices::Answer::Ignore);
     open(rou3);
     demo.ui.verifyAllShown();
     EXPECT_EQ(panel(4), QStringLiteral("ROU_3 did not respond: device is offlineinitDevice"));
@@ -233,7 +233,7 @@ TEST_F(MainWindowTest, MissingDeviceEndsTheCommandWithAMessage)
 {
     demo.ui.expectMessage(
         QStringLiteral("Error: ProcessDeviceCommand in fMain\r\nDevice not online? Press Ok to Resume..."),
-        Title, Ui::Icon::None, Ui::Buttons::OkCancel, Ui::Answer::Ok);
+        Title, UiServices::Icon::None, UiServices::Buttons::OkCancel, UiServices::Answer::Ok);
     std::shared_ptr<lns::AppDevice> none;
     PlugInCommand command = demo.commands.row(1);
     window->ProcessDeviceCommand(none, command);
@@ -282,14 +282,14 @@ TEST_F(MainWindowTest, StatesWithoutATextShowAQuestionMark)
 TEST_F(MainWindowTest, FailedStateQueryIgnoredShowsTheErrorAsState)
 {
     demo.admin.failNext(DemoSession::Network, Rou1, Operation::StateQuery, 1);
-    demo.ui.setRelaxed(Ui::Answer::Ignore);
+    demo.ui.setRelaxed(UiServices::Answer::Ignore);
     open(Rou1);
     ASSERT_EQ(demo.ui.messages().size(), 1);
-    const Ui::Message& box = demo.ui.messages().first();
+    const UiServices::Message& box = demo.ui.messages().first();
     ASSERT_TRUE(box.text.endsWith(QStringLiteral(" in InitDevice")));
     EXPECT_EQ(box.title, QStringLiteral("fMain InitDevice"));
-    EXPECT_EQ(box.icon, Ui::Icon::Critical);
-    EXPECT_EQ(box.buttons, Ui::Buttons::AbortRetryIgnore);
+    EXPECT_EQ(box.icon, UiServices::Icon::Critical);
+    EXPECT_EQ(box.buttons, UiServices::Buttons::AbortRetryIgnore);
     const QString description = box.text.chopped(14);
     EXPECT_EQ(panel(4), description + QStringLiteral("initDevice"));
     // Not online, so no NV was read; the CPs were.
@@ -301,7 +301,7 @@ TEST_F(MainWindowTest, FailedStateQueryIgnoredShowsTheErrorAsState)
 TEST_F(MainWindowTest, FailedStateQueryRetriedReadsTheState)
 {
     demo.admin.failNext(DemoSession::Network, Rou1, Operation::StateQuery, 1);
-    demo.ui.setRelaxed(Ui::Answer::Retry);
+    demo.ui.setRelaxed(UiServices::Answer::Retry);
     open(Rou1);
     EXPECT_EQ(demo.ui.messages().size(), 1);
     EXPECT_EQ(panel(4), QStringLiteral("Cnfg Online"));
@@ -311,7 +311,7 @@ TEST_F(MainWindowTest, FailedStateQueryRetriedReadsTheState)
 TEST_F(MainWindowTest, FailedStateQueryAbortedLeavesTheWindowClosed)
 {
     demo.admin.failNext(DemoSession::Network, Rou1, Operation::StateQuery, 1);
-    demo.ui.setRelaxed(Ui::Answer::Abort);
+    demo.ui.setRelaxed(UiServices::Answer::Abort);
     open(Rou1);
     EXPECT_EQ(demo.ui.messages().size(), 1);
     EXPECT_FALSE(controls().chkMonitor->isChecked());
@@ -324,14 +324,14 @@ TEST_F(MainWindowTest, FailedStateQueryAbortedLeavesTheWindowClosed)
 TEST_F(MainWindowTest, FailedCpReadIgnoredKeepsTheModelValue)
 {
     demo.admin.failNext(DemoSession::Network, Rou1, Operation::CpRead, 1);
-    demo.ui.setRelaxed(Ui::Answer::Ignore);
+    demo.ui.setRelaxed(UiServices::Answer::Ignore);
     open(Rou1);
     ASSERT_EQ(demo.ui.messages().size(), 1);
-    const Ui::Message& box = demo.ui.messages().first();
+    const UiServices::Message& box = demo.ui.messages().first();
     EXPECT_TRUE(box.text.endsWith(QStringLiteral(" ReadInit")));
     EXPECT_EQ(box.title, QStringLiteral("fMain in ReadInitValues(fMain)"));
-    EXPECT_EQ(box.icon, Ui::Icon::Critical);
-    EXPECT_EQ(box.buttons, Ui::Buttons::AbortRetryIgnore);
+    EXPECT_EQ(box.icon, UiServices::Icon::Critical);
+    EXPECT_EQ(box.buttons, UiServices::Buttons::AbortRetryIgnore);
     // The model read failed, the box read after it did not.
     EXPECT_TRUE(demo.points.cp(0).value.isNull());
     EXPECT_EQ(controls().txtNci(0)->text(), demo.value(Rou1, QStringLiteral("N:1/C:3:45")));
@@ -342,7 +342,7 @@ TEST_F(MainWindowTest, FailedCpReadIgnoredKeepsTheModelValue)
 TEST_F(MainWindowTest, FailedCpReadRetriedIsAskedAgain)
 {
     demo.admin.failNext(DemoSession::Network, Rou1, Operation::CpRead, 1);
-    demo.ui.setRelaxed(Ui::Answer::Retry);
+    demo.ui.setRelaxed(UiServices::Answer::Retry);
     open(Rou1);
     EXPECT_EQ(demo.ui.messages().size(), 1);
     EXPECT_EQ(demo.points.cp(0).value, demo.value(Rou1, QStringLiteral("N:1/C:3:45")));
@@ -352,13 +352,13 @@ TEST_F(MainWindowTest, FailedCpReadRetriedIsAskedAgain)
 TEST_F(MainWindowTest, FailedCpReadAbortedEndsTheCommand)
 {
     demo.admin.failNext(DemoSession::Network, Rou1, Operation::CpRead, 1);
-    demo.ui.setRelaxed(Ui::Answer::Abort);
+    demo.ui.setRelaxed(UiServices::Answer::Abort);
     open(Rou1);
     EXPECT_EQ(demo.ui.messages().size(), 1);
     EXPECT_FALSE(controls().chkMonitor->isChecked());
     EXPECT_EQ(panel(4), QStringLiteral("Cnfg Online"));
     EXPECT_TRUE(panel(1).isEmpty());
-    EXPECT_EQ(demo.ui.pointer(), Ui::Pointer::Default);
+    EXPECT_EQ(demo.ui.pointer(), UiServices::Pointer::Default);
     EXPECT_FALSE(demo.progress.progressVisible());
     EXPECT_FALSE(controls().chkMonitor->isChecked());
 }
@@ -390,20 +390,20 @@ protected:
                              QStringLiteral("Lacking"), QString());
     }
 
-    void expectMissing(Ui::Answer answer)
+    void expectMissing(UiServices::Answer answer)
     {
         demo.ui.expectMessage(
             QStringLiteral("The configuration property SCPToffsetTemp (N:47/C:0:70) was not found "
                            "on the device. ReadInit"),
-            QStringLiteral("fMain in ReadInitValues(fMain)"), Ui::Icon::Critical,
-            Ui::Buttons::AbortRetryIgnore, answer);
+            QStringLiteral("fMain in ReadInitValues(fMain)"), UiServices::Icon::Critical,
+            UiServices::Buttons::AbortRetryIgnore, answer);
     }
 };
 
 TEST_F(LackingCpTest, IgnoredEachReadOfTheMissingCpIsReported)
 {
-    expectMissing(Ui::Answer::Ignore);
-    expectMissing(Ui::Answer::Ignore);
+    expectMissing(UiServices::Answer::Ignore);
+    expectMissing(UiServices::Answer::Ignore);
     open(QStringLiteral("F1/ROU_7"));
     demo.ui.verifyAllShown();
     EXPECT_TRUE(controls().txtNci(59)->text().isEmpty());
@@ -418,7 +418,7 @@ TEST_F(LackingCpTest, IgnoredEachReadOfTheMissingCpIsReported)
 
 TEST_F(LackingCpTest, AbortedTheWindowStaysClosed)
 {
-    expectMissing(Ui::Answer::Abort);
+    expectMissing(UiServices::Answer::Abort);
     open(QStringLiteral("F1/ROU_7"));
     demo.ui.verifyAllShown();
     EXPECT_FALSE(controls().chkMonitor->isChecked());
@@ -433,7 +433,8 @@ TEST_F(MainWindowTest, MissingResourceFilesAskBeforeGoingOn)
                                             "formating capabilities might be restricted to standard types "
                                             "and standard functional profile templates "
                                             "therefore. Do you wish to continue?");
-    demo.ui.expectMessage(question, Title, Ui::Icon::Warning, Ui::Buttons::YesNo, Ui::Answer::No);
+    demo.ui.expectMessage(question, Title, UiServices::Icon::Warning, UiServices::Buttons::YesNo,
+                          UiServices::Answer::No);
     open(Rou1);
     demo.ui.verifyAllShown();
     EXPECT_FALSE(controls().chkMonitor->isChecked());
@@ -442,7 +443,8 @@ TEST_F(MainWindowTest, MissingResourceFilesAskBeforeGoingOn)
     EXPECT_FALSE(demo.progress.splashVisible());
 
     // Yes goes on without the look-up of the resource scopes.
-    demo.ui.expectMessage(question, Title, Ui::Icon::Warning, Ui::Buttons::YesNo, Ui::Answer::Yes);
+    demo.ui.expectMessage(question, Title, UiServices::Icon::Warning, UiServices::Buttons::YesNo,
+                          UiServices::Answer::Yes);
     open(Rou1);
     demo.ui.verifyAllShown();
     EXPECT_EQ(panel(4), QStringLiteral("Cnfg Online"));
@@ -457,7 +459,7 @@ TEST_F(MainWindowTest, ResourceFilesAreCheckedOncePerProcess)
     // The look-up of the resource scopes now fails, so only its question comes.
     demo.ui.expectMessage(
         QStringLiteral("Unable to set the Mode for the LonMark Objects, do you want to proceed?"), Title,
-        Ui::Icon::Warning, Ui::Buttons::YesNo, Ui::Answer::Yes);
+        UiServices::Icon::Warning, UiServices::Buttons::YesNo, UiServices::Answer::Yes);
     open(QStringLiteral("F1/ROU_2"));
     demo.ui.verifyAllShown();
     EXPECT_EQ(panel(1), QStringLiteral("ROU_2"));
@@ -493,7 +495,7 @@ TEST_F(MainWindowTest, ExitAsksWhileDirectorsHoldThePlugIn)
     demo.ui.expectMessage(
         QStringLiteral("There are 3 directors using this plug-in.  Exiting may cause the "
                        "directors to experience errors.  Are you sure that you want to exit?"),
-        Title, Ui::Icon::None, Ui::Buttons::YesNo, Ui::Answer::No);
+        Title, UiServices::Icon::None, UiServices::Buttons::YesNo, UiServices::Answer::No);
     // Closing the window is the exit command.
     window->close();
     demo.ui.verifyAllShown();
@@ -505,7 +507,7 @@ TEST_F(MainWindowTest, ExitAsksWhileDirectorsHoldThePlugIn)
     demo.ui.expectMessage(
         QStringLiteral("A director is using this plug-in.  Exiting may cause the director to "
                        "experience errors.  Are you sure that you want to exit?"),
-        Title, Ui::Icon::None, Ui::Buttons::YesNo, Ui::Answer::Yes);
+        Title, UiServices::Icon::None, UiServices::Buttons::YesNo, UiServices::Answer::Yes);
     window->mnuExit_Click();
     demo.ui.verifyAllShown();
     EXPECT_EQ(demo.endProgramCalls, 1);

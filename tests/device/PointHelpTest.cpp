@@ -1,7 +1,8 @@
 #include "device/ui/FrameworkUpdater.h"
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
 #include "support/DemoSession.h"
+#include "ui/HelpBox.h"
+#include "ui/StatusPanels.h"
 
 #include <QTextCursor>
 #include <QTextEdit>
@@ -28,7 +29,7 @@ TEST(PointHelpTest, HeaderAndFunctionHeadingAreEmphasised)
     QTextEdit box;
     const QString text =
         QStringLiteral("SCPT Typ:\r\nSCPTsetpoint, Index 213, SNVT_temp_p\r\nFunction:\r\nSet point.");
-    FrameworkUpdater::showHelp(&box, text, QStringLiteral("SCPT Type:"), QStringLiteral("Function:"));
+    help_box::show(&box, text, QStringLiteral("SCPT Type:"), QStringLiteral("Function:"));
     const QString shown = box.toPlainText();
     EXPECT_EQ(shown,
               QStringLiteral("SCPT Typ:\nSCPTsetpoint, Index 213, SNVT_temp_p\nFunction:\nSet point."));
@@ -46,10 +47,9 @@ TEST(PointHelpTest, HeaderAndFunctionHeadingAreEmphasised)
 TEST(PointHelpTest, EarlierEmphasisIsClearedAndAMissingHeadingSkipped)
 {
     QTextEdit box;
-    FrameworkUpdater::showHelp(&box, QStringLiteral("Function: first"), QString(),
-                               QStringLiteral("Function:"));
+    help_box::show(&box, QStringLiteral("Function: first"), QString(), QStringLiteral("Function:"));
     const QString longText = QStringLiteral("SNVT Typ: ") + QString(200, QLatin1Char('x'));
-    FrameworkUpdater::showHelp(&box, longText, QStringLiteral("SNVT Type:"), QStringLiteral("Funktion:"));
+    help_box::show(&box, longText, QStringLiteral("SNVT Type:"), QStringLiteral("Funktion:"));
     EXPECT_TRUE(emphasised(box, 0));
     EXPECT_FALSE(emphasised(box, 20));
     EXPECT_EQ(box.textCursor().position(), 130);
@@ -60,7 +60,7 @@ class UpdateFrameworkTest : public ::testing::Test
 protected:
     void help(const QString& programId, const QString& kind, qint16 index)
     {
-        window.UpdateFramework(programId, 100, false, false, kind, index);
+        window.UpdateFramework(programId, 100, false, kind, index);
     }
     QString shown() { return window.controls().RTHinweis->toPlainText(); }
     static QString asShown(QString text)

@@ -1,8 +1,8 @@
 #include "device/ui/MainWindow.h"
-#include "editors/ui/ChangeMarker.h"
 #include "editors/ui/Editors.h"
-#include "editors/ui/UpDown.h"
 #include "support/DemoSession.h"
+#include "ui/ChangeMarker.h"
+#include "ui/UpDown.h"
 
 #include <QCheckBox>
 #include <QComboBox>

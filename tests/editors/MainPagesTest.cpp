@@ -1,10 +1,10 @@
 #include "device/EditorState.h"
 #include "editors/support/PagesFixture.h"
-#include "editors/ui/AccessibleNames.h"
 #include "editors/ui/DeviceTypeLayout.h"
-#include "editors/ui/UpDown.h"
 #include "host/MessageCatalogue.h"
 #include "host/ui/ApplyControlTexts.h"
+#include "ui/AccessibleNames.h"
+#include "ui/UpDown.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -76,9 +76,9 @@ BackupIndex sampleIndex()
 TEST(BackupIndexTest, ReadsWhatItWroteAndRefusesAnythingElse)
 {
     const QByteArray json = sampleIndex().toJson();
-    const BackupIndex::Parsed parsed = BackupIndex::fromJson(json);
-    ASSERT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
-    EXPECT_EQ(parsed.index.toJson(), json);
+    const Expected<BackupIndex> parsed = BackupIndex::fromJson(json);
+    ASSERT_TRUE(parsed) << parsed.error().toStdString();
+    EXPECT_EQ(parsed->toJson(), json);
 
     const struct
     {
@@ -103,7 +103,7 @@ TEST(BackupIndexTest, ReadsWhatItWroteAndRefusesAnythingElse)
         QByteArray damaged = json;
         damaged.replace(damage.from, damage.to);
         ASSERT_NE(damaged, json) << damage.from;
-        const QString error = BackupIndex::fromJson(damaged).error;
+        const QString error = BackupIndex::fromJson(damaged).error();
         EXPECT_TRUE(error.startsWith(QString::fromUtf8(damage.error)))
             << damage.from << ": " << error.toStdString();
     }
@@ -126,12 +126,12 @@ TEST_F(StagedFolderTest, ReplacesAFolderWholeAndLeavesNothingBeside)
     const QString target = path(QStringLiteral("backup"));
     for (const QByteArray& content : {QByteArray("first"), QByteArray("second")}) {
         StagedFolder staged(target);
-        ASSERT_TRUE(staged.error().isEmpty()) << staged.error().toStdString();
-        ASSERT_TRUE(staged.write(QStringLiteral("index.json"), content).isEmpty());
+        ASSERT_TRUE(staged.made()) << staged.made().error().toStdString();
+        ASSERT_TRUE(staged.write(QStringLiteral("index.json"), content));
         if (content == "first") {
-            ASSERT_TRUE(staged.write(QStringLiteral("only-first.par"), content).isEmpty());
+            ASSERT_TRUE(staged.write(QStringLiteral("only-first.par"), content));
         }
-        ASSERT_TRUE(staged.commit().isEmpty());
+        ASSERT_TRUE(staged.commit());
         EXPECT_EQ(fileBytes(target + QStringLiteral("/index.json")), content);
         EXPECT_EQ(entries(), QStringList{QStringLiteral("backup")});
     }
@@ -139,7 +139,7 @@ TEST_F(StagedFolderTest, ReplacesAFolderWholeAndLeavesNothingBeside)
 
     {
         StagedFolder abandoned(target);
-        ASSERT_TRUE(abandoned.write(QStringLiteral("index.json"), "third").isEmpty());
+        ASSERT_TRUE(abandoned.write(QStringLiteral("index.json"), "third"));
     }
     EXPECT_EQ(fileBytes(target + QStringLiteral("/index.json")), QByteArray("second"));
     EXPECT_EQ(entries(), QStringList{QStringLiteral("backup")}) << "work given up leaves nothing";
@@ -165,10 +165,11 @@ TEST_F(StagedFolderTest, RefusesWhatItDidNotWrite)
                  {"link", "is a symbolic link"},
                  {"foreign", "holds files but no index.json"}};
     for (const auto& c : cases) {
-        const QString refusal =
-            StagedFolder::refusal(path(QLatin1String(c.name)), QStringLiteral("index.json"));
-        EXPECT_EQ(refusal.isEmpty(), *c.refusal == '\0') << c.name << ": " << refusal.toStdString();
-        EXPECT_TRUE(refusal.contains(QLatin1String(c.refusal))) << c.name;
+        const Expected<void> replaceable =
+            StagedFolder::replaceable(path(QLatin1String(c.name)), QStringLiteral("index.json"));
+        EXPECT_EQ(replaceable.has_value(), *c.refusal == '\0')
+            << c.name << ": " << replaceable.error().toStdString();
+        EXPECT_TRUE(replaceable.error().contains(QLatin1String(c.refusal))) << c.name;
     }
 }
 

@@ -65,31 +65,31 @@ TEST(ParameterFileTest, RecordsLieInTheFixedOrder)
                                         {18, textRecord("x")},
                                         {20, textRecord("7")},
                                         {77, textRecord("\xe4\x80")}});
-    const ParameterFile::Encoded encoded = ParameterFile::encode(set);
-    ASSERT_TRUE(encoded.error.isEmpty());
-    EXPECT_EQ(encoded.bytes, expected);
+    const Expected<QByteArray> encoded = ParameterFile::encode(set);
+    ASSERT_TRUE(encoded);
+    EXPECT_EQ(*encoded, expected);
 
-    const ParameterFile::Decoded decoded = ParameterFile::decode(expected, QStringLiteral("."));
-    ASSERT_TRUE(decoded.error.isEmpty()) << decoded.error.toStdString();
-    EXPECT_EQ(decoded.set.values.at(64), QStringLiteral("\u00e4\u20ac"));
-    EXPECT_EQ(decoded.set.diConfig.at(11), QStringLiteral("l"));
-    EXPECT_FALSE(decoded.set.values.at(2).has_value());
-    EXPECT_FALSE(decoded.set.values.at(63).has_value());
+    const Expected<ParameterSet> decoded = ParameterFile::decode(expected, QStringLiteral("."));
+    ASSERT_TRUE(decoded) << decoded.error().toStdString();
+    EXPECT_EQ(decoded->values.at(64), QStringLiteral("\u00e4\u20ac"));
+    EXPECT_EQ(decoded->diConfig.at(11), QStringLiteral("l"));
+    EXPECT_FALSE(decoded->values.at(2).has_value());
+    EXPECT_FALSE(decoded->values.at(63).has_value());
 }
 
 TEST(ParameterFileTest, SaveLoadSaveGivesTheSameBytes)
 {
-    const QByteArray first = ParameterFile::encode(fullSet(QStringLiteral(","))).bytes;
-    const ParameterFile::Decoded decoded = ParameterFile::decode(first, QStringLiteral("."));
-    ASSERT_TRUE(decoded.error.isEmpty());
-    EXPECT_EQ(ParameterFile::encode(decoded.set).bytes, first);
+    const QByteArray first = ParameterFile::encode(fullSet(QStringLiteral(","))).value();
+    const Expected<ParameterSet> decoded = ParameterFile::decode(first, QStringLiteral("."));
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(ParameterFile::encode(*decoded).value(), first);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.par"));
-    ASSERT_TRUE(ParameterFile::write(path, decoded.set).isEmpty());
-    const ParameterFile::Decoded reread = ParameterFile::read(path, QStringLiteral(","));
-    ASSERT_TRUE(reread.error.isEmpty());
-    EXPECT_EQ(ParameterFile::encode(reread.set).bytes, first);
+    ASSERT_TRUE(ParameterFile::write(path, *decoded));
+    const Expected<ParameterSet> reread = ParameterFile::read(path, QStringLiteral(","));
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(ParameterFile::encode(*reread).value(), first);
 }
 
 TEST(ParameterFileTest, NumericRecordsReadAsText)
@@ -109,10 +109,10 @@ TEST(ParameterFileTest, NumericRecordsReadAsText)
         {QByteArray("\x11\x00\xc8", 3), QStringLiteral("200")},
     };
     for (const Case& c : cases) {
-        const ParameterFile::Decoded decoded =
+        const Expected<ParameterSet> decoded =
             ParameterFile::decode(fileOf({{20, c.record}}), QStringLiteral(","));
-        ASSERT_TRUE(decoded.error.isEmpty()) << c.text.toStdString();
-        EXPECT_EQ(decoded.set.values.at(7), c.text);
+        ASSERT_TRUE(decoded) << c.text.toStdString();
+        EXPECT_EQ(decoded->values.at(7), c.text);
     }
 }
 
@@ -142,18 +142,18 @@ TEST(ParameterFileTest, BadFilesAreRefusedWhole)
          good + QByteArray(ParameterRecords::MaxTrailingBytes + 1, '\0')},
     };
     for (const Case& c : cases) {
-        const ParameterFile::Decoded decoded = ParameterFile::decode(c.bytes, QStringLiteral("."));
-        EXPECT_FALSE(decoded.error.isEmpty()) << c.what;
-        EXPECT_FALSE(decoded.set.values.at(0).has_value()) << c.what;
+        const Expected<ParameterSet> decoded = ParameterFile::decode(c.bytes, QStringLiteral("."));
+        EXPECT_FALSE(decoded.error().isEmpty()) << c.what;
+        EXPECT_FALSE(decoded.has_value()) << c.what;
     }
     // Bytes after the last record are left from an older, longer file.
-    const ParameterFile::Decoded trailing =
+    const Expected<ParameterSet> trailing =
         ParameterFile::decode(good + QByteArray("\x08\x00\xff\xff", 4), QStringLiteral("."));
-    EXPECT_TRUE(trailing.error.isEmpty());
-    EXPECT_EQ(trailing.set.values.at(0), QStringLiteral("abc"));
+    ASSERT_TRUE(trailing);
+    EXPECT_EQ(trailing->values.at(0), QStringLiteral("abc"));
     EXPECT_TRUE(ParameterFile::decode(good + QByteArray(ParameterRecords::MaxTrailingBytes, '\0'),
                                       QStringLiteral("."))
-                    .error.isEmpty());
+                    .has_value());
 
     // A file far larger than any parameter file is refused before it is read.
     QTemporaryDir dir;
@@ -162,17 +162,18 @@ TEST(ParameterFileTest, BadFilesAreRefusedWhole)
     huge.write(good);
     ASSERT_TRUE(huge.resize(100 * 1024 * 1024));
     huge.close();
-    const ParameterFile::Decoded read = ParameterFile::read(huge.fileName(), QStringLiteral("."));
-    EXPECT_TRUE(read.error.contains(QStringLiteral("is not a parameter file"))) << read.error.toStdString();
+    const Expected<ParameterSet> read = ParameterFile::read(huge.fileName(), QStringLiteral("."));
+    EXPECT_TRUE(read.error().contains(QStringLiteral("is not a parameter file")))
+        << read.error().toStdString();
 }
 
 TEST(ParameterFileTest, TextOutsideTheCodePageIsRefused)
 {
     ParameterSet set;
     set.values.at(9) = QStringLiteral("20 \u2103");
-    const ParameterFile::Encoded encoded = ParameterFile::encode(set);
-    EXPECT_TRUE(encoded.bytes.isEmpty());
-    EXPECT_TRUE(encoded.error.contains(QStringLiteral("20 \u2103")));
+    const Expected<QByteArray> encoded = ParameterFile::encode(set);
+    EXPECT_FALSE(encoded.has_value());
+    EXPECT_TRUE(encoded.error().contains(QStringLiteral("20 \u2103")));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("keep.par"));
@@ -180,12 +181,12 @@ TEST(ParameterFileTest, TextOutsideTheCodePageIsRefused)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
     old.close();
-    EXPECT_FALSE(ParameterFile::write(path, set).isEmpty());
+    EXPECT_FALSE(ParameterFile::write(path, set));
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("old"));
 
     set.values.at(9) = QString(70000, QLatin1Char('x'));
-    EXPECT_FALSE(ParameterFile::encode(set).error.isEmpty());
+    EXPECT_FALSE(ParameterFile::encode(set).error().isEmpty());
 }
 
 TEST(ParameterFileTest, ForeignSeparatorIsConvertedFromPositionFour)
@@ -224,18 +225,18 @@ TEST(ParameterFileTest, ArrayCpsAreHeldAndShownByTheirElements)
     set.diConfig.at(0) = QStringLiteral("1 2.5");
     set.values.at(7) = QStringLiteral("7.5");
 
-    EXPECT_TRUE(set.holds(ParameterSet::BacklightMinPosition));
-    EXPECT_FALSE(set.holds(ParameterSet::BacklightMaxPosition)) << "no first element, nothing held";
-    EXPECT_TRUE(set.holds(ParameterSet::DiConfigPosition));
+    EXPECT_TRUE(set.holds(point_catalogue::cp::BacklightMin));
+    EXPECT_FALSE(set.holds(point_catalogue::cp::BacklightMax)) << "no first element, nothing held";
+    EXPECT_TRUE(set.holds(point_catalogue::cp::DiConfig));
     EXPECT_FALSE(set.holds(8));
     EXPECT_EQ(set.elements(7).size(), 0U);
-    EXPECT_EQ(set.elements(ParameterSet::DiConfigPosition).size(), 12U);
+    EXPECT_EQ(set.elements(point_catalogue::cp::DiConfig).size(), 12U);
 
     const bool foreign = set.isForeign(QStringLiteral(","));
     ASSERT_TRUE(foreign);
-    EXPECT_EQ(set.displayText(ParameterSet::BacklightMinPosition, foreign, QStringLiteral(",")),
+    EXPECT_EQ(set.displayText(point_catalogue::cp::BacklightMin, foreign, QStringLiteral(",")),
               QStringLiteral("20,5 | 80"));
-    EXPECT_EQ(set.loadedElements(ParameterSet::DiConfigPosition, foreign, QStringLiteral(",")).front(),
+    EXPECT_EQ(set.loadedElements(point_catalogue::cp::DiConfig, foreign, QStringLiteral(",")).front(),
               QStringLiteral("1 2.5"))
         << "the first CPs are never numbers";
     EXPECT_EQ(set.displayText(7, foreign, QStringLiteral(",")), QStringLiteral("7,5"));

@@ -1,7 +1,7 @@
 #include "device/ui/MainWindow.h"
-#include "editors/ui/ChangeMarker.h"
 #include "files/ParameterFile.h"
 #include "support/DemoSession.h"
+#include "ui/ChangeMarker.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -56,25 +56,25 @@ TEST_F(ParameterFilesTest, SavesTheReadValuesAndTheDevicesElements)
     controls().txtNci(9)->setText(QStringLiteral("unapplied"));
     const QString path = save();
     ASSERT_EQ(demo.ui.fileDialogs().size(), 1);
-    const Ui::FileDialog& dialog = demo.ui.fileDialogs().front().dialog;
+    const UiServices::FileDialog& dialog = demo.ui.fileDialogs().front().dialog;
     EXPECT_EQ(dialog.title, QStringLiteral("Save Parameters(nci)"));
     EXPECT_EQ(dialog.filter, QStringLiteral("Parameter (*.par)|*.par"));
     EXPECT_TRUE(dialog.initialFolder.endsWith(QStringLiteral("/PlugIns/Korvandel/zep31")));
     EXPECT_TRUE(dialog.confirmOverwrite);
 
-    const ParameterFile::Decoded file = ParameterFile::read(path, demo.settings.decimalSeparator);
-    ASSERT_TRUE(file.error.isEmpty()) << file.error.toStdString();
+    const Expected<ParameterSet> file = ParameterFile::read(path, demo.settings.decimalSeparator);
+    ASSERT_TRUE(file) << file.error().toStdString();
     // The array CPs are stored as their elements only.
     for (int position = 0; position < PointTables::CpTotal; ++position) {
         if (position != 2 && position != 5 && position != 6) {
-            EXPECT_EQ(file.set.values.at(position), demo.points.cp(position).value) << position;
+            EXPECT_EQ(file->values.at(position), demo.points.cp(position).value) << position;
         }
     }
     for (int element = 0; element < 12; ++element)
-        EXPECT_EQ(file.set.diConfig.at(element), demo.value(Rou1, QStringLiteral("F:0/C:3:44"), element));
+        EXPECT_EQ(file->diConfig.at(element), demo.value(Rou1, QStringLiteral("F:0/C:3:44"), element));
     for (int element = 0; element < 2; ++element) {
-        EXPECT_EQ(file.set.backlightMin.at(element), demo.value(Rou1, QStringLiteral("F:0/C:3:48"), element));
-        EXPECT_EQ(file.set.backlightMax.at(element), demo.value(Rou1, QStringLiteral("F:0/C:3:47"), element));
+        EXPECT_EQ(file->backlightMin.at(element), demo.value(Rou1, QStringLiteral("F:0/C:3:48"), element));
+        EXPECT_EQ(file->backlightMax.at(element), demo.value(Rou1, QStringLiteral("F:0/C:3:47"), element));
     }
     EXPECT_TRUE(demo.ui.messages().isEmpty());
 }
@@ -82,15 +82,15 @@ TEST_F(ParameterFilesTest, SavesTheReadValuesAndTheDevicesElements)
 TEST_F(ParameterFilesTest, LoadSetsTheBoxesAndSavingAgainGivesTheSameBytes)
 {
     const QString path = save();
-    ParameterFile::Decoded file = ParameterFile::read(path, demo.settings.decimalSeparator);
-    ASSERT_TRUE(file.error.isEmpty());
-    file.set.values.at(9) = QStringLiteral("edited");
-    file.set.diConfig.at(3) = QStringLiteral("0x01 02 03 04");
-    file.set.backlightMax.at(1) = QStringLiteral("42");
-    file.set.values.at(20).reset();
+    Expected<ParameterSet> file = ParameterFile::read(path, demo.settings.decimalSeparator);
+    ASSERT_TRUE(file);
+    file->values.at(9) = QStringLiteral("edited");
+    file->diConfig.at(3) = QStringLiteral("0x01 02 03 04");
+    file->backlightMax.at(1) = QStringLiteral("42");
+    file->values.at(20).reset();
     controls().txtNci(20)->setText(QStringLiteral("kept"));
     const QString edited = dir.filePath(QStringLiteral("edited.par"));
-    ASSERT_TRUE(ParameterFile::write(edited, file.set).isEmpty());
+    ASSERT_TRUE(ParameterFile::write(edited, *file));
 
     load(edited);
     EXPECT_EQ(demo.ui.fileDialogs().back().dialog.title, QStringLiteral("Load Parameters(nci)"));
@@ -110,13 +110,13 @@ TEST_F(ParameterFilesTest, ForeignSeparatorIsConvertedOnLoad)
 {
     const QString system = demo.settings.decimalSeparator;
     const QString other = system == QStringLiteral(".") ? QStringLiteral(",") : QStringLiteral(".");
-    ParameterFile::Decoded file = ParameterFile::read(save(), system);
-    ASSERT_TRUE(file.error.isEmpty());
-    file.set.values.at(59) = QStringLiteral("1") + other + QStringLiteral("5");
-    file.set.values.at(9) = QStringLiteral("2") + other + QStringLiteral("25");
-    file.set.values.at(3) = QStringLiteral("a") + other + QStringLiteral("b");
+    Expected<ParameterSet> file = ParameterFile::read(save(), system);
+    ASSERT_TRUE(file);
+    file->values.at(59) = QStringLiteral("1") + other + QStringLiteral("5");
+    file->values.at(9) = QStringLiteral("2") + other + QStringLiteral("25");
+    file->values.at(3) = QStringLiteral("a") + other + QStringLiteral("b");
     const QString foreign = dir.filePath(QStringLiteral("foreign.par"));
-    ASSERT_TRUE(ParameterFile::write(foreign, file.set).isEmpty());
+    ASSERT_TRUE(ParameterFile::write(foreign, *file));
 
     load(foreign);
     EXPECT_EQ(controls().txtNci(59)->text(), QStringLiteral("1") + system + QStringLiteral("5"));
@@ -134,7 +134,7 @@ TEST_F(ParameterFilesTest, BadFileIsRefusedAndNoEditorChanges)
     const QString before = controls().txtNci(0)->text();
     demo.ui.expectMessage(
         QStringLiteral("The file is not a parameter file: record 1 runs past the end of the file."), Title,
-        Ui::Icon::Critical, Ui::Buttons::Ok, Ui::Answer::Ok);
+        UiServices::Icon::Critical, UiServices::Buttons::Ok, UiServices::Answer::Ok);
     load(bad);
     demo.ui.verifyAllShown();
     EXPECT_EQ(controls().txtNci(0)->text(), before);

@@ -89,20 +89,20 @@ class ParameterTextTest : public ::testing::Test
 protected:
     static ParameterRecords parsed(const QByteArray& bytes)
     {
-        const ParameterRecords::Parsed result = ParameterRecords::parse(bytes);
-        EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
-        return result.records;
+        const Expected<ParameterRecords> result = ParameterRecords::parse(bytes);
+        EXPECT_TRUE(result) << result.error().toStdString();
+        return result ? *result : ParameterRecords();
     }
     static void expectRoundTrips(const QByteArray& file)
     {
         const ParameterRecords records = parsed(file);
         ASSERT_EQ(records.compose(), file);
-        const ParameterText::Read fromJson = ParameterText::fromJson(ParameterText::toJson(records));
-        ASSERT_TRUE(fromJson.error.isEmpty()) << fromJson.error.toStdString();
-        EXPECT_EQ(fromJson.records.compose(), file);
-        const ParameterText::Read fromCsv = ParameterText::fromCsv(ParameterText::toCsv(records));
-        ASSERT_TRUE(fromCsv.error.isEmpty()) << fromCsv.error.toStdString();
-        EXPECT_EQ(fromCsv.records.compose(), file);
+        const Expected<ParameterRecords> fromJson = ParameterText::fromJson(ParameterText::toJson(records));
+        ASSERT_TRUE(fromJson) << fromJson.error().toStdString();
+        EXPECT_EQ(fromJson->compose(), file);
+        const Expected<ParameterRecords> fromCsv = ParameterText::fromCsv(ParameterText::toCsv(records));
+        ASSERT_TRUE(fromCsv) << fromCsv.error().toStdString();
+        EXPECT_EQ(fromCsv->compose(), file);
     }
 
     // The all-empty file's texts with record 5 given as `type` and `value`.
@@ -167,7 +167,7 @@ TEST_F(ParameterTextTest, FilesGoThroughJsonAndCsvByteForByte)
     set.diConfig.at(3) = QStringLiteral("0x01 \u20ac");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("saved.par"));
-    ASSERT_TRUE(ParameterFile::write(path, set).isEmpty());
+    ASSERT_TRUE(ParameterFile::write(path, set));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     expectRoundTrips(file.readAll());
@@ -211,10 +211,10 @@ TEST_F(ParameterTextTest, ValuesThatDoNotFitTheirTypeAreRefusedInBothForms)
     };
     for (const Case& c : cases) {
         const QString type = QString::fromLatin1(c.type);
-        EXPECT_EQ(ParameterText::fromJson(jsonWithRecord5(type, c.value)).error,
+        EXPECT_EQ(ParameterText::fromJson(jsonWithRecord5(type, c.value)).error(),
                   QStringLiteral("Record 5: %1.").arg(c.problem));
         const QString row = QStringLiteral("5,x,,%1,\"%2\"").arg(type, c.value);
-        EXPECT_EQ(ParameterText::fromCsv(csvWithLine(6, row)).error,
+        EXPECT_EQ(ParameterText::fromCsv(csvWithLine(6, row)).error(),
                   QStringLiteral("Line 6, record 5: %1.").arg(c.problem));
     }
 }
@@ -260,7 +260,7 @@ TEST_F(ParameterTextTest, MalformedJsonIsRefusedWithItsPlace)
          QStringLiteral("In the JSON text, the trailing bytes \"abc\" are not hex, two digits a byte.")},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ParameterText::fromJson(c.json).error, c.error) << c.json.left(200).toStdString();
+        EXPECT_EQ(ParameterText::fromJson(c.json).error(), c.error) << c.json.left(200).toStdString();
 }
 
 TEST_F(ParameterTextTest, MalformedCsvIsRefusedWithItsLine)
@@ -306,7 +306,7 @@ TEST_F(ParameterTextTest, MalformedCsvIsRefusedWithItsLine)
          QStringLiteral("The CSV text is not UTF-8.")},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ParameterText::fromCsv(c.csv).error, c.error) << c.csv.left(200).toStdString();
+        EXPECT_EQ(ParameterText::fromCsv(c.csv).error(), c.error) << c.csv.left(200).toStdString();
 }
 
 } // namespace

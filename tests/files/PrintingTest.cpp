@@ -150,8 +150,8 @@ TEST(PrintingMenuTest, AReportThatCannotBeWrittenIsToldAndTheOldFileStays)
         printer.setOutputFileName(pdf);
     });
     demo.ui.expectMessage(QStringLiteral("The report could not be printed: it is a folder"),
-                          QStringLiteral("Korvandel_zep31_PlugIn"), Ui::Icon::Critical, Ui::Buttons::Ok,
-                          Ui::Answer::Ok);
+                          QStringLiteral("Korvandel_zep31_PlugIn"), UiServices::Icon::Critical,
+                          UiServices::Buttons::Ok, UiServices::Answer::Ok);
     choose(true, false, false);
     window.controls().mnuDrucken->trigger();
     demo.ui.verifyAllShown();

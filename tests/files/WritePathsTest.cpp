@@ -44,7 +44,7 @@ protected:
              [](const QString& target) {
                  ParameterSet set;
                  set.values.at(4) = QStringLiteral("10");
-                 return !ParameterFile::write(target, set).isEmpty();
+                 return !ParameterFile::write(target, set).has_value();
              }},
             {"Save Parameters", inFolder("window.par"),
              [this](const QString& target) {
@@ -65,7 +65,7 @@ protected:
                  return ActivationFile::filePath();
              },
              [](const QString&) {
-                 return !ActivationFile::write(QStringLiteral("/opt/zep31-plugin")).isEmpty();
+                 return !ActivationFile::write(QStringLiteral("/opt/zep31-plugin")).has_value();
              }},
             {"resource catalogue index",
              [](const QString& folder) { return lnssim::CatalogueIndex::filePath(folder); },
@@ -82,20 +82,20 @@ protected:
                  printer.setOutputFileName(target);
                  DeviceReport::Data data;
                  data.deviceName = QStringLiteral("ROU_1");
-                 return !report_printer::print(printer, {}, data, {}).isEmpty();
+                 return !report_printer::print(printer, {}, data, {}).has_value();
              }},
         };
     }
 
     bool lastBoxIsCritical() const
     {
-        return !demo.ui.messages().isEmpty() && demo.ui.messages().last().icon == Ui::Icon::Critical;
+        return !demo.ui.messages().isEmpty() && demo.ui.messages().last().icon == UiServices::Icon::Critical;
     }
 
     void SetUp() override
     {
         demo.open(*window, QStringLiteral("F1/ROU_1"));
-        demo.ui.setRelaxed(Ui::Answer::Ok);
+        demo.ui.setRelaxed(UiServices::Answer::Ok);
     }
     void TearDown() override
     {

@@ -43,11 +43,11 @@ TEST_F(ActivationFileTest, WritesTheServiceFileForTheBusName)
     EXPECT_EQ(ActivationFile::filePath(),
               m_dataHome.path() +
                   QStringLiteral("/dbus-1/services/Korvandel_zep31_PlugIn.LNSPlugInAPI.service"));
-    ASSERT_TRUE(ActivationFile::write(QStringLiteral("/opt/zep31/bin/zep31-plugin")).isEmpty());
+    ASSERT_TRUE(ActivationFile::write(QStringLiteral("/opt/zep31/bin/zep31-plugin")).has_value());
     EXPECT_EQ(read(), QStringLiteral("[D-BUS Service]\nName=Korvandel_zep31_PlugIn.LNSPlugInAPI\n"
                                      "Exec=/opt/zep31/bin/zep31-plugin -Embedding\n"));
     // A second registration replaces the file.
-    ASSERT_TRUE(ActivationFile::write(QStringLiteral("/usr/bin/zep31-plugin")).isEmpty());
+    ASSERT_TRUE(ActivationFile::write(QStringLiteral("/usr/bin/zep31-plugin")).has_value());
     EXPECT_TRUE(read().contains(QStringLiteral("Exec=/usr/bin/zep31-plugin -Embedding\n")));
 }
 
@@ -59,10 +59,10 @@ TEST_F(ActivationFileTest, QuotesAPathTheBusWouldSplit)
 
 TEST_F(ActivationFileTest, RemoveDeletesTheFileAndToleratesItsAbsence)
 {
-    ASSERT_TRUE(ActivationFile::write(QStringLiteral("/usr/bin/zep31-plugin")).isEmpty());
-    EXPECT_TRUE(ActivationFile::remove().isEmpty());
+    ASSERT_TRUE(ActivationFile::write(QStringLiteral("/usr/bin/zep31-plugin")).has_value());
+    EXPECT_TRUE(ActivationFile::remove().has_value());
     EXPECT_FALSE(QFile::exists(ActivationFile::filePath()));
-    EXPECT_TRUE(ActivationFile::remove().isEmpty());
+    EXPECT_TRUE(ActivationFile::remove().has_value());
 }
 
 TEST_F(ActivationFileTest, AFolderThatCannotBeCreatedIsReported)
@@ -71,6 +71,6 @@ TEST_F(ActivationFileTest, AFolderThatCannotBeCreatedIsReported)
     QFile blocker(m_dataHome.path() + QStringLiteral("/dbus-1"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const QString failure = ActivationFile::write(QStringLiteral("/usr/bin/zep31-plugin"));
+    const QString failure = ActivationFile::write(QStringLiteral("/usr/bin/zep31-plugin")).error();
     EXPECT_TRUE(failure.contains(ActivationFile::servicesFolder())) << failure.toStdString();
 }

@@ -1,4 +1,4 @@
-#include "host/CommandDispatcher.h"
+#include "entry/CommandDispatcher.h"
 
 #include "host/AutomationError.h"
 #include "host/CRegistry.h"
@@ -153,7 +153,7 @@ TEST_F(CommandDispatcherTest, WithoutAnOpenNetworkEveryCommandFails)
 TEST_F(CommandDispatcherTest, RegisterThenDeregisterWithoutAnyQuestion)
 {
     openDemo();
-    m_test.ui.setRelaxed(Ui::Answer::Yes);
+    m_test.ui.setRelaxed(UiServices::Answer::Yes);
     m_dispatcher.SendCommand(m_window, 50, 0, QString());
     EXPECT_EQ(m_test.progress.statuses().first(), QStringLiteral("Registering plug-in . . ."));
     const QString programId = QStringLiteral("9FFF3C0A00060417");

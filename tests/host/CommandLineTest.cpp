@@ -1,4 +1,4 @@
-#include "host/CommandLine.h"
+#include "entry/CommandLine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "host/MessageCatalogue.h"
 
+#include "device/point_catalogue/PointCatalogue.h"
 #include "host/RegistryKeys.h"
 #include "support/TempLonWorksHome.h"
 
@@ -405,6 +406,43 @@ TEST_F(MessageCatalogueTest, EveryHelpRowFollowsItsFormatInBothLanguages)
             EXPECT_GT(lines[3].size(), 30) << text.toStdString();
             EXPECT_FALSE(lines[3].contains(placeholder)) << text.toStdString();
         }
+    }
+}
+
+// The help names each point as the catalogue does: its name, its value or NV type and the type
+// index of its identifier. UCPTbacklightMax is the one exception, and a given one: its help
+// states index 48 (that of UCPTbacklightMin) although the device knows it as C:3:47.
+TEST_F(MessageCatalogueTest, HelpAgreesWithThePointCatalogue)
+{
+    using namespace point_catalogue;
+    setLanguage(QStringLiteral("english"));
+    m_catalogue.LoadTexts(0);
+    const auto line = [](const QString& text, int number) {
+        return text.split(QStringLiteral("\r\n")).value(number);
+    };
+    for (int position = 0; position < cp::Count; ++position) {
+        SCOPED_TRACE("CP " + std::to_string(position));
+        const CpDefinition& definition = cpDefinition(position);
+        const QString id = QString::fromLatin1(definition.id);
+        const int typeIndex = position == cp::BacklightMax ? 48 : id.section(QLatin1Char(':'), -1).toInt();
+        EXPECT_EQ(line(m_catalogue.CpHelp[position], 1), QStringLiteral("%1, Index %2, %3")
+                                                             .arg(QString::fromLatin1(definition.name))
+                                                             .arg(typeIndex)
+                                                             .arg(QString::fromLatin1(definition.valueType)));
+    }
+    const auto checkNv = [&](const QString& text, const NvDefinition& definition) {
+        EXPECT_EQ(line(text, 1), QStringLiteral("%1, Index %2")
+                                     .arg(QString::fromLatin1(definition.type))
+                                     .arg(definition.typeIndex));
+        EXPECT_EQ(line(text, 2), QStringLiteral("(%1)").arg(QString::fromLatin1(definition.name)));
+    };
+    for (int position = 0; position < nvi::Count; ++position) {
+        SCOPED_TRACE("NV input " + std::to_string(position));
+        checkNv(m_catalogue.NviHelp[position], nviDefinition(position));
+    }
+    for (int position = 0; position < nvo::Count; ++position) {
+        SCOPED_TRACE("NV output " + std::to_string(position));
+        checkNv(m_catalogue.NvoHelp[position], nvoDefinition(position));
     }
 }
 

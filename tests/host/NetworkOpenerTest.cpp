@@ -55,7 +55,8 @@ TEST_F(NetworkOpenerTest, LocalOpenOpensServerNetworkAndFirstSystem)
     EXPECT_TRUE(m_connection.NetworkOpen);
     EXPECT_EQ(m_connection.CurrentNetworkName, QStringLiteral("Demo"));
     ASSERT_TRUE(m_connection.system);
-    EXPECT_EQ(m_ui.pointerChanges(), (QList<Ui::Pointer>{Ui::Pointer::Hourglass, Ui::Pointer::Default}));
+    EXPECT_EQ(m_ui.pointerChanges(),
+              (QList<UiServices::Pointer>{UiServices::Pointer::Hourglass, UiServices::Pointer::Default}));
 
     // The open network again: nothing is reopened.
     EXPECT_TRUE(openAndLog(QStringLiteral("Demo"), QString()).isEmpty());
@@ -116,7 +117,7 @@ TEST_F(NetworkOpenerTest, FailureLeavesNoNetworkOpenAndRaises20006)
         }
         EXPECT_FALSE(m_connection.NetworkOpen);
         EXPECT_TRUE(m_connection.CurrentNetworkName.isEmpty());
-        EXPECT_EQ(m_ui.pointer(), Ui::Pointer::Default);
+        EXPECT_EQ(m_ui.pointer(), UiServices::Pointer::Default);
     }
 }
 

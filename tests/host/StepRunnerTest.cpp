@@ -28,7 +28,8 @@ struct FlakyStep
 TEST(StepRunnerTest, AnswersDriveTheLoop)
 {
     QStringList trace;
-    QList<Ui::Answer> answers{Ui::Answer::Retry, Ui::Answer::Retry, Ui::Answer::Ignore};
+    QList<UiServices::Answer> answers{UiServices::Answer::Retry, UiServices::Answer::Retry,
+                                      UiServices::Answer::Ignore};
     StepRunner runner([&](const lns::Error& error) {
         trace << QStringLiteral("handler %1").arg(error.number());
         return answers.takeFirst();
@@ -55,7 +56,7 @@ TEST(StepRunnerTest, AbortStopsEveryLaterStep)
     int handled = 0;
     StepRunner runner([&](const lns::Error&) {
         ++handled;
-        return Ui::Answer::Abort;
+        return UiServices::Answer::Abort;
     });
     FlakyStep failing{1};
     EXPECT_EQ(runner.run([&] { failing(); }), StepRunner::Outcome::Aborted);
@@ -70,7 +71,7 @@ TEST(StepRunnerTest, AbortStopsEveryLaterStep)
 
 TEST(StepRunnerTest, OtherAnswersAndMissingHandlerCountAsAbort)
 {
-    StepRunner cancelled([](const lns::Error&) { return Ui::Answer::Cancel; });
+    StepRunner cancelled([](const lns::Error&) { return UiServices::Answer::Cancel; });
     EXPECT_EQ(cancelled.run([] { throw lns::Error(1, QStringLiteral("x")); }), StepRunner::Outcome::Aborted);
 
     StepRunner withoutHandler{StepRunner::Handler()};
@@ -80,7 +81,7 @@ TEST(StepRunnerTest, OtherAnswersAndMissingHandlerCountAsAbort)
 
 TEST(StepRunnerTest, OtherExceptionsPassThrough)
 {
-    StepRunner runner([](const lns::Error&) { return Ui::Answer::Ignore; });
+    StepRunner runner([](const lns::Error&) { return UiServices::Answer::Ignore; });
     EXPECT_THROW(runner.run([] { throw std::runtime_error("bug"); }), std::runtime_error);
     EXPECT_FALSE(runner.aborted());
 }
@@ -89,9 +90,12 @@ TEST(StepRunnerTest, MessageBoxShowsDescriptionSuffixTitleIconAndButtons)
 {
     FakeUi ui;
     const QString text = QStringLiteral("Device is offline") + Suffix;
-    ui.expectMessage(text, Title, Ui::Icon::Critical, Ui::Buttons::AbortRetryIgnore, Ui::Answer::Retry);
-    ui.expectMessage(text, Title, Ui::Icon::Critical, Ui::Buttons::AbortRetryIgnore, Ui::Answer::Ignore);
-    ui.expectMessage(text, Title, Ui::Icon::Critical, Ui::Buttons::AbortRetryIgnore, Ui::Answer::Abort);
+    ui.expectMessage(text, Title, UiServices::Icon::Critical, UiServices::Buttons::AbortRetryIgnore,
+                     UiServices::Answer::Retry);
+    ui.expectMessage(text, Title, UiServices::Icon::Critical, UiServices::Buttons::AbortRetryIgnore,
+                     UiServices::Answer::Ignore);
+    ui.expectMessage(text, Title, UiServices::Icon::Critical, UiServices::Buttons::AbortRetryIgnore,
+                     UiServices::Answer::Abort);
 
     StepRunner runner(StepRunner::messageBox(ui, Suffix, Title));
     FlakyStep first{1};
@@ -109,10 +113,10 @@ TEST(StepRunnerTest, MessageBoxShowsDescriptionSuffixTitleIconAndButtons)
 TEST(StepRunnerTest, MessageBoxTreatsAnyOtherAnswerAsAbort)
 {
     // A box that was closed some other way than by its buttons.
-    class ClosedBoxUi final : public Ui
+    class ClosedBoxUi final : public UiServices
     {
     public:
-        using Ui::message;
+        using UiServices::message;
         Answer message(const Message& shown) override
         {
             lastText = shown.text;
@@ -131,7 +135,7 @@ TEST(StepRunnerTest, MessageBoxTreatsAnyOtherAnswerAsAbort)
     };
     ClosedBoxUi ui;
     const StepRunner::Handler handler = StepRunner::messageBox(ui, Suffix, Title);
-    EXPECT_EQ(handler(lns::Error(7, QStringLiteral("gone"))), Ui::Answer::Abort);
+    EXPECT_EQ(handler(lns::Error(7, QStringLiteral("gone"))), UiServices::Answer::Abort);
     EXPECT_EQ(ui.lastText, QStringLiteral("gone ReadInit"));
 }
 
@@ -142,9 +146,9 @@ TEST(StepRunnerTest, SilentRetriesComeFirstAndCountPerStep)
     StepRunner runner(
         [&](const lns::Error&) {
             ++asked;
-            return Ui::Answer::Ignore;
+            return UiServices::Answer::Ignore;
         },
-        {5, [&](const lns::Error& error) { repeated << QString::number(error.number()); }});
+        {5}, [&](const lns::Error& error) { repeated << QString::number(error.number()); });
 
     // Four failures in every step: the budget is the step's own, so nobody is asked.
     for (int step = 0; step < 3; ++step) {
@@ -170,14 +174,14 @@ TEST(StepRunnerTest, AnAnswerGivesTheSilentRetriesBack)
     // retried step, so its next failing step asks at once.)
     for (const StepRunner::RetryScope scope :
          {StepRunner::RetryScope::EachStep, StepRunner::RetryScope::WholeRun}) {
-        QList<Ui::Answer> answers{Ui::Answer::Retry, Ui::Answer::Ignore};
+        QList<UiServices::Answer> answers{UiServices::Answer::Retry, UiServices::Answer::Ignore};
         int asked = 0;
         StepRunner runner(
             [&](const lns::Error&) {
                 ++asked;
                 return answers.takeFirst();
             },
-            {5, {}, scope});
+            {5, scope});
         FlakyStep retried{11};
         EXPECT_EQ(runner.run([&] { retried(); }), StepRunner::Outcome::Done);
         EXPECT_EQ(retried.calls, 12);
@@ -198,9 +202,9 @@ TEST(StepRunnerTest, AWholeRunBudgetIsSharedByItsSteps)
     StepRunner runner(
         [&](const lns::Error&) {
             ++asked;
-            return Ui::Answer::Ignore;
+            return UiServices::Answer::Ignore;
         },
-        {5, {}, StepRunner::RetryScope::WholeRun});
+        {5, StepRunner::RetryScope::WholeRun});
     FlakyStep first{3};
     EXPECT_EQ(runner.run([&] { first(); }), StepRunner::Outcome::Done);
     // Two silent tries are left for the second step; its third failure asks.
@@ -215,7 +219,7 @@ TEST(StepRunnerTest, StatusAndCheckedStepsFailLikeThrowingOnes)
     QList<int> numbers;
     StepRunner runner([&](const lns::Error& error) {
         numbers << error.number();
-        return numbers.size() < 2 ? Ui::Answer::Retry : Ui::Answer::Abort;
+        return numbers.size() < 2 ? UiServices::Answer::Retry : UiServices::Answer::Abort;
     });
     QList<int> statuses{7, 0};
     EXPECT_EQ(runner.runStatus([&] { return statuses.takeFirst(); }), StepRunner::Outcome::Done);

@@ -11,9 +11,9 @@
 
 namespace {
 
-using Icon = Ui::Icon;
-using Buttons = Ui::Buttons;
-using Answer = Ui::Answer;
+using Icon = UiServices::Icon;
+using Buttons = UiServices::Buttons;
+using Answer = UiServices::Answer;
 
 const QString Title = QStringLiteral("Korvandel_zep31_PlugIn");
 const QString ProgId = QStringLiteral("Korvandel_zep31_PlugIn.LNSPlugInAPI");
@@ -90,7 +90,7 @@ TEST_F(NetworkRegistrationTest, CommandsAreRegisteredAtEachTemplate)
     EXPECT_EQ(m_test.progress.statuses().first(), QStringLiteral("create Templates..."));
     EXPECT_TRUE(m_test.progress.statuses().contains(QStringLiteral(
         "Korvandel zep31_06\r\nAdding command Custom command 10000 for Application Device objects...")));
-    EXPECT_EQ(m_test.ui.pointer(), Ui::Pointer::Default);
+    EXPECT_EQ(m_test.ui.pointer(), UiServices::Pointer::Default);
 }
 
 TEST_F(NetworkRegistrationTest, SecondRunUpdatesInsteadOfAdding)
@@ -132,7 +132,7 @@ TEST_F(NetworkRegistrationTest, AnsweringNoLeavesTheDefaultsAlone)
     EXPECT_FALSE(app(Id06, 13)->isDefault());
     // One question only, for the one default command.
     int questions = 0;
-    for (const Ui::Message& message : m_test.ui.messages())
+    for (const UiServices::Message& message : m_test.ui.messages())
         questions += message.buttons == Buttons::YesNo ? 1 : 0;
     EXPECT_EQ(questions, 1);
 }
@@ -178,8 +178,8 @@ TEST_F(NetworkRegistrationTest, ATemplateThatCannotBeCreatedFailsTheRegistration
     open(QStringLiteral("Plant"));
     m_test.ui.setRelaxed(Answer::No);
     EXPECT_FALSE(m_registration.RegisterWithNetwork());
-    QList<Ui::Message> errors;
-    for (const Ui::Message& shown : m_test.ui.messages())
+    QList<UiServices::Message> errors;
+    for (const UiServices::Message& shown : m_test.ui.messages())
         if (shown.icon == Icon::Critical)
             errors.append(shown);
     ASSERT_EQ(errors.size(), 1);
@@ -189,7 +189,7 @@ TEST_F(NetworkRegistrationTest, ATemplateThatCannotBeCreatedFailsTheRegistration
     // No half-made template stays behind, and the variant that was created serves its commands.
     EXPECT_THROW(templates()->item(QStringLiteral("Korvandel zep31_06")), lns::Error);
     EXPECT_NE(app(Id05, 13), nullptr);
-    EXPECT_EQ(m_test.ui.pointer(), Ui::Pointer::Default);
+    EXPECT_EQ(m_test.ui.pointer(), UiServices::Pointer::Default);
 }
 
 TEST_F(NetworkRegistrationTest, RemoteClientCannotAddTemplates)

@@ -13,9 +13,9 @@
 
 namespace {
 
-using Icon = Ui::Icon;
-using Buttons = Ui::Buttons;
-using Answer = Ui::Answer;
+using Icon = UiServices::Icon;
+using Buttons = UiServices::Buttons;
+using Answer = UiServices::Answer;
 
 const QString Title = QStringLiteral("Korvandel_zep31_PlugIn");
 const QString ProgId = QStringLiteral("Korvandel_zep31_PlugIn.LNSPlugInAPI");

@@ -13,9 +13,9 @@
 
 namespace {
 
-using Icon = Ui::Icon;
-using Buttons = Ui::Buttons;
-using Answer = Ui::Answer;
+using Icon = UiServices::Icon;
+using Buttons = UiServices::Buttons;
+using Answer = UiServices::Answer;
 
 const QString Title = QStringLiteral("Korvandel_zep31_PlugIn");
 const QString UserFolder = QStringLiteral("\\Types\\User\\Korvandel");
@@ -213,9 +213,13 @@ private:
 
 TEST_F(PlugInRegistrationTest, ResourceDirectoryStepsShareOneBudgetOfSilentRetries)
 {
-    // open fails three times and Add three times: the sixth failure of the routine asks, and
-    // Retry starts that call over with five silent tries again.
-    QList<int> statuses{9, 9, 9, 0, 9, 9, 9, 9, 9, 9, 9, 9, 0, 0, 0};
+    // open fails three times and Add until the routine's budget is spent: that failure asks, and
+    // Retry starts the call over with the whole budget again, which Add spends before it works.
+    const int silent = PlugInRegistration::ResourceDirectoryRetries.silentRetries;
+    QList<int> statuses{9, 9, 9, 0};
+    for (int failure = 0; failure < (silent - 3) + 1 + silent; ++failure)
+        statuses.append(9);
+    statuses << 0 << 0 << 0;
     ScriptedCatalogueServer server(*m_test.objectServer, statuses);
     AppContext context{m_test.registry,
                        server,

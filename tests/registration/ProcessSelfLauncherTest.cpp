@@ -8,30 +8,30 @@ using namespace std::chrono_literals;
 
 TEST(ProcessSelfLauncherTest, OnlyARunThatEndsWellIsASuccess)
 {
-    EXPECT_EQ(ProcessSelfLauncher(QStringLiteral("/bin/true")).start(QStringLiteral("/regserver")),
-              std::nullopt);
+    EXPECT_TRUE(ProcessSelfLauncher(QStringLiteral("/bin/true")).start(QStringLiteral("/regserver")));
 
-    const std::optional<QString> status =
+    const Expected<void> status =
         ProcessSelfLauncher(QStringLiteral("/bin/false")).start(QStringLiteral("/regserver"));
-    ASSERT_TRUE(status);
-    EXPECT_TRUE(status->contains(QStringLiteral("failed with status 1"))) << status->toStdString();
+    ASSERT_FALSE(status);
+    EXPECT_TRUE(status.error().contains(QStringLiteral("failed with status 1")))
+        << status.error().toStdString();
 
     // What the child says about its failure is the description.
-    const std::optional<QString> said =
+    const Expected<void> said =
         ProcessSelfLauncher(QStringLiteral("/bin/sh")).start(QStringLiteral("/regserver"));
-    ASSERT_TRUE(said);
-    EXPECT_TRUE(said->contains(QStringLiteral("/regserver"))) << said->toStdString();
+    ASSERT_FALSE(said);
+    EXPECT_TRUE(said.error().contains(QStringLiteral("/regserver"))) << said.error().toStdString();
 
-    EXPECT_TRUE(
+    EXPECT_FALSE(
         ProcessSelfLauncher(QStringLiteral("/nonexistent/zep31-plugin")).start(QStringLiteral("/regserver")));
 }
 
 TEST(ProcessSelfLauncherTest, AChildThatDoesNotEndIsStoppedAndReported)
 {
-    const std::optional<QString> stuck =
+    const Expected<void> stuck =
         ProcessSelfLauncher(QStringLiteral("/bin/sleep"), 200ms).start(QStringLiteral("60"));
-    ASSERT_TRUE(stuck);
-    EXPECT_TRUE(stuck->contains(QStringLiteral("did not end in time"))) << stuck->toStdString();
+    ASSERT_FALSE(stuck);
+    EXPECT_TRUE(stuck.error().contains(QStringLiteral("did not end in time"))) << stuck.error().toStdString();
 }
 
 } // namespace

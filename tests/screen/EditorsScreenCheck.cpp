@@ -1,12 +1,13 @@
 // The editors in a real window on an X server, driven through the X server by pointer and key
 // events (xdotool). Run by the end-to-end screen test with DISPLAY set; pictures go to
 // $ZEP31_ARTIFACTS.
+#include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
-#include "editors/ui/UpDown.h"
 #include "support/DemoSession.h"
 #include "transfer/ui/fStatus.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
+#include "ui/UpDown.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -33,8 +34,8 @@
 namespace {
 
 constexpr int CmdConfigTab = 6;
-constexpr int MaxSendTime = 64;
-constexpr int MinSendTime = 57;
+constexpr int MaxSendTime = point_catalogue::cp::CommandModuleMaxSendTime;
+constexpr int MinSendTime = point_catalogue::cp::SpaceTempMinSendTime;
 
 QString artifact(const QString& name)
 {

@@ -1,14 +1,15 @@
 // Every menu item of the main window chosen through a real X server, by pointer or by Alt and
 // the item's key (xdotool), and its job checked. Run by the end-to-end screen test with DISPLAY
 // set; pictures of each open menu and each dialog go to $ZEP31_ARTIFACTS.
+#include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainWindow.h"
-#include "editors/ui/ChangeMarker.h"
 #include "files/ui/fAbout.h"
 #include "host/InstalledFiles.h"
 #include "host/Log.h"
 #include "qt/QtUi.h"
 #include "support/DemoSession.h"
 #include "transfer/ui/TrendChart.h"
+#include "ui/ChangeMarker.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -48,7 +49,7 @@ const QString Rou1 = QStringLiteral("F1/ROU_1");
 constexpr int CmdOutputTab = 5;
 constexpr int CmdConfigTab = 6;
 constexpr int LedTab = 1;
-constexpr int MaxSendTime = 64;
+constexpr int MaxSendTime = point_catalogue::cp::CommandModuleMaxSendTime;
 // Every wait has a deadline, so that a click that went astray fails the check instead of hanging it.
 constexpr int StepTimeout = 15000;
 
@@ -427,7 +428,8 @@ TEST_F(MenusScreenCheck, ExitAsksWhileADirectorHoldsThePlugInAndThenEndsIt)
     demo.ui.expectMessage(
         QStringLiteral("A director is using this plug-in.  Exiting may cause the director to "
                        "experience errors.  Are you sure that you want to exit?"),
-        QStringLiteral("Korvandel_zep31_PlugIn"), Ui::Icon::None, Ui::Buttons::YesNo, Ui::Answer::No);
+        QStringLiteral("Korvandel_zep31_PlugIn"), UiServices::Icon::None, UiServices::Buttons::YesNo,
+        UiServices::Answer::No);
     ASSERT_NO_FATAL_FAILURE(choose(c().mnuOptionen, c().mnuExit, QStringLiteral("exit-asked")));
     demo.ui.verifyAllShown();
     EXPECT_EQ(demo.endProgramCalls, 0);
@@ -482,7 +484,7 @@ TEST_F(MenusScreenCheck, TrendChartShowsTheMonitoredOutputsBesideThem)
     EXPECT_TRUE(demo.ui.messages().isEmpty());
 }
 
-// With German registered, Qt's own file dialog is German: the real Ui, not the scripted one, in a
+// With German registered, Qt's own file dialog is German: the real UiServices, not the scripted one, in a
 // window of its own.
 TEST_F(MenusScreenCheck, QtsOwnDialogsSpeakGermanWhenTheRegistrationSaysSo)
 {

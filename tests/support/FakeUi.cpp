@@ -7,7 +7,8 @@
 
 namespace {
 
-std::string describe(const QString& text, const QString& title, Ui::Icon icon, Ui::Buttons buttons)
+std::string describe(const QString& text, const QString& title, UiServices::Icon icon,
+                     UiServices::Buttons buttons)
 {
     return QStringLiteral("text \"%1\", title \"%2\", icon %3, buttons %4")
         .arg(text, title, FakeUi::iconName(icon), FakeUi::buttonsName(buttons))
@@ -49,7 +50,7 @@ void FakeUi::setStrict()
     m_relaxed = false;
 }
 
-Ui::Answer FakeUi::message(const Message& message)
+UiServices::Answer FakeUi::message(const Message& message)
 {
     m_messages.append(message);
     Answer answer = ui_buttons::dismissed(message.buttons);

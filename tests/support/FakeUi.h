@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/Ui.h"
+#include "host/UiServices.h"
 
 #include <QList>
 #include <QPointer>
@@ -9,11 +9,11 @@
 #include <QWidget>
 #include <functional>
 
-// The scripted Ui every test uses. Message boxes are checked against queued expectations:
+// The scripted UiServices every test uses. Message boxes are checked against queued expectations:
 // a box that does not match the next one (or comes when none is queued) fails the current
 // test and is dismissed with Cancel, No or Abort as its buttons allow. Expectations left
 // over fail the test at verifyAllShown() or, at the latest, when the fake is destroyed.
-class FakeUi final : public Ui
+class FakeUi final : public UiServices
 {
 public:
     enum class DialogKind
@@ -74,14 +74,14 @@ public:
     // The language set last; empty until one is set.
     const QString& language() const { return m_language; }
 
-    // Plays the Ui of a run without a person.
+    // Plays the UiServices of a run without a person.
     void setAttended(bool attended) { m_attended = attended; }
 
     static QString iconName(Icon icon);
     static QString buttonsName(Buttons buttons);
     static QString answerName(Answer answer);
 
-    using Ui::message;
+    using UiServices::message;
     Answer message(const Message& message) override;
     QString openFileName(const FileDialog& dialog) override;
     QString saveFileName(const FileDialog& dialog) override;

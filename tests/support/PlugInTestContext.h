@@ -19,7 +19,7 @@
 #include <memory>
 
 // Everything a plug-in procedure needs, over a private LonWorks home with the demo network,
-// the simulated object server, the scripted Ui and a recording progress display.
+// the simulated object server, the scripted UiServices and a recording progress display.
 struct PlugInTestContext
 {
     TempLonWorksHome home;

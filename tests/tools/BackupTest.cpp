@@ -261,9 +261,9 @@ TEST_F(BackupTest, AnUnreadableUnitKeepsItsEarlierCopy)
     EXPECT_TRUE(second.out.endsWith(
         QStringLiteral("55 of 56 devices saved to %1, 1 could not be read\n").arg(folder)));
     EXPECT_EQ(fileBytes(folder + QLatin1Char('/') + name), copy);
-    const BackupIndex::Parsed index = BackupIndex::read(folder);
-    ASSERT_TRUE(index.error.isEmpty()) << index.error.toStdString();
-    for (const BackupIndex::Entry& entry : index.index.devices) {
+    const Expected<BackupIndex> index = BackupIndex::read(folder);
+    ASSERT_TRUE(index) << index.error().toStdString();
+    for (const BackupIndex::Entry& entry : index->devices) {
         EXPECT_EQ(entry.failed(), entry.path() == QLatin1String("Floor/B_2")) << entry.path().toStdString();
         EXPECT_EQ(entry.file, BackupIndex::fileName(entry.subsystem, entry.device))
             << "a failed unit keeps its copy";

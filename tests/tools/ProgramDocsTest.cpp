@@ -1,11 +1,14 @@
 // The programs' manual pages and bash completions, checked against what the programs built beside
 // the test say about themselves, so that neither can drift from them.
+#include "CountInWords.h"
 #include "host/PlugInIdentity.h"
 #include "lns/PlatformAdmin.h"
 #include "support/TempLonWorksHome.h"
+#include "transfer/DeviceTransfer.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
@@ -127,6 +130,19 @@ TEST(ManualPagesTest, NameExactlyTheOptionsOfTheHelp)
                   options(help.out, switches).join(QLatin1Char(' ')).toStdString())
             << program.toStdString();
     }
+}
+
+// The help, the manual page and the README state the transfer's retry count as its policy has it.
+TEST(ManualPagesTest, StateTheRetryCountOfTheTransfer)
+{
+    const QString stated =
+        QStringLiteral("repeated %1 times").arg(countInWords(DeviceTransfer::Retries.silentRetries));
+    EXPECT_TRUE(
+        run(QStringLiteral("zep31ctl"), {QStringLiteral("--help")}).out.simplified().contains(stated));
+    EXPECT_TRUE(manualPageText(QStringLiteral("zep31ctl")).simplified().contains(stated));
+    QFile readme(QStringLiteral(ZEP31_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(readme.readAll()).simplified().contains(stated));
 }
 
 TEST(ManualPagesTest, EveryProgramTellsTheVersionTheRegistrationRecords)

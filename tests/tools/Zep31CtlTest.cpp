@@ -455,10 +455,12 @@ TEST_F(Zep31CtlTest, OutputThatCannotBeWrittenIsAFailure)
 // A file saved from ROU_1 with one value changed in the set.
 QString fileWith(const QString& saved, const QString& path, int position, const QString& value)
 {
-    ParameterFile::Decoded decoded = ParameterFile::read(saved, QStringLiteral(","));
-    EXPECT_TRUE(decoded.error.isEmpty());
-    decoded.set.values.at(static_cast<std::size_t>(position)) = value;
-    EXPECT_TRUE(ParameterFile::write(path, decoded.set).isEmpty());
+    Expected<ParameterSet> decoded = ParameterFile::read(saved, QStringLiteral(","));
+    EXPECT_TRUE(decoded) << decoded.error().toStdString();
+    if (!decoded)
+        return path;
+    decoded->values.at(static_cast<std::size_t>(position)) = value;
+    EXPECT_TRUE(ParameterFile::write(path, *decoded));
     return path;
 }
 

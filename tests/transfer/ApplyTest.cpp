@@ -1,14 +1,16 @@
 #include "transfer/ui/Apply.h"
 
+#include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/Log.h"
 #include "support/DemoSession.h"
+#include "transfer/DeviceTransfer.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/CancelEdits.h"
 #include "transfer/ui/TransferStatus.h"
 #include "transfer/ui/fStatus.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -26,11 +28,14 @@ const QString Rou1 = QStringLiteral("F1/ROU_1");
 const QString Rou2 = QStringLiteral("F1/ROU_2");
 const QString Rou4 = QStringLiteral("F2/ROU_4");
 
-constexpr int MaxSendTime = 8;    // F:1/C:0:49, SNVT_time_sec
-constexpr int MinSendTime = 57;   // N:47/C:0:52, a CP of an NV
-constexpr int OffsetTemp = 59;    // the one CP that is never synchronised
-constexpr int BacklightMin = 5;   // two elements
-constexpr int SetpointInput = 10; // nviTempSetpoint, a plain number
+using namespace point_catalogue;
+constexpr int MaxSendTime = cp::ofSwitch(0, cp::MaxSendTime); // F:1/C:0:49, SNVT_time_sec
+constexpr int MinSendTime = cp::SpaceTempMinSendTime;         // N:47/C:0:52, a CP of an NV
+constexpr int OffsetTemp = cp::OffsetTemp;                    // the one CP that is never synchronised
+constexpr int BacklightMin = cp::BacklightMin;                // two elements
+constexpr int SetpointInput = nvi::TempSetpoint;
+// Failures of one call that the transfer repeats silently; one more asks.
+constexpr int SilentRetries = DeviceTransfer::Retries.silentRetries; // a plain number
 
 class RecordingStatus final : public TransferStatus
 {
@@ -97,23 +102,23 @@ protected:
     {
         demo.ui.expectMessage(QStringLiteral("Error updating \r\n") + device +
                                   QStringLiteral(" did not respond: device is offline in cmdApply(fMain)"),
-                              QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information,
-                              Ui::Buttons::AbortRetryIgnore, Ui::Answer::Ignore);
+                              QStringLiteral("fMain cmdApply_Click"), UiServices::Icon::Information,
+                              UiServices::Buttons::AbortRetryIgnore, UiServices::Answer::Ignore);
     }
 
-    void expectQuestion(Ui::Answer answer)
+    void expectQuestion(UiServices::Answer answer)
     {
         demo.ui.expectMessage(QStringLiteral("Transmit parameters to the current Device ?"),
-                              QStringLiteral(" ! No Device selected !"), Ui::Icon::None, Ui::Buttons::YesNo,
-                              answer);
+                              QStringLiteral(" ! No Device selected !"), UiServices::Icon::None,
+                              UiServices::Buttons::YesNo, answer);
     }
-    void expectFailedCpWrite(const QString& device, Ui::Answer answer)
+    void expectFailedCpWrite(const QString& device, UiServices::Answer answer)
     {
         demo.ui.expectMessage(
             QStringLiteral("Error updating \r\n") + device +
                 QStringLiteral(" did not respond to the CP write: injected fault in cmdApply(fMain)"),
-            QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore,
-            answer);
+            QStringLiteral("fMain cmdApply_Click"), UiServices::Icon::Information,
+            UiServices::Buttons::AbortRetryIgnore, answer);
     }
 
     // Chooses devices as the selection window's Done does.
@@ -191,14 +196,14 @@ TEST_F(ApplyTest, MarkedNvInputGoesToTheCurrentDeviceWithoutAQuestion)
 TEST_F(ApplyTest, CurrentDeviceAfterTheQuestion)
 {
     edit(c().txtNci(MaxSendTime), QStringLiteral("12"));
-    expectQuestion(Ui::Answer::No);
+    expectQuestion(UiServices::Answer::No);
     apply.cmdApply_Click();
     EXPECT_NE(value(Rou1, MaxSendTime), n("12.0"));
     EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
     EXPECT_TRUE(c().cmdApply->isEnabled());
     EXPECT_TRUE(log().entries().isEmpty());
 
-    expectQuestion(Ui::Answer::Yes);
+    expectQuestion(UiServices::Answer::Yes);
     apply.cmdApply_Click();
     EXPECT_EQ(value(Rou1, MaxSendTime), n("12.0"));
     EXPECT_EQ(logLines(), (QStringList{QString(), QStringLiteral("writing Parameters..."), QString(),
@@ -261,19 +266,19 @@ TEST_F(ApplyTest, ChangedOnlyWritesTheMarkedCpsToEachDeviceAndResolvesOnTheTarge
     EXPECT_FALSE(c().cmdApply->isEnabled());
 }
 
-TEST_F(ApplyTest, FiveSilentRetriesPerCallThenTheUserDecides)
+TEST_F(ApplyTest, SilentRetriesPerCallThenTheUserDecides)
 {
     edit(c().txtNci(MaxSendTime), QStringLiteral("21"));
     choose({Rou2});
-    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, 5);
+    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, SilentRetries);
     apply.cmdApply_Click();
     EXPECT_EQ(value(Rou2, MaxSendTime), n("21.0"));
-    EXPECT_EQ(logLines().filter(QStringLiteral("  repeating...")).size(), 5);
+    EXPECT_EQ(logLines().filter(QStringLiteral("  repeating...")).size(), SilentRetries);
 
-    // The sixth failure asks; Retry sends the text the user typed, not the old value.
+    // The next failure asks; Retry sends the text the user typed, not the old value.
     edit(c().txtNci(MaxSendTime), QStringLiteral("22"));
-    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, 6);
-    expectFailedCpWrite(QStringLiteral("ROU_2"), Ui::Answer::Retry);
+    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, SilentRetries + 1);
+    expectFailedCpWrite(QStringLiteral("ROU_2"), UiServices::Answer::Retry);
     apply.cmdApply_Click();
     EXPECT_EQ(value(Rou2, MaxSendTime), n("22.0"));
     EXPECT_FALSE(isMarked(c().txtNci(MaxSendTime)));
@@ -283,9 +288,9 @@ TEST_F(ApplyTest, IgnoreLeavesThePointMarkedAndUnreported)
 {
     const QString before = value(Rou1, MaxSendTime);
     edit(c().txtNci(MaxSendTime), QStringLiteral("17"));
-    demo.admin.failNext(DemoSession::Network, Rou1, Operation::CpWrite, 6);
-    expectQuestion(Ui::Answer::Yes);
-    expectFailedCpWrite(QStringLiteral("ROU_1"), Ui::Answer::Ignore);
+    demo.admin.failNext(DemoSession::Network, Rou1, Operation::CpWrite, SilentRetries + 1);
+    expectQuestion(UiServices::Answer::Yes);
+    expectFailedCpWrite(QStringLiteral("ROU_1"), UiServices::Answer::Ignore);
     apply.cmdApply_Click();
 
     EXPECT_EQ(value(Rou1, MaxSendTime), before);
@@ -352,8 +357,8 @@ TEST_F(ApplyTest, AbortLeavesAndResetsTheSelection)
 {
     edit(c().txtNci(MaxSendTime), QStringLiteral("19"));
     choose({Rou2, Rou4});
-    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, 6);
-    expectFailedCpWrite(QStringLiteral("ROU_2"), Ui::Answer::Abort);
+    demo.admin.failNext(DemoSession::Network, Rou2, Operation::CpWrite, SilentRetries + 1);
+    expectFailedCpWrite(QStringLiteral("ROU_2"), UiServices::Answer::Abort);
     apply.cmdApply_Click();
     EXPECT_NE(value(Rou4, MaxSendTime), n("19.0"));
     EXPECT_EQ(knotenResets, 1);
@@ -385,8 +390,8 @@ TEST_F(ApplyTest, DevicesThatCannotBeWrittenAreReportedAndSkipped)
     demo.admin.setUnreachable(DemoSession::Network, Rou2, true);
     demo.ui.expectMessage(
         QStringLiteral("Error updating \r\nROU_2 did not respond: device is offline in cmdApply(fMain)"),
-        QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore,
-        Ui::Answer::Ignore);
+        QStringLiteral("fMain cmdApply_Click"), UiServices::Icon::Information,
+        UiServices::Buttons::AbortRetryIgnore, UiServices::Answer::Ignore);
     apply.cmdApply_Click();
     EXPECT_NE(value(Rou2, MaxSendTime), n("29.0"));
     EXPECT_EQ(value(Rou4, MaxSendTime), n("29.0"));
@@ -409,7 +414,7 @@ TEST_F(ApplyTest, BacklightElementsKeepTheirDecimals)
     // Loaded or read values may carry decimals the key filter would not let anyone type.
     c().txtNci(100)->setText(QStringLiteral("20") + separator + QStringLiteral("5"));
     ASSERT_TRUE(isMarked(c().txtNci(BacklightMin)));
-    expectQuestion(Ui::Answer::Yes);
+    expectQuestion(UiServices::Answer::Yes);
     apply.cmdApply_Click();
     EXPECT_EQ(demo.value(Rou1, demo.points.cp(BacklightMin).id, 0),
               QStringLiteral("20") + separator + QStringLiteral("5"));
@@ -530,7 +535,7 @@ TEST_F(ManyDevicesTest, RareFailuresAreRepeatedSilentlyUntilEveryDeviceHasTheVal
     for (int n = 1; n <= Count; ++n)
         demo.admin.setFailureRate(DemoSession::Network, QStringLiteral("Bench/") + name(n), 0.1);
     // Six failures of one call in a row are rare but possible: the user would answer Retry.
-    demo.ui.setRelaxed(Ui::Answer::Retry);
+    demo.ui.setRelaxed(UiServices::Answer::Retry);
     edit(c().txtNci(MaxSendTime), QStringLiteral("43"));
     apply.cmdApply_Click();
     demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(MaxSendTime).id,

@@ -1,11 +1,11 @@
 #include "transfer/ui/DeviceSelection.h"
 
 #include "device/ui/MainWindow.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/object_server/Network.h"
 #include "support/DemoSession.h"
 #include "transfer/DeviceDirectory.h"
 #include "transfer/ui/fGeraeteauswahl.h"
+#include "ui/ChangeMarker.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -132,7 +132,7 @@ TEST_F(DeviceSelectionTest, ListsTheProgramIdsDevicesBySubsystemWithTheCurrentOn
     EXPECT_FALSE(demo.progress.searchVisible());
     EXPECT_EQ(demo.progress.searchRange(), 4);
     EXPECT_EQ(demo.progress.searchText(), u"found: 4"_s);
-    EXPECT_EQ(demo.ui.pointer(), Ui::Pointer::Default);
+    EXPECT_EQ(demo.ui.pointer(), UiServices::Pointer::Default);
 
     EXPECT_EQ(shape(), (QStringList{u"F1: ROU_1* ROU_2"_s, u"F2: ROU_4 ROU_5"_s}));
     EXPECT_TRUE(transfer().deviceListBuilt);
@@ -401,14 +401,14 @@ TEST_F(DeviceSelectionTest, AFailedSearchIsReportedAndTheWindowStillOpens)
 {
     open(u"F1/ROU_1"_s);
     demo.connection.system->close();
-    demo.ui.expectMessage(u"Error: Geraetefinden(fGeraeteauswahl)"_s, Title, Ui::Icon::None, Ui::Buttons::Ok,
-                          Ui::Answer::Ok);
+    demo.ui.expectMessage(u"Error: Geraetefinden(fGeraeteauswahl)"_s, Title, UiServices::Icon::None,
+                          UiServices::Buttons::Ok, UiServices::Answer::Ok);
     fGeraeteauswahl* dialog = choose();
     demo.ui.verifyAllShown();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(tree()->topLevelItemCount(), 0);
-    EXPECT_EQ(demo.ui.pointer(), Ui::Pointer::Default);
+    EXPECT_EQ(demo.ui.pointer(), UiServices::Pointer::Default);
     done();
     EXPECT_TRUE(transfer().selectedDevices.empty());
 }

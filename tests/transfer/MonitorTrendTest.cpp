@@ -1,14 +1,17 @@
 #include "transfer/MonitorTrend.h"
 
+#include "device/point_catalogue/PointCatalogue.h"
+
 #include <QDateTime>
 #include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int SpaceTemp = 18;
-constexpr int SetptEffect = 19;
-constexpr int FanSpeed = 21;
+using point_catalogue::nvo::FanSpeed;
+using point_catalogue::nvo::SetptEffect;
+using point_catalogue::nvo::SpaceTemp;
+
 // A fixed moment, so that nothing depends on the clock.
 constexpr qint64 T0 = 1'800'000'000'000;
 constexpr qint64 S = 1000;

@@ -1,9 +1,9 @@
 #include "device/ui/MainWindow.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/Log.h"
 #include "host/object_server/DeviceInterface.h"
 #include "support/DemoSession.h"
+#include "ui/ChangeMarker.h"
+#include "ui/StatusPanels.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -217,8 +217,8 @@ TEST_F(MonitoringTest, NewPollIntervalReachesEveryNv)
     EXPECT_FALSE(c().cmd_Poll_ok->isHidden());
     c().cmd_Poll_ok->click();
     EXPECT_TRUE(c().cmd_Poll_ok->isHidden());
-    EXPECT_EQ(demo.ui.pointer(), Ui::Pointer::Default);
-    EXPECT_TRUE(demo.ui.pointerChanges().contains(Ui::Pointer::Hourglass));
+    EXPECT_EQ(demo.ui.pointer(), UiServices::Pointer::Default);
+    EXPECT_TRUE(demo.ui.pointerChanges().contains(UiServices::Pointer::Hourglass));
     expectEveryNv(Rou1, [](const NvEntry& e, bool input) { return monitored(e, input, 5); });
 
     // An empty box takes the initial interval back when it loses the focus.
@@ -235,7 +235,7 @@ TEST_F(MonitoringTest, AnIntervalThatIsNoNumberIsRefused)
         c().cmd_Poll_ok->click();
         EXPECT_EQ(lastLogLine(), QStringLiteral("Error: not a number")) << typed;
         EXPECT_EQ(c().txtPoll->text(), QStringLiteral("5")) << typed;
-        EXPECT_EQ(demo.ui.pointer(), Ui::Pointer::Default) << typed;
+        EXPECT_EQ(demo.ui.pointer(), UiServices::Pointer::Default) << typed;
         EXPECT_EQ(nv(Rou1, demo.points.nvi(9).nvIndex)->pollInterval(), 50) << typed;
     }
 
@@ -279,15 +279,15 @@ TEST_F(MonitoringTest, ASecondDeviceCommandMovesMonitoring)
 
 TEST_F(MonitoringTest, AbortLeavesMonitoringOff)
 {
-    demo.ui.setRelaxed(Ui::Answer::Abort);
+    demo.ui.setRelaxed(UiServices::Answer::Abort);
     demo.progress.showProgress(false);
     demo.connection.system->close();
     EXPECT_FALSE(window->Monitor_An(false));
     ASSERT_EQ(demo.ui.messages().size(), 1);
-    const Ui::Message& box = demo.ui.messages().first();
+    const UiServices::Message& box = demo.ui.messages().first();
     EXPECT_TRUE(box.text.endsWith(QStringLiteral(" Monitor_An(fmain)"))) << box.text.toStdString();
-    EXPECT_EQ(box.icon, Ui::Icon::Critical);
-    EXPECT_EQ(box.buttons, Ui::Buttons::AbortRetryIgnore);
+    EXPECT_EQ(box.icon, UiServices::Icon::Critical);
+    EXPECT_EQ(box.buttons, UiServices::Buttons::AbortRetryIgnore);
     EXPECT_FALSE(c().chkMonitor->isChecked());
     EXPECT_EQ(monitorState(), Off);
     EXPECT_FALSE(demo.progress.progressVisible());

@@ -87,7 +87,7 @@ TEST_F(TrendChartTest, SaveAsCsvWritesTheSeriesOrSaysWhyNot)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("trend.csv"));
     const QString nowhere = dir.filePath(QStringLiteral("missing/trend.csv"));
-    demo.ui.setRelaxed(Ui::Answer::Ok);
+    demo.ui.setRelaxed(UiServices::Answer::Ok);
     for (const QString& chosen : {path, nowhere, QString()}) {
         demo.ui.queueFileName(chosen);
         chart()->saveButton()->click();
@@ -112,6 +112,6 @@ TEST_F(TrendChartTest, SaveAsCsvWritesTheSeriesOrSaysWhyNot)
     ASSERT_EQ(demo.ui.messages().size(), 1);
     EXPECT_TRUE(demo.ui.messages().front().text.startsWith(
         QStringLiteral("The trend could not be saved to ") + nowhere));
-    EXPECT_EQ(demo.ui.messages().front().icon, Ui::Icon::Critical);
+    EXPECT_EQ(demo.ui.messages().front().icon, UiServices::Icon::Critical);
     EXPECT_FALSE(QFile::exists(nowhere));
 }

@@ -1,5 +1,7 @@
 // Renders one of our plain-text documents into a PDF: docpdf INPUT.txt OUTPUT.pdf.
 // Runs at build time on the offscreen platform.
+#include "CommandArguments.h"
+#include "UsageError.h"
 #include "host/AtomicFile.h"
 
 #include <QBuffer>
@@ -15,8 +17,10 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3) {
-        std::fputs("usage: docpdf INPUT.txt OUTPUT.pdf\n", stderr);
+    try {
+        CommandArguments(arguments.mid(1), {}).requirePositional(2, 2);
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "docpdf: %s\nusage: docpdf INPUT.txt OUTPUT.pdf\n", qPrintable(error.message()));
         return 2;
     }
     QFile input(arguments.at(1));
@@ -36,10 +40,10 @@ int main(int argc, char** argv)
         writer.setCreator(QStringLiteral("Korvandel Devices GmbH"));
         document.print(&writer);
     }
-    const QString failure = AtomicFile::write(arguments.at(2), pdf.data());
-    if (!failure.isEmpty()) {
+    const Expected<void> written = AtomicFile::write(arguments.at(2), pdf.data());
+    if (!written) {
         std::fprintf(stderr, "docpdf: cannot write %s: %s\n", qPrintable(arguments.at(2)),
-                     qPrintable(failure));
+                     qPrintable(written.error()));
         return 1;
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "Director.h"
 
+#include "host/CommandTable.h"
 #include "host/UnattendedUi.h"
 
 #include <QDBusObjectPath>
@@ -113,7 +114,8 @@ int Director::run(const DirectorOptions& options)
         QString objectName = options.objectName;
         if (options.action == DirectorOptions::Action::Register ||
             options.action == DirectorOptions::Action::Deregister) {
-            commandId = options.action == DirectorOptions::Action::Register ? 50 : 51;
+            commandId = options.action == DirectorOptions::Action::Register ? CommandTable::RegisterCommand
+                                                                            : CommandTable::DeregisterCommand;
             objectClassId = 0;
             objectName.clear();
         }
@@ -128,7 +130,7 @@ int Director::run(const DirectorOptions& options)
             if (showWindow)
                 waitWhileWindowOpen();
         } else {
-            m_out << (commandId == 50 ? "registered" : "deregistered") << Qt::endl;
+            m_out << (commandId == CommandTable::RegisterCommand ? "registered" : "deregistered") << Qt::endl;
         }
     }
     release();

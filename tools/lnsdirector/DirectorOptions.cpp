@@ -1,5 +1,8 @@
 #include "DirectorOptions.h"
 
+#include "CommandArguments.h"
+#include "UsageError.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -62,99 +65,72 @@ std::optional<QRect> DirectorOptions::parseGeometry(const QString& text)
     return QRect(*left, *top, *width, *height);
 }
 
-DirectorOptions DirectorOptions::parse(const QStringList& arguments, QString& error)
+DirectorOptions DirectorOptions::parse(const QStringList& arguments)
 {
+    const QString commandOption = QStringLiteral("--command");
+    const QString classOption = QStringLiteral("--class");
+    const CommandArguments words(
+        arguments,
+        {QStringLiteral("--plugin"), QStringLiteral("--network"), QStringLiteral("--interface"),
+         QStringLiteral("--geometry"), QStringLiteral("--timeout"), commandOption, classOption},
+        {QStringLiteral("--remote"), QStringLiteral("--hidden"), QStringLiteral("--wait")});
     DirectorOptions options;
-    error.clear();
-    QStringList words;
-    bool commandGiven = false;
-    bool classGiven = false;
-
-    for (int i = 0; i < arguments.size() && error.isEmpty(); ++i) {
-        const QString& argument = arguments.at(i);
-        const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= arguments.size()) {
-                error = argument + QStringLiteral(" needs a value");
-                return std::nullopt;
-            }
-            return arguments.at(++i);
-        };
-        if (argument == QLatin1String("--plugin")) {
-            options.plugInKey = value().value_or(QString());
-        } else if (argument == QLatin1String("--network")) {
-            options.networkName = value();
-        } else if (argument == QLatin1String("--interface")) {
-            options.interfaceName = value();
-        } else if (argument == QLatin1String("--remote")) {
-            options.remote = true;
-        } else if (argument == QLatin1String("--hidden")) {
-            options.hidden = true;
-        } else if (argument == QLatin1String("--wait")) {
-            options.wait = true;
-        } else if (argument == QLatin1String("--geometry")) {
-            if (const auto text = value()) {
-                options.geometry = parseGeometry(*text);
-                if (!options.geometry)
-                    error = QStringLiteral("--geometry takes WxH+X+Y, for example 900x700+40+30; got \"") +
-                            *text + QStringLiteral("\"");
-            }
-        } else if (argument == QLatin1String("--timeout")) {
-            if (const auto text = value()) {
-                const auto seconds = number(*text);
-                if (!seconds || *seconds <= 0)
-                    error = QStringLiteral("--timeout takes a number of seconds; got \"") + *text +
-                            QStringLiteral("\"");
-                else
-                    options.timeoutSeconds = *seconds;
-            }
-        } else if (argument == QLatin1String("--command")) {
-            if (const auto text = value()) {
-                const auto id = number(*text);
-                if (!id)
-                    error = QStringLiteral("--command takes a command id (13 or 10000); got \"") + *text +
-                            QStringLiteral("\"");
-                else
-                    options.commandId = *id;
-                commandGiven = true;
-            }
-        } else if (argument == QLatin1String("--class")) {
-            if (const auto text = value()) {
-                const auto id = number(*text);
-                if (!id || *id < -32768 || *id > 32767)
-                    error = QStringLiteral("--class takes an object class id (-32768..32767); got \"") +
-                            *text + QStringLiteral("\"");
-                else
-                    options.objectClassId = static_cast<qint16>(*id);
-                classGiven = true;
-            }
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("unknown option ") + argument;
-        } else {
-            words.append(argument);
-        }
+    options.plugInKey = words.option(QStringLiteral("--plugin")).value_or(QString());
+    options.networkName = words.option(QStringLiteral("--network"));
+    options.interfaceName = words.option(QStringLiteral("--interface"));
+    options.remote = words.flag(QStringLiteral("--remote"));
+    options.hidden = words.flag(QStringLiteral("--hidden"));
+    options.wait = words.flag(QStringLiteral("--wait"));
+    if (const std::optional<QString> text = words.option(QStringLiteral("--geometry"))) {
+        options.geometry = parseGeometry(*text);
+        if (!options.geometry)
+            throw UsageError(
+                QStringLiteral("--geometry takes WxH+X+Y, for example 900x700+40+30; got \"%1\"").arg(*text));
     }
-    if (!error.isEmpty())
-        return options;
+    if (const std::optional<QString> text = words.option(QStringLiteral("--timeout"))) {
+        const std::optional<int> seconds = number(*text);
+        if (!seconds || *seconds <= 0)
+            throw UsageError(QStringLiteral("--timeout takes a number of seconds; got \"%1\"").arg(*text));
+        options.timeoutSeconds = *seconds;
+    }
+    if (const std::optional<QString> text = words.option(commandOption)) {
+        const std::optional<int> id = number(*text);
+        if (!id)
+            throw UsageError(
+                QStringLiteral("--command takes a command id (13 or 10000); got \"%1\"").arg(*text));
+        options.commandId = *id;
+    }
+    if (const std::optional<QString> text = words.option(classOption)) {
+        const std::optional<int> id = number(*text);
+        if (!id || *id < -32768 || *id > 32767)
+            throw UsageError(
+                QStringLiteral("--class takes an object class id (-32768..32767); got \"%1\"").arg(*text));
+        options.objectClassId = static_cast<qint16>(*id);
+    }
 
-    const QString verb = words.value(0);
-    if (verb == QLatin1String("plugins") && words.size() == 1) {
+    QStringList positional;
+    for (int position = 0; position < words.count(); ++position)
+        positional.append(words.at(position));
+    const QString verb = positional.value(0);
+    if (verb == QLatin1String("plugins") && positional.size() == 1) {
         options.action = Action::ListPlugIns;
-    } else if (verb == QLatin1String("register") && words.size() == 1) {
+    } else if (verb == QLatin1String("register") && positional.size() == 1) {
         options.action = Action::Register;
-    } else if (verb == QLatin1String("deregister") && words.size() == 1) {
+    } else if (verb == QLatin1String("deregister") && positional.size() == 1) {
         options.action = Action::Deregister;
-    } else if (verb == QLatin1String("open") && words.size() == 2) {
+    } else if (verb == QLatin1String("open") && positional.size() == 2) {
         options.action = Action::Open;
-        options.objectName = words.at(1);
+        options.objectName = positional.at(1);
+        return options;
     } else if (verb == QLatin1String("open")) {
-        error = QStringLiteral(
-            "open takes one object name, for example \"Demo/Building/Floor 1:F1/Room 1:ROU_1\"");
-    } else if (words.isEmpty()) {
-        error = QStringLiteral("no command given");
+        throw UsageError(QStringLiteral(
+            "open takes one object name, for example \"Demo/Building/Floor 1:F1/Room 1:ROU_1\""));
+    } else if (positional.isEmpty()) {
+        throw UsageError(QStringLiteral("no command given"));
     } else {
-        error = QStringLiteral("unknown command \"") + words.join(QLatin1Char(' ')) + QStringLiteral("\"");
+        throw UsageError(QStringLiteral("unknown command \"%1\"").arg(positional.join(QLatin1Char(' '))));
     }
-    if (error.isEmpty() && options.action != Action::Open && (commandGiven || classGiven))
-        error = QStringLiteral("--command and --class belong to open");
+    if (words.given({commandOption, classOption}) > 0)
+        throw UsageError(QStringLiteral("--command and --class belong to open"));
     return options;
 }

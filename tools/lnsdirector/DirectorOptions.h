@@ -30,8 +30,8 @@ struct DirectorOptions
     qint16 objectClassId = 7;
     int timeoutSeconds = 600;
 
-    // Empty error on success.
-    static DirectorOptions parse(const QStringList& arguments, QString& error);
+    // A command line that does not fit the usage throws UsageError.
+    static DirectorOptions parse(const QStringList& arguments);
     static QString usage();
     // "WxH+X+Y"; X and Y may be negative ("+-10" or "-10").
     static std::optional<QRect> parseGeometry(const QString& text);

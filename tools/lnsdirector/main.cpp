@@ -1,6 +1,7 @@
 #include "Director.h"
 #include "DirectorOptions.h"
 #include "RegisteredPlugIns.h"
+#include "UsageError.h"
 #include "host/LonWorksHome.h"
 #include "host/PlugInIdentity.h"
 #include "registry/SqliteRegistryStore.h"
@@ -43,10 +44,11 @@ int main(int argc, char** argv)
         out << plugin_identity::versionLine(QStringLiteral("lnsdirector")) << Qt::endl;
         return 0;
     }
-    QString error;
-    const DirectorOptions options = DirectorOptions::parse(arguments, error);
-    if (!error.isEmpty()) {
-        err << "lnsdirector: " << error << "\n\n" << DirectorOptions::usage();
+    DirectorOptions options;
+    try {
+        options = DirectorOptions::parse(arguments);
+    } catch (const UsageError& error) {
+        err << "lnsdirector: " << error.message() << "\n\n" << DirectorOptions::usage();
         return ExitUsage;
     }
 

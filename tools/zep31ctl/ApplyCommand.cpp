@@ -7,7 +7,7 @@
 #include "ProgressBar.h"
 #include "StreamLog.h"
 #include "device/FrameworkSettings.h"
-#include "files/CsvLine.h"
+#include "files/Csv.h"
 #include "files/ParameterFile.h"
 #include "host/AtomicFile.h"
 #include "host/object_server/AppDevice.h"
@@ -98,20 +98,20 @@ QList<ApplyCommand::Target> ApplyCommand::targets(const Options& options) const
 
 int ApplyCommand::run(const Options& options)
 {
-    const ParameterFile::Decoded file = ParameterFile::read(options.file, m_session.decimalSeparator());
-    if (!file.error.isEmpty())
-        throw CommandFailure(options.file + QStringLiteral(": ") + file.error);
+    const Expected<ParameterSet> file = ParameterFile::read(options.file, m_session.decimalSeparator());
+    if (!file)
+        throw CommandFailure(options.file + QStringLiteral(": ") + file.error());
     StreamLog log(m_err, options.verbose);
     const Interruption interruption;
     ParameterSetWriter::Options writerOptions = options.writer;
     writerOptions.stopRequested = [&interruption] { return interruption.requested(); };
-    ParameterSetWriter writer(m_session.points(), m_session.catalogue(), log, m_session.system(), file.set,
+    ParameterSetWriter writer(m_session.points(), m_session.catalogue(), log, m_session.system(), *file,
                               m_session.decimalSeparator(), writerOptions);
 
     // Every check that can be made before the first write, for the whole run: one line each.
     QStringList refusals;
     for (const QString& problem :
-         ParameterSetWriter::problems(m_session.points(), file.set, m_session.decimalSeparator()))
+         ParameterSetWriter::problems(m_session.points(), *file, m_session.decimalSeparator()))
         refusals.append(options.file + QStringLiteral(": ") + problem);
     QList<Job> jobs;
     for (const Target& target : targets(options)) {
@@ -120,9 +120,9 @@ int ApplyCommand::run(const Options& options)
         jobs.append({target.name, target.device, &writer, QString(), {}});
     }
     if (!options.report.isEmpty()) {
-        if (const QString failure = AtomicFile::probe(options.report); !failure.isEmpty())
+        if (const Expected<void> writable = AtomicFile::probe(options.report); !writable)
             refusals.append(
-                QStringLiteral("The report %1 cannot be written: %2").arg(options.report, failure));
+                QStringLiteral("The report %1 cannot be written: %2").arg(options.report, writable.error()));
     }
     if (!refusals.isEmpty()) {
         for (const QString& refusal : std::as_const(refusals))
@@ -193,13 +193,13 @@ int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interrupti
               << Qt::flush;
 
     if (!run.report.isEmpty()) {
-        const QString failure =
+        const Expected<void> written =
             AtomicFile::write(run.report, report(reportFormat(run.report), run, results, origins,
                                                  m_session.points(), summary, interruption.requested()));
-        if (!failure.isEmpty())
+        if (!written)
             throw CommandFailure(
                 QStringLiteral("The report %1 could not be written: %2; an existing file is left as it was.")
-                    .arg(run.report, failure),
+                    .arg(run.report, written.error()),
                 CommandFailure::Failed);
     }
     if (interruption.requested())

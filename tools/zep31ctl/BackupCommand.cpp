@@ -92,8 +92,9 @@ int BackupCommand::run(const CommandArguments& arguments)
     const QString programId = arguments.option(QStringLiteral("--program-id")).value_or(QString());
     if (!programId.isEmpty() && !FrameworkSettings::isAccepted(programId))
         throw CommandFailure(QStringLiteral("The program ID %1 is not one of a ZEP31.").arg(programId));
-    if (const QString refusal = StagedFolder::refusal(folder, BackupIndex::FileName); !refusal.isEmpty())
-        throw CommandFailure(refusal + QLatin1Char('.'));
+    if (const Expected<void> replaceable = StagedFolder::replaceable(folder, BackupIndex::FileName);
+        !replaceable)
+        throw CommandFailure(replaceable.error() + QLatin1Char('.'));
 
     NetworkSession session(network);
     QList<Unit> units = unitsOf(session, programId);
@@ -104,15 +105,16 @@ int BackupCommand::run(const CommandArguments& arguments)
                                         .arg(network, programId)) +
                              QStringLiteral("; nothing was backed up."));
     // A device that cannot be read keeps the copy the previous backup holds.
-    const BackupIndex previous = QFile::exists(QDir(folder).filePath(BackupIndex::FileName))
-                                     ? BackupIndex::read(folder).index
-                                     : BackupIndex();
+    BackupIndex previous;
+    if (QFile::exists(QDir(folder).filePath(BackupIndex::FileName)))
+        if (const Expected<BackupIndex> read = BackupIndex::read(folder))
+            previous = *read;
 
     // From here on a signal ends the work cleanly: the staged folder goes, the earlier backup stays.
     const Interruption interruption;
     StagedFolder staged(folder);
-    if (!staged.error().isEmpty())
-        throw CommandFailure(QStringLiteral("%1 cannot be written: %2").arg(folder, staged.error()));
+    if (!staged.made())
+        throw CommandFailure(QStringLiteral("%1 cannot be written: %2").arg(folder, staged.made().error()));
     const auto writeFailure = [&folder](const QString& failure) {
         return CommandFailure(
             QStringLiteral("%1 could not be written: %2; the previous backup there is left as it was.")
@@ -149,11 +151,11 @@ int BackupCommand::run(const CommandArguments& arguments)
         if (!unit.failed()) {
             unit.state = session.stateText(*device.device);
             try {
-                const ParameterFile::Encoded encoded = ParameterFile::encode(session.readCps(device));
-                if (encoded.error.isEmpty())
-                    bytes = encoded.bytes;
+                const Expected<QByteArray> encoded = ParameterFile::encode(session.readCps(device));
+                if (encoded)
+                    bytes = *encoded;
                 else
-                    unit.error = QStringLiteral("its values cannot be saved: ") + encoded.error;
+                    unit.error = QStringLiteral("its values cannot be saved: ") + encoded.error();
             } catch (const CommandFailure& failure) {
                 // The message begins with the device's path, which the index gives already.
                 unit.error = failure.message().startsWith(unit.path() + QLatin1Char(' '))
@@ -180,8 +182,8 @@ int BackupCommand::run(const CommandArguments& arguments)
         }
         m_out << Qt::flush;
         if (!unit.file.isEmpty()) {
-            if (const QString failure = staged.write(unit.file, bytes); !failure.isEmpty())
-                throw writeFailure(failure);
+            if (const Expected<void> written = staged.write(unit.file, bytes); !written)
+                throw writeFailure(written.error());
         }
         index.devices.append(unit);
     }
@@ -189,10 +191,10 @@ int BackupCommand::run(const CommandArguments& arguments)
     if (failed == total)
         throw CommandFailure(QStringLiteral("No device could be read; %1 is left as it was.").arg(folder),
                              CommandFailure::Failed);
-    if (const QString failure = staged.write(BackupIndex::FileName, index.toJson()); !failure.isEmpty())
-        throw writeFailure(failure);
-    if (const QString failure = staged.commit(); !failure.isEmpty())
-        throw CommandFailure(QStringLiteral("%1 could not be replaced: %2.").arg(folder, failure),
+    if (const Expected<void> written = staged.write(BackupIndex::FileName, index.toJson()); !written)
+        throw writeFailure(written.error());
+    if (const Expected<void> committed = staged.commit(); !committed)
+        throw CommandFailure(QStringLiteral("%1 could not be replaced: %2.").arg(folder, committed.error()),
                              CommandFailure::Failed);
     m_out << QStringLiteral("%1 of %2 devices saved to %3").arg(total - failed).arg(total).arg(folder);
     if (failed > 0)

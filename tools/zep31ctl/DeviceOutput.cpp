@@ -2,7 +2,7 @@
 
 #include "UsageError.h"
 #include "device/point_catalogue/PointTables.h"
-#include "files/CsvLine.h"
+#include "files/Csv.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

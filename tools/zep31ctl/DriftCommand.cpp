@@ -7,7 +7,7 @@
 #include "ProgressBar.h"
 #include "device/FrameworkSettings.h"
 #include "files/BackupIndex.h"
-#include "files/CsvLine.h"
+#include "files/Csv.h"
 #include "files/ParameterDrift.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
@@ -217,10 +217,10 @@ int DriftCommand::run(const CommandArguments& arguments)
     const QString& folder = arguments.at(1);
     const DeviceOutput::Format format =
         DeviceOutput::format(arguments.option(QStringLiteral("--format")).value_or(QStringLiteral("text")));
-    const BackupIndex::Parsed parsed = BackupIndex::read(folder);
-    if (!parsed.error.isEmpty())
-        throw CommandFailure(parsed.error);
-    const BackupIndex& index = parsed.index;
+    const Expected<BackupIndex> parsed = BackupIndex::read(folder);
+    if (!parsed)
+        throw CommandFailure(parsed.error());
+    const BackupIndex& index = *parsed;
     NetworkSession session(arguments.at(0));
 
     // A damaged backup is no ground for "nothing drifted": every file is checked before any device.
@@ -231,10 +231,10 @@ int DriftCommand::run(const CommandArguments& arguments)
             saved.append(std::nullopt);
             continue;
         }
-        const ParameterFile::Decoded file = BackupIndex::readSet(folder, entry, session.decimalSeparator());
-        if (!file.error.isEmpty())
-            damaged.append(entry.path() + QStringLiteral(": ") + file.error);
-        saved.append(file.set);
+        const Expected<ParameterSet> file = BackupIndex::readSet(folder, entry, session.decimalSeparator());
+        if (!file)
+            damaged.append(entry.path() + QStringLiteral(": ") + file.error());
+        saved.append(file ? std::optional<ParameterSet>(*file) : std::nullopt);
     }
     if (!damaged.isEmpty()) {
         for (const QString& line : std::as_const(damaged))

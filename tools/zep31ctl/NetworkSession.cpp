@@ -148,17 +148,6 @@ const QString& NetworkSession::onlineText()
     return device_state::Online;
 }
 
-StepRunner NetworkSession::steps(QString* error) const
-{
-    return StepRunner(
-        [error](const lns::Error& failure) {
-            if (error->isEmpty())
-                *error = failureText(failure);
-            return Ui::Answer::Abort;
-        },
-        StepRunner::SilentRetries{DeviceTransfer::SilentRetries, {}});
-}
-
 ParameterSet NetworkSession::read(const Device& device)
 {
     BuildPointCatalogue(m_points, device.device.get(), online(*device.device));
@@ -168,8 +157,15 @@ ParameterSet NetworkSession::read(const Device& device)
 ParameterSet NetworkSession::readCps(const Device& device)
 {
     const QString name = device.subsystem + QLatin1Char('/') + device.device->name();
+    // The first failure that outlasts the transfer's retries ends the reading.
     QString error;
-    StepRunner runner = steps(&error);
+    StepRunner runner(
+        [&error](const lns::Error& failure) {
+            if (error.isEmpty())
+                error = failureText(failure);
+            return UiServices::Answer::Abort;
+        },
+        DeviceTransfer::Retries);
     std::shared_ptr<lns::NetworkVariables> nvs;
     // A device that does not answer is refused, not shown with the database's old values.
     runner.run([&] { device.device->state(); });

@@ -10,8 +10,6 @@
 #include <QString>
 #include <memory>
 
-class StepRunner;
-
 // One network of the LonWorks home, opened as a director opens it, with what the core
 // procedures need: the catalogue in the registered language, the user's decimal separator
 // and the point tables. Throws CommandFailure when the network cannot be opened.
@@ -42,12 +40,10 @@ public:
     bool online(const lns::AppDevice& device) const { return stateText(device) == onlineText(); }
 
     // Reads the NVs (when online) and CPs of a device into the point tables and gives the CP
-    // values; five silent retries per call, then the device's reading fails (CommandFailure).
+    // values; the transfer's silent retries per call, then the device's reading fails (CommandFailure).
     ParameterSet read(const Device& device);
     // The same for the CPs alone, with no NV read: what a backup and a comparison need.
     ParameterSet readCps(const Device& device);
-
-    StepRunner steps(QString* error) const;
 
     // The open system; the transfer asks it whether the network is off-net.
     std::shared_ptr<const lns::System> system() const { return m_system; }

@@ -39,21 +39,23 @@ QString neuronIdOf(const NetworkSession::Device& device)
 
 // Why a device may not take an entry's file; empty when it may. Only a ZEP31 takes a ZEP31's file,
 // and only one of the program ID it was saved from unless the caller insists.
-QString programIdRefusal(const NetworkSession::Device& device, const BackupIndex::Entry& entry, bool force)
+Expected<void> programIdFits(const NetworkSession::Device& device, const BackupIndex::Entry& entry,
+                             bool force)
 {
     QString programId;
     try {
         programId = device.device->programId();
     } catch (const lns::Error& error) {
-        return QStringLiteral("its program ID cannot be read: ") + error.description();
+        return Failure{QStringLiteral("its program ID cannot be read: ") + error.description()};
     }
     if (!FrameworkSettings::isAccepted(programId))
-        return QStringLiteral("its program ID %1 is not one of a ZEP31").arg(programId);
+        return Failure{QStringLiteral("its program ID %1 is not one of a ZEP31").arg(programId)};
     if (programId != entry.programId && !force)
-        return QStringLiteral("its program ID %1 is not the program ID %2 its file was saved from (give "
-                              "--force-program-id to write it all the same)")
-            .arg(programId, entry.programId);
-    return QString();
+        return Failure{
+            QStringLiteral("its program ID %1 is not the program ID %2 its file was saved from (give "
+                           "--force-program-id to write it all the same)")
+                .arg(programId, entry.programId)};
+    return {};
 }
 
 // A device of the run and the entry of the backup it gets.
@@ -119,10 +121,10 @@ int RestoreCommand::run(const CommandArguments& arguments)
     const bool force = arguments.flag(QStringLiteral("--force-program-id"));
     const bool dryRun = arguments.flag(QStringLiteral("--dry-run"));
 
-    const BackupIndex::Parsed parsed = BackupIndex::read(folder);
-    if (!parsed.error.isEmpty())
-        throw CommandFailure(parsed.error);
-    const BackupIndex& index = parsed.index;
+    const Expected<BackupIndex> parsed = BackupIndex::read(folder);
+    if (!parsed)
+        throw CommandFailure(parsed.error());
+    const BackupIndex& index = *parsed;
     NetworkSession session(arguments.at(0));
 
     QStringList refusals;
@@ -150,26 +152,26 @@ int RestoreCommand::run(const CommandArguments& arguments)
         } else {
             job.name = pathOf(*pair.device);
             job.device = *pair.device;
-            const ParameterFile::Decoded file =
+            const Expected<ParameterSet> file =
                 BackupIndex::readSet(folder, entry, session.decimalSeparator());
-            QStringList problems = file.error.isEmpty()
-                                       ? ParameterSetWriter::problems(session.points(), file.set,
-                                                                      session.decimalSeparator(), true)
-                                       : QStringList{file.error};
-            if (const QString refusal = programIdRefusal(*pair.device, entry, force); !refusal.isEmpty())
-                problems.append(refusal);
+            QStringList problems =
+                file ? ParameterSetWriter::problems(session.points(), *file, session.decimalSeparator(), true)
+                     : QStringList{file.error()};
+            if (const Expected<void> fits = programIdFits(*pair.device, entry, force); !fits)
+                problems.append(fits.error());
             for (const QString& problem : std::as_const(problems))
                 refusals.append(job.name + QStringLiteral(": refused: ") + problem);
-            writers.push_back(std::make_unique<ParameterSetWriter>(session.points(), session.catalogue(), log,
-                                                                   session.system(), file.set,
-                                                                   session.decimalSeparator(), options));
+            writers.push_back(std::make_unique<ParameterSetWriter>(
+                session.points(), session.catalogue(), log, session.system(), file ? *file : ParameterSet(),
+                session.decimalSeparator(), options));
             job.writer = writers.back().get();
         }
         jobs.append(job);
     }
     if (report) {
-        if (const QString failure = AtomicFile::probe(*report); !failure.isEmpty())
-            refusals.append(QStringLiteral("The report %1 cannot be written: %2").arg(*report, failure));
+        if (const Expected<void> writable = AtomicFile::probe(*report); !writable)
+            refusals.append(
+                QStringLiteral("The report %1 cannot be written: %2").arg(*report, writable.error()));
     }
     if (!refusals.isEmpty()) {
         for (const QString& refusal : std::as_const(refusals))

@@ -4,6 +4,7 @@
 #include "BackupCommand.h"
 #include "CommandArguments.h"
 #include "CommandFailure.h"
+#include "CountInWords.h"
 #include "DeviceOutput.h"
 #include "DriftCommand.h"
 #include "NetworkSession.h"
@@ -20,12 +21,14 @@
 #include "host/catalogue/CatalogueTables.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
+#include "transfer/DeviceTransfer.h"
 #include "transfer/ParameterSetWriter.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <limits>
 
@@ -54,16 +57,16 @@ QString deviceName(const NetworkSession::Device& device)
 // A file the command writes at its end, checked before the work that fills it begins.
 void requireWritable(const QString& path)
 {
-    if (const QString failure = AtomicFile::probe(path); !failure.isEmpty())
-        throw CommandFailure(QStringLiteral("%1 cannot be written: %2").arg(path, failure));
+    if (const Expected<void> writable = AtomicFile::probe(path); !writable)
+        throw CommandFailure(QStringLiteral("%1 cannot be written: %2").arg(path, writable.error()));
 }
 
 void writeWhole(const QString& path, const QByteArray& content)
 {
-    if (const QString failure = AtomicFile::write(path, content); !failure.isEmpty())
+    if (const Expected<void> written = AtomicFile::write(path, content); !written)
         throw CommandFailure(
             QStringLiteral("%1 could not be written: %2; an existing file is left as it was.")
-                .arg(path, failure),
+                .arg(path, written.error()),
             CommandFailure::Failed);
 }
 
@@ -88,59 +91,107 @@ constexpr qint64 LargestTextForm = 8 * ParameterRecords::MaxFileBytes;
 
 Zep31Ctl::Zep31Ctl(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
 
+// The commands, each with its usage after its name (a line break goes on in an indented line), the
+// method that runs it and whether it draws text. The usage is also what the command line is parsed
+// by: "--name VALUE" (or "--name a|b") takes a value, a bare "--name" is a flag.
+struct Zep31Ctl::Command
+{
+    const char* name;
+    const char* synopsis;
+    int (Zep31Ctl::*run)(const CommandArguments& arguments);
+    bool drawsText = false;
+};
+
+const std::vector<Zep31Ctl::Command>& Zep31Ctl::commands()
+{
+    static const std::vector<Command> table{
+        {"devices", "NETWORK [--program-id ID] [--format text|json|csv]", &Zep31Ctl::devices},
+        {"read", "NETWORK DEVICE [--format text|json|csv]", &Zep31Ctl::read},
+        {"save", "NETWORK DEVICE FILE.par", &Zep31Ctl::save},
+        {"apply",
+         "NETWORK FILE.par (DEVICE... [--program-id ID] | --program-id ID) [--force-program-id]\n"
+         "[--only-changed] [--dry-run] [--report FILE.json|FILE.csv] [--verbose]\n"
+         "[--format text|json|csv]",
+         &Zep31Ctl::apply},
+        {"diff", "NETWORK DEVICE (DEVICE | FILE.par) [--format text|json|csv]", &Zep31Ctl::diff},
+        {"export", "FILE.par --format json|csv", &Zep31Ctl::exportFile},
+        {"import", "FILE.json|FILE.csv FILE.par", &Zep31Ctl::importFile},
+        {"report",
+         "NETWORK DEVICE --pdf FILE [--cp] [--nvi] [--nvo] [--header-only]\n[--language german|english]",
+         &Zep31Ctl::report, true},
+        {"backup", "NETWORK FOLDER [--program-id ID]", &Zep31Ctl::backup},
+        {"restore",
+         "NETWORK FOLDER [DEVICE...] [--by-neuron-id] [--force-program-id] [--dry-run]\n"
+         "[--report FILE.json|FILE.csv] [--format text|json|csv]",
+         &Zep31Ctl::restore},
+        {"drift", "NETWORK FOLDER [--format text|json|csv]", &Zep31Ctl::drift},
+    };
+    return table;
+}
+
+const Zep31Ctl::Command* Zep31Ctl::command(const QString& name)
+{
+    for (const Command& command : commands())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
 QString Zep31Ctl::usage()
 {
-    return QStringLiteral(
-        "Usage: zep31ctl COMMAND [ARGUMENTS]\n"
-        "       zep31ctl --help | --version\n"
-        "Configures ZEP31 room units of a network of the LonWorks home without a window.\n"
-        "\n"
-        "Commands:\n"
-        "  devices NETWORK [--program-id ID] [--format text|json|csv]\n"
-        "  read NETWORK DEVICE [--format text|json|csv]\n"
-        "  save NETWORK DEVICE FILE.par\n"
-        "  apply NETWORK FILE.par (DEVICE... [--program-id ID] | --program-id ID) [--force-program-id]\n"
-        "        [--only-changed] [--dry-run] [--report FILE.json|FILE.csv] [--verbose]\n"
-        "        [--format text|json|csv]\n"
-        "  diff NETWORK DEVICE (DEVICE | FILE.par) [--format text|json|csv]\n"
-        "  export FILE.par --format json|csv\n"
-        "  import FILE.json|FILE.csv FILE.par\n"
-        "  report NETWORK DEVICE --pdf FILE [--cp] [--nvi] [--nvo] [--header-only]\n"
-        "        [--language german|english]\n"
-        "  backup NETWORK FOLDER [--program-id ID]\n"
-        "  restore NETWORK FOLDER [DEVICE...] [--by-neuron-id] [--force-program-id] [--dry-run]\n"
-        "        [--report FILE.json|FILE.csv] [--format text|json|csv]\n"
-        "  drift NETWORK FOLDER [--format text|json|csv]\n"
-        "\n"
-        "DEVICE is SUBSYSTEM/NAME, or NAME when only one subsystem holds it. An option's value may\n"
-        "follow it or be joined to it with \"=\"; a value that begins with \"--\" must be joined.\n"
-        "apply writes the CPs of the file that the window synchronises; the others stay untouched.\n"
-        "report prints every list unless lists or --header-only are chosen, in the registered\n"
-        "language unless --language says otherwise.\n"
-        "Before it writes anything it checks, for the whole run: every value of the file (its type and\n"
-        "the limits of the window's fields), the devices (every one a ZEP31 of the run's program ID:\n"
-        "--program-id, else that of the first device named; --force-program-id lets another ZEP31\n"
-        "program ID pass) and the report file. One check failing writes nothing (status 2); --dry-run\n"
-        "makes these checks and shows what would change.\n"
-        "A call that fails is repeated five times; then the device is reported failed and the run goes on.\n"
-        "SIGINT or SIGTERM ends apply after the CP under way; the report says how far it got and names\n"
-        "a device left part-written.\n"
-        "--format json or csv writes for programs; apply and restore then print their report instead of\n"
-        "a line per device.\n"
-        "backup saves every ZEP31 of the network (of --program-id, if given) into FOLDER, a file per\n"
-        "device and index.json, replacing an earlier backup there whole or not at all. restore writes\n"
-        "each device its own file, found by the device's path (a replaced unit gets its predecessor's)\n"
-        "or, with --by-neuron-id, by its Neuron ID, after the checks of apply; every CP is written,\n"
-        "SCPToffsetTemp too. drift names the CPs that differ from the backup and the devices added,\n"
-        "missing, replaced or unreadable.\n"
-        "Exit status: 0 done, 1 a device failed, a file could not be written or (diff) the points\n"
-        "differ, (backup) a device could not be read, (drift) something drifted; 2 a wrong command line,\n"
-        "network, device or file (nothing written); 3 apply, restore or backup interrupted.\n");
+    QString lines;
+    for (const Command& command : commands())
+        lines += QStringLiteral("  %1 %2\n")
+                     .arg(QLatin1String(command.name),
+                          QString::fromLatin1(command.synopsis)
+                              .replace(QLatin1Char('\n'), QStringLiteral("\n        ")));
+    return QStringLiteral("Usage: zep31ctl COMMAND [ARGUMENTS]\n"
+                          "       zep31ctl --help | --version\n"
+                          "Configures ZEP31 room units of a network of the LonWorks home without a window.\n"
+                          "\n"
+                          "Commands:\n") +
+           lines +
+           QStringLiteral(
+               "\n"
+               "DEVICE is SUBSYSTEM/NAME, or NAME when only one subsystem holds it. An option's value may\n"
+               "follow it or be joined to it with \"=\"; a value that begins with \"--\" must be joined.\n"
+               "apply writes the CPs of the file that the window synchronises; the others stay untouched.\n"
+               "report prints every list unless lists or --header-only are chosen, in the registered\n"
+               "language unless --language says otherwise.\n"
+               "Before it writes anything it checks, for the whole run: every value of the file (its type "
+               "and\n"
+               "the limits of the window's fields), the devices (every one a ZEP31 of the run's program ID:\n"
+               "--program-id, else that of the first device named; --force-program-id lets another ZEP31\n"
+               "program ID pass) and the report file. One check failing writes nothing (status 2); "
+               "--dry-run\n"
+               "makes these checks and shows what would change.\n"
+               "A call that fails is repeated %1 times; then the device is reported failed and the run goes "
+               "on.\n"
+               "SIGINT or SIGTERM ends apply after the CP under way; the report says how far it got and "
+               "names\n"
+               "a device left part-written.\n"
+               "--format json or csv writes for programs; apply and restore then print their report instead "
+               "of\n"
+               "a line per device.\n"
+               "backup saves every ZEP31 of the network (of --program-id, if given) into FOLDER, a file per\n"
+               "device and index.json, replacing an earlier backup there whole or not at all. restore "
+               "writes\n"
+               "each device its own file, found by the device's path (a replaced unit gets its "
+               "predecessor's)\n"
+               "or, with --by-neuron-id, by its Neuron ID, after the checks of apply; every CP is written,\n"
+               "SCPToffsetTemp too. drift names the CPs that differ from the backup and the devices added,\n"
+               "missing, replaced or unreadable.\n"
+               "Exit status: 0 done, 1 a device failed, a file could not be written or (diff) the points\n"
+               "differ, (backup) a device could not be read, (drift) something drifted; 2 a wrong command "
+               "line,\n"
+               "network, device or file (nothing written); 3 apply, restore or backup interrupted.\n")
+               .arg(countInWords(DeviceTransfer::Retries.silentRetries));
 }
 
 bool Zep31Ctl::needsFonts(const QStringList& arguments)
 {
-    return !arguments.isEmpty() && arguments.front() == QLatin1String("report");
+    const Command* found = arguments.isEmpty() ? nullptr : command(arguments.front());
+    return found && found->drawsText;
 }
 
 int Zep31Ctl::run(const QStringList& arguments)
@@ -172,38 +223,36 @@ int Zep31Ctl::run(const QStringList& arguments)
     return status;
 }
 
-int Zep31Ctl::dispatch(const QString& command, const QStringList& words)
+int Zep31Ctl::dispatch(const QString& name, const QStringList& words)
 {
-    if (command == QLatin1String("devices"))
-        return devices(CommandArguments(words, {ProgramIdOption, FormatOption}));
-    if (command == QLatin1String("read"))
-        return read(CommandArguments(words, {FormatOption}));
-    if (command == QLatin1String("save"))
-        return save(CommandArguments(words, {}));
-    if (command == QLatin1String("apply"))
-        return apply(CommandArguments(words, {ProgramIdOption, QStringLiteral("--report"), FormatOption},
-                                      {QStringLiteral("--only-changed"), QStringLiteral("--dry-run"),
-                                       QStringLiteral("--verbose"), QStringLiteral("--force-program-id")}));
-    if (command == QLatin1String("diff"))
-        return diff(CommandArguments(words, {FormatOption}));
-    if (command == QLatin1String("export"))
-        return exportFile(CommandArguments(words, {FormatOption}));
-    if (command == QLatin1String("import"))
-        return importFile(CommandArguments(words, {}));
-    if (command == QLatin1String("report"))
-        return report(CommandArguments(words, {QStringLiteral("--pdf"), QStringLiteral("--language")},
-                                       {QStringLiteral("--cp"), QStringLiteral("--nvi"),
-                                        QStringLiteral("--nvo"), QStringLiteral("--header-only")}));
-    if (command == QLatin1String("backup"))
-        return BackupCommand(m_out, m_err).run(CommandArguments(words, {ProgramIdOption}));
-    if (command == QLatin1String("restore"))
-        return RestoreCommand(m_out, m_err)
-            .run(CommandArguments(words, {QStringLiteral("--report"), FormatOption},
-                                  {QStringLiteral("--by-neuron-id"), QStringLiteral("--force-program-id"),
-                                   QStringLiteral("--dry-run")}));
-    if (command == QLatin1String("drift"))
-        return DriftCommand(m_out, m_err).run(CommandArguments(words, {FormatOption}));
-    throw UsageError(QStringLiteral("Unknown command \"%1\"").arg(command));
+    const Command* found = command(name);
+    if (!found)
+        throw UsageError(QStringLiteral("Unknown command \"%1\"").arg(name));
+    // The options as the usage names them.
+    static const QRegularExpression option(QStringLiteral("(--[a-z][a-z-]*)( [A-Za-z])?"));
+    QStringList valueOptions;
+    QStringList flags;
+    for (const QRegularExpressionMatch& match : option.globalMatch(QString::fromLatin1(found->synopsis))) {
+        QStringList& kind = match.captured(2).isEmpty() ? flags : valueOptions;
+        if (!kind.contains(match.captured(1)))
+            kind.append(match.captured(1));
+    }
+    return (this->*found->run)(CommandArguments(words, valueOptions, flags));
+}
+
+int Zep31Ctl::backup(const CommandArguments& arguments)
+{
+    return BackupCommand(m_out, m_err).run(arguments);
+}
+
+int Zep31Ctl::restore(const CommandArguments& arguments)
+{
+    return RestoreCommand(m_out, m_err).run(arguments);
+}
+
+int Zep31Ctl::drift(const CommandArguments& arguments)
+{
+    return DriftCommand(m_out, m_err).run(arguments);
 }
 
 int Zep31Ctl::devices(const CommandArguments& arguments)
@@ -237,9 +286,9 @@ int Zep31Ctl::save(const CommandArguments& arguments)
     NetworkSession session(arguments.at(0));
     const NetworkSession::Device device = session.device(arguments.at(1));
     requireWritable(arguments.at(2));
-    const QString error = ParameterFile::write(arguments.at(2), session.read(device));
-    if (!error.isEmpty())
-        throw CommandFailure(error + QStringLiteral("; an existing file is left as it was."),
+    const Expected<void> saved = ParameterFile::write(arguments.at(2), session.read(device));
+    if (!saved)
+        throw CommandFailure(saved.error() + QStringLiteral("; an existing file is left as it was."),
                              CommandFailure::Failed);
     m_out << deviceName(device) << " saved to " << arguments.at(2) << Qt::endl;
     return 0;
@@ -281,17 +330,17 @@ int Zep31Ctl::diff(const CommandArguments& arguments)
     ParameterSet rightSet;
     QString rightName = other;
     if (other.endsWith(QLatin1String(".par"), Qt::CaseInsensitive) || QFileInfo(other).isFile()) {
-        const ParameterFile::Decoded file = ParameterFile::read(other, separator);
-        if (!file.error.isEmpty())
-            throw CommandFailure(other + QStringLiteral(": ") + file.error);
+        const Expected<ParameterSet> file = ParameterFile::read(other, separator);
+        if (!file)
+            throw CommandFailure(other + QStringLiteral(": ") + file.error());
         // A file apply would refuse is no ground for "No CP differs".
-        const QStringList problems = ParameterSetWriter::problems(session.points(), file.set, separator);
+        const QStringList problems = ParameterSetWriter::problems(session.points(), *file, separator);
         if (!problems.isEmpty()) {
             for (const QString& problem : problems)
                 m_err << "zep31ctl: " << other << ": " << problem << '\n';
             throw CommandFailure(other + QStringLiteral(": the file is not fit to be written to a device."));
         }
-        rightSet = file.set;
+        rightSet = *file;
     } else {
         const NetworkSession::Device right = session.device(other);
         rightSet = session.read(right);
@@ -367,12 +416,12 @@ int Zep31Ctl::report(const CommandArguments& arguments)
     TextArray<83> texts = session.catalogue().MainTexts;
     if (language)
         catalogue::fillMainTexts(texts, *language);
-    const QString failure = report_printer::print(
+    const Expected<void> printed = report_printer::print(
         printer, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]}, data, choice);
-    if (!failure.isEmpty())
+    if (!printed)
         throw CommandFailure(
             QStringLiteral("The report could not be written to %1: %2; an existing file is left as it was.")
-                .arg(*pdf, failure),
+                .arg(*pdf, printed.error()),
             CommandFailure::Failed);
     m_out << "Report of " << deviceName(device) << " written to " << *pdf << Qt::endl;
     return 0;
@@ -385,12 +434,12 @@ int Zep31Ctl::exportFile(const CommandArguments& arguments)
     if (format == DeviceOutput::Format::Text)
         throw UsageError(QStringLiteral("Export needs --format json or --format csv"));
     const QString& path = arguments.at(0);
-    const ParameterRecords::Parsed parsed =
+    const Expected<ParameterRecords> parsed =
         ParameterRecords::parse(readInput(path, ParameterRecords::MaxFileBytes));
-    if (!parsed.error.isEmpty())
-        throw CommandFailure(path + QStringLiteral(": ") + parsed.error);
-    m_out << QString::fromUtf8(format == DeviceOutput::Format::Json ? ParameterText::toJson(parsed.records)
-                                                                    : ParameterText::toCsv(parsed.records))
+    if (!parsed)
+        throw CommandFailure(path + QStringLiteral(": ") + parsed.error());
+    m_out << QString::fromUtf8(format == DeviceOutput::Format::Json ? ParameterText::toJson(*parsed)
+                                                                    : ParameterText::toCsv(*parsed))
           << Qt::flush;
     return 0;
 }
@@ -403,10 +452,11 @@ int Zep31Ctl::importFile(const CommandArguments& arguments)
     requireWritable(target);
     const QByteArray text = readInput(source, LargestTextForm);
     const bool csv = QFileInfo(source).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-    const ParameterText::Read read = csv ? ParameterText::fromCsv(text) : ParameterText::fromJson(text);
-    if (!read.error.isEmpty())
-        throw CommandFailure(source + QStringLiteral(": ") + read.error);
-    writeWhole(target, read.records.compose());
+    const Expected<ParameterRecords> read =
+        csv ? ParameterText::fromCsv(text) : ParameterText::fromJson(text);
+    if (!read)
+        throw CommandFailure(source + QStringLiteral(": ") + read.error());
+    writeWhole(target, read->compose());
     m_out << source << " written to " << target << Qt::endl;
     return 0;
 }

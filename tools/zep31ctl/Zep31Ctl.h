@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class CommandArguments;
 class QTextStream;
@@ -23,7 +24,12 @@ public:
     static bool needsFonts(const QStringList& arguments);
 
 private:
-    int dispatch(const QString& command, const QStringList& words);
+    struct Command;
+
+    // The commands, which the usage and the dispatch both read.
+    static const std::vector<Command>& commands();
+    static const Command* command(const QString& name);
+    int dispatch(const QString& name, const QStringList& words);
     int devices(const CommandArguments& arguments);
     int read(const CommandArguments& arguments);
     int save(const CommandArguments& arguments);
@@ -32,6 +38,9 @@ private:
     int exportFile(const CommandArguments& arguments);
     int importFile(const CommandArguments& arguments);
     int report(const CommandArguments& arguments);
+    int backup(const CommandArguments& arguments);
+    int restore(const CommandArguments& arguments);
+    int drift(const CommandArguments& arguments);
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -48,7 +48,7 @@ bool CatalogueIndex::save(const QString& typesFolder) const
     for (const ResourceSet& set : m_sets)
         text += QStringLiteral("set ") + QString::number(set.scope) + QLatin1Char(' ') +
                 set.programIdTemplate + QLatin1Char(' ') + set.file + QLatin1Char('\n');
-    return AtomicFile::write(filePath(typesFolder), text.toUtf8()).isEmpty();
+    return AtomicFile::write(filePath(typesFolder), text.toUtf8()).has_value();
 }
 
 void CatalogueIndex::addDirectory(const QString& directory)

@@ -13,10 +13,6 @@ template <typename Table> auto& slot(Table& table, int position)
     return table[static_cast<std::size_t>(position)];
 }
 
-// Monitoring events carry these keys: inputs count from 1, outputs from 200.
-constexpr qint32 FirstInputTag = 1;
-constexpr qint32 FirstOutputTag = 200;
-
 void fillNv(NvEntry& entry, const point_catalogue::NvDefinition& definition, qint32 tag)
 {
     entry.name = QString::fromLatin1(definition.name);

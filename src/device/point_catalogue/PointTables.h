@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/point_catalogue/PointCatalogue.h"
+
 #include <QString>
 #include <array>
 
@@ -25,16 +27,20 @@ struct NvEntry
     qint32 tag = 0;
 };
 
-// The device's point catalogue: 65 CPs, 26 NV inputs and 23 NV outputs addressed by position.
-// Access beyond the slot bound (70 for CPs, 30 for NVs) throws std::out_of_range.
+// The device's points by catalogue position, with room to spare: access beyond the slot bound
+// (70 for CPs, 30 for NVs) throws std::out_of_range.
 class PointTables final
 {
 public:
     static constexpr int CpSlots = 71;
     static constexpr int NvSlots = 31;
-    static constexpr int CpTotal = 65;
-    static constexpr int NviTotal = 26;
-    static constexpr int NvoTotal = 23;
+    static constexpr int CpTotal = point_catalogue::cp::Count;
+    static constexpr int NviTotal = point_catalogue::nvi::Count;
+    static constexpr int NvoTotal = point_catalogue::nvo::Count;
+    static_assert(CpTotal <= CpSlots && NviTotal <= NvSlots && NvoTotal <= NvSlots);
+    // Monitoring events carry these keys: input i as FirstInputTag + i, output i as FirstOutputTag + i.
+    static constexpr qint32 FirstInputTag = 1;
+    static constexpr qint32 FirstOutputTag = 200;
 
     CpEntry& cp(int position);
     const CpEntry& cp(int position) const;
@@ -59,33 +65,3 @@ private:
     std::array<NvEntry, NvSlots> m_nvi{};
     std::array<NvEntry, NvSlots> m_nvo{};
 };
-
-// The fixed catalogue data of the unit.
-namespace point_catalogue {
-
-struct CpDefinition
-{
-    const char* name;
-    const char* owner;
-    const char* id;
-    // Value type as the help texts state it, for example "SNVT_time_sec".
-    const char* valueType;
-    // Elements of an array property; 1 for plain properties.
-    int elements;
-    bool syncable;
-};
-
-struct NvDefinition
-{
-    const char* name;
-    int nvIndex;
-    const char* owner;
-    const char* type;
-    int typeIndex;
-};
-
-const CpDefinition& cpDefinition(int position);
-const NvDefinition& nviDefinition(int position);
-const NvDefinition& nvoDefinition(int position);
-
-} // namespace point_catalogue

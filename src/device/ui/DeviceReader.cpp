@@ -8,36 +8,17 @@
 #include "device/ProgressStatus.h"
 #include "device/point_catalogue/PointTables.h"
 #include "device/ui/FrameworkUpdater.h"
-#include "device/ui/MainControls.h"
-#include "device/ui/StatusPanels.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
 #include "host/StepRunner.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/DeviceInterface.h"
+#include "ui/MainControls.h"
+#include "ui/StatusPanels.h"
 
 #include <QLineEdit>
 #include <utility>
-
-namespace {
-
-// Array CPs whose elements get boxes of their own: CP position, first box, box array.
-struct ElementBoxes
-{
-    int position;
-    int elements;
-    int firstBox;
-    bool diConfig;
-};
-
-constexpr ElementBoxes ArrayCps[] = {
-    {2, 12, 0, true},   // UCPTdiConfig into txtNcielement(0..11)
-    {5, 2, 100, false}, // UCPTbacklightMin into txtNci(100, 101)
-    {6, 2, 102, false}, // UCPTbacklightMax into txtNci(102, 103)
-};
-
-} // namespace
 
 DeviceReader::DeviceReader(AppContext& context, MainControls& controls, DeviceSession& session,
                            FrameworkUpdater& framework, std::function<bool()> selectActiveTab)
@@ -48,12 +29,12 @@ DeviceReader::DeviceReader(AppContext& context, MainControls& controls, DeviceSe
 
 bool DeviceReader::online() const
 {
-    return m_controls.PlugInStatus->panelText(4) == device_state::Online;
+    return m_controls.PlugInStatus->online();
 }
 
 void DeviceReader::setState(const QString& text)
 {
-    m_controls.PlugInStatus->setPanelText(4, text);
+    m_controls.PlugInStatus->setPanelText(StatusPanels::StatePanel, text);
 }
 
 bool DeviceReader::InitDevice()
@@ -66,14 +47,14 @@ bool DeviceReader::InitDevice()
     QString stateText;
     StepRunner steps([this, &stateText](const lns::Error& error) {
         closeProgressWindows(m_context);
-        const Ui::Answer answer = m_context.ui.message(error.description() + QStringLiteral(" in InitDevice"),
-                                                       QStringLiteral("fMain InitDevice"), Ui::Icon::Critical,
-                                                       Ui::Buttons::AbortRetryIgnore);
-        if (answer == Ui::Answer::Ignore)
+        const UiServices::Answer answer = m_context.ui.message(
+            error.description() + QStringLiteral(" in InitDevice"), QStringLiteral("fMain InitDevice"),
+            UiServices::Icon::Critical, UiServices::Buttons::AbortRetryIgnore);
+        if (answer == UiServices::Answer::Ignore)
             stateText = error.description() + QStringLiteral("initDevice");
-        if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+        if (answer == UiServices::Answer::Retry || answer == UiServices::Answer::Ignore)
             return answer;
-        return Ui::Answer::Abort;
+        return UiServices::Answer::Abort;
     });
 
     // Until the state is known the device does not count as online, so no NV is read twice.
@@ -88,44 +69,18 @@ bool DeviceReader::InitDevice()
     if (steps.aborted())
         return false;
 
-    // An unanswered question goes on as the cautious answer: off-net, commissioned, under test.
-    bool offnet = false;
-    if (steps.run([&] {
-            const std::shared_ptr<lns::System>& system = m_context.connection.system;
-            if (!system)
-                throw lns::Error(lns::errors::NotOpen, QStringLiteral("No system of a network is open."));
-            offnet = system->mode() == device_state::OffnetMode;
-        }) == StepRunner::Outcome::Ignored)
-        offnet = true;
-    if (steps.aborted())
-        return false;
-
-    if (offnet) {
-        stateText = device_state::Offnet;
-    } else {
-        bool commissioned = true;
-        steps.run([&] { commissioned = device->commissioned(); });
-        if (steps.aborted())
-            return false;
-        if (!commissioned) {
-            stateText = device_state::NotCommissioned;
-        } else {
-            showProgressStatus(m_context, texts[main_text::TestingDevice]);
-            bool underTest = false;
-            if (steps.run([&] { underTest = device->testFlag(); }) == StepRunner::Outcome::Ignored)
-                underTest = true;
-            if (steps.aborted())
-                return false;
-            if (underTest) {
-                stateText = device_state::Unknown;
-            } else {
+    const std::optional<QString> state = device_state::query(
+        m_context.connection.system.get(), *device, steps, [&](device_state::Question question) {
+            if (question == device_state::Question::TestFlag)
+                showProgressStatus(m_context, texts[main_text::TestingDevice]);
+            else if (question == device_state::Question::State)
                 showProgressStatus(m_context, texts[main_text::ReadingState]);
-                steps.run([&] { stateText = device_state::stateText(device->state()); });
-                if (steps.aborted())
-                    return false;
-            }
-        }
-    }
+        });
+    if (!state)
+        return false;
+    // An ignored state read shows what the error handler left.
+    if (!state->isEmpty())
+        stateText = *state;
     setState(stateText);
 
     if (!m_selectActiveTab() || !ReadInitValues()) {
@@ -133,10 +88,11 @@ bool DeviceReader::InitDevice()
         return false;
     }
 
-    steps.run([&] { m_controls.PlugInStatus->setPanelText(1, device->name()); });
-    m_controls.PlugInStatus->setPanelText(2, m_context.settings.modelName);
+    steps.run([&] { m_controls.PlugInStatus->setPanelText(StatusPanels::DevicePanel, device->name()); });
+    m_controls.PlugInStatus->setPanelText(StatusPanels::ModelPanel, m_context.settings.modelName);
     steps.run([&] {
-        m_controls.PlugInStatus->setPanelText(3, QStringLiteral("NeuronID:  ") + device->neuronId());
+        m_controls.PlugInStatus->setPanelText(StatusPanels::NeuronIdPanel,
+                                              QStringLiteral("NeuronID:  ") + device->neuronId());
     });
     return !steps.aborted();
 }
@@ -146,16 +102,16 @@ bool DeviceReader::ReadInitValues()
     const std::shared_ptr<lns::AppDevice> device = m_session.currentDevice;
     if (!device)
         return false;
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     PointTables& points = m_context.points;
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
     const auto leave = [this, &ui] {
-        ui.setPointer(Ui::Pointer::Default);
+        ui.setPointer(UiServices::Pointer::Default);
         closeProgressWindows(m_context);
         return false;
     };
 
-    ui.setPointer(Ui::Pointer::Hourglass);
+    ui.setPointer(UiServices::Pointer::Hourglass);
     showProgressStatus(m_context, texts[main_text::ReadingNetworkVariables]);
     BuildPointCatalogue(points, device.get(), online());
     showProgressStatus(m_context, texts[main_text::ReadingNetworkVariables]);
@@ -182,14 +138,11 @@ bool DeviceReader::ReadInitValues()
         };
 
         property = FindConfigProperty(entry.id, *device, m_session.nvCollection, ui);
-        for (const ElementBoxes& array : ArrayCps) {
-            if (array.position != position)
-                continue;
-            for (int element = 0; element < array.elements && !steps.aborted(); ++element) {
-                QLineEdit* box = array.diConfig ? m_controls.txtNcielement(array.firstBox + element)
-                                                : m_controls.txtNci(array.firstBox + element);
-                steps.run([&] { box->setText(resolved().elementValue(element)); });
-            }
+        // The array CPs' elements go into boxes of their own.
+        const int elements = point_catalogue::cp::elements(position);
+        for (int element = 0; elements > 1 && element < elements && !steps.aborted(); ++element) {
+            QLineEdit* box = m_controls.elementBox(position, element);
+            steps.run([&] { box->setText(resolved().elementValue(element)); });
         }
         steps.run([&] { entry.value = resolved().value(); });
         steps.run([&] { m_controls.txtNci(position)->setText(resolved().value()); });
@@ -198,11 +151,10 @@ bool DeviceReader::ReadInitValues()
     }
 
     try {
-        m_framework.UpdateFramework(device->programId(), FrameworkSettings::NoVariant, true, false, QString(),
-                                    0);
+        m_framework.UpdateFramework(device->programId(), FrameworkSettings::NoVariant, true, QString(), 0);
     } catch (const lns::Error&) {
         return leave();
     }
-    ui.setPointer(Ui::Pointer::Default);
+    ui.setPointer(UiServices::Pointer::Default);
     return true;
 }

@@ -4,7 +4,6 @@
 #include "device/FrameworkSettings.h"
 #include "device/TextFields.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "editors/UnitStatusText.h"
 #include "editors/ui/ButtonFunctionLists.h"
 #include "editors/ui/ButtonRowView.h"
@@ -12,6 +11,7 @@
 #include "editors/ui/TabRules.h"
 #include "host/BadValue.h"
 #include "host/object_server/Error.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,12 +27,7 @@
 
 namespace {
 
-constexpr int ButtonRows = 12;
-constexpr int UnitStatusPosition = 12;
-constexpr int FirstUnitStatusBox = 70;
-constexpr int UnitItem = 4;
-constexpr int DisplayItems = 14;
-constexpr int CommandBits = 7;
+using namespace point_catalogue;
 
 // A step that fails is skipped; the next one runs.
 void skippingOnError(const std::function<void()>& step)
@@ -86,21 +81,22 @@ QStringList partsAtLeast(const QString& text, QChar separator, int count)
 void loadUnitStatus(MainControls& controls, EditorState& state, PointTables& points, const QString& separator)
 {
     if (separator == QLatin1String(".")) {
-        state.unitStatusFields = unit_status_text::split(controls.txtNvi(UnitStatusPosition)->text());
+        state.unitStatusFields = unit_status_text::split(controls.txtNvi(nvi::UnitStatus)->text());
     } else if (separator == QLatin1String(",")) {
         const unit_status_text::Normalised normalised =
-            unit_status_text::normaliseCommaDecimals(points.nvi(UnitStatusPosition).value);
-        points.nvi(UnitStatusPosition).value = normalised.value;
-        controls.txtNvi(UnitStatusPosition)->setText(normalised.value);
+            unit_status_text::normaliseCommaDecimals(points.nvi(nvi::UnitStatus).value);
+        points.nvi(nvi::UnitStatus).value = normalised.value;
+        controls.txtNvi(nvi::UnitStatus)->setText(normalised.value);
         state.unitStatusFields = normalised.fields;
     }
     for (int k = 0; k < unit_status_text::FieldCount; ++k)
-        controls.txtNvi(FirstUnitStatusBox + k)->setText(state.unitStatusFields[static_cast<std::size_t>(k)]);
+        controls.txtNvi(nvi::UnitStatusFields + k)
+            ->setText(state.unitStatusFields[static_cast<std::size_t>(k)]);
 }
 
 void loadTimeConfig(MainControls& controls)
 {
-    const QString text = controls.txtNci(0)->text();
+    const QString text = controls.txtNci(cp::TimeConfig)->text();
     std::array<int, 4> bytes{};
     for (int k = 0; k < 4; ++k) {
         bytes[static_cast<std::size_t>(k)] = byteAt(text, k);
@@ -116,51 +112,51 @@ void loadTimeConfig(MainControls& controls)
 
 void loadDisplayConfig(MainControls& controls)
 {
-    const QString text = controls.txtNci(3)->text();
-    std::array<bool, DisplayItems> items{};
-    for (int item = 0; item < DisplayItems; ++item)
+    const QString text = controls.txtNci(cp::DisplConfig)->text();
+    std::array<bool, MainControls::DisplayItems> items{};
+    for (int item = 0; item < MainControls::DisplayItems; ++item)
         items[static_cast<std::size_t>(item)] = bitAt(text, item);
-    for (int item = 0; item < DisplayItems; ++item)
+    for (int item = 0; item < MainControls::DisplayItems; ++item)
         controls.UCPTdisplConfig(item)->setChecked(items[static_cast<std::size_t>(item)]);
-    controls.Unit(controls.UCPTdisplConfig(UnitItem)->isChecked() ? 0 : 1)->setChecked(true);
+    controls.Unit(controls.UCPTdisplConfig(MainControls::UnitItem)->isChecked() ? 0 : 1)->setChecked(true);
 }
 
 void loadButtonRows(MainControls& controls, const EditorState& state, const ButtonFunctionLists& lists)
 {
     // A row that cannot be decoded keeps its text in txtNcielement as read and shows no choice.
-    for (int row = 0; row < ButtonRows; ++row)
+    for (int row = 0; row < point_catalogue::cp::Buttons; ++row)
         showButtonRow(controls, lists, row);
     set_tabs(controls, state);
 }
 
 void loadFanStages(MainControls& controls, const QString& separator)
 {
-    const int stages = wholeNumber(controls.txtNci(63)->text(), separator);
-    if (stages < 1 || stages > controls.cmb_nci(63)->count())
+    const int stages = wholeNumber(controls.txtNci(cp::FanSpdStages)->text(), separator);
+    if (stages < 1 || stages > controls.cmb_nci(cp::FanSpdStages)->count())
         reject(QStringLiteral("%1 fan stages have no list entry").arg(stages));
-    controls.cmb_nci(63)->setCurrentIndex(stages - 1);
+    controls.cmb_nci(cp::FanSpdStages)->setCurrentIndex(stages - 1);
 }
 
 void loadCommandBits(MainControls& controls)
 {
-    const QString text = controls.txtNvi(16)->text();
-    std::array<bool, CommandBits> bits{};
-    for (int bit = 0; bit < CommandBits; ++bit)
+    const QString text = controls.txtNvi(nvi::CmdAll)->text();
+    std::array<bool, MainControls::CommandBoxes> bits{};
+    for (int bit = 0; bit < MainControls::CommandBoxes; ++bit)
         bits[static_cast<std::size_t>(bit)] = bitAt(text, bit);
-    for (int bit = 0; bit < CommandBits; ++bit)
+    for (int bit = 0; bit < MainControls::CommandBoxes; ++bit)
         controls.nviCmd_all(bit)->setChecked(bits[static_cast<std::size_t>(bit)]);
 }
 
 void loadSceneFeedback(MainControls& controls)
 {
-    const QStringList parts = partsAtLeast(controls.txtNvi(8)->text(), u' ', 2);
-    controls.txtNvi(80)->setText(parts.at(0));
-    controls.txtNvi(81)->setText(parts.at(1));
+    const QStringList parts = partsAtLeast(controls.txtNvi(nvi::ScSceneFb)->text(), u' ', 2);
+    controls.txtNvi(nvi::SceneName)->setText(parts.at(0));
+    controls.txtNvi(nvi::SceneNumber)->setText(parts.at(1));
 }
 
 void loadTimeStamp(MainControls& controls)
 {
-    const QStringList parts = partsAtLeast(controls.txtNvi(25)->text(), u' ', 2);
+    const QStringList parts = partsAtLeast(controls.txtNvi(nvi::TimeSet)->text(), u' ', 2);
     const QStringList date = partsAtLeast(parts.at(0), u'/', 3);
     const QStringList time = partsAtLeast(parts.at(1), u':', 3);
     controls.txtdate(0)->setText(parts.at(0));
@@ -212,15 +208,16 @@ void loadOccupancyLists(MainControls& controls)
 // offers them again, also after an offline one took them away.
 void enableInputs(MainControls& controls, const PointTables& points, bool enabled)
 {
-    std::vector<QWidget*> inputs{controls.txtNvi(71), controls.txtNvi(73), controls.txtNvi(80),
-                                 controls.txtNvi(81)};
+    std::vector<QWidget*> inputs{controls.txtNvi(nvi::HeatOutputPrimaryBox),
+                                 controls.txtNvi(nvi::CoolOutputBox), controls.txtNvi(nvi::SceneName),
+                                 controls.txtNvi(nvi::SceneNumber)};
     for (int k = 1; k <= 3; ++k) {
         inputs.push_back(controls.txttime(k));
         inputs.push_back(controls.txtdate(k));
     }
     for (const int position : {9, 10, 19, 24, 20, 21})
         inputs.push_back(controls.cmd_Nvi_Reset(position));
-    for (int bit = 0; bit < CommandBits; ++bit)
+    for (int bit = 0; bit < MainControls::CommandBoxes; ++bit)
         inputs.push_back(controls.nviCmd_all(bit));
     for (const int position : {11, 13, 14, 15, 17, 18, 22})
         inputs.push_back(controls.cmb_nvi(position));
@@ -244,8 +241,10 @@ void EditorLoader::load(bool online)
     skippingOnError([&] { loadUnitStatus(m_controls, m_state, m_points, separator); });
     skippingOnError([&] { loadTimeConfig(m_controls); });
     skippingOnError([&] { loadDisplayConfig(m_controls); });
-    skippingOnError(
-        [&] { applyDeviceType(m_controls, m_state, wholeNumber(m_controls.txtNci(1)->text(), separator)); });
+    skippingOnError([&] {
+        applyDeviceType(m_controls, m_state,
+                        wholeNumber(m_controls.txtNci(cp::DeviceType)->text(), separator));
+    });
     skippingOnError([&] { loadButtonRows(m_controls, m_state, ButtonFunctionLists(m_catalogue)); });
     skippingOnError([&] { loadFanStages(m_controls, separator); });
     skippingOnError([&] { loadCommandBits(m_controls); });

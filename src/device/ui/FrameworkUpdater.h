@@ -4,7 +4,6 @@
 
 #include <QString>
 
-class QTextEdit;
 struct AppContext;
 struct EditorState;
 struct MainControls;
@@ -22,13 +21,8 @@ public:
     // variantSelector 0 or 1 stores that model variant, any other value none. pointKind "Nvi",
     // "Nci" or "Nvo" with the point's table position shows its help; empty shows none.
     // A device whose program ID is not accepted gets no editor loading and no help.
-    void UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors, bool unused,
+    void UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors,
                          const QString& pointKind, qint16 pointIndex);
-
-    // Shows a help text with its header and its function heading in bold and underlined and
-    // the caret near the start of the description.
-    static void showHelp(QTextEdit* box, const QString& text, const QString& header,
-                         const QString& functionHeading);
 
 private:
     void showPointHelp(const QString& pointKind, qint16 pointIndex);

@@ -4,22 +4,21 @@
 #include "device/DrfLookUp.h"
 #include "device/FrameworkSettings.h"
 #include "device/ProgressStatus.h"
-#include "device/ui/StatusPanels.h"
+#include "device/ui/MainPages.h"
 #include "echlog/EchLog.h"
-#include "editors/ui/AccessibleNames.h"
 #include "editors/ui/Editors.h"
-#include "editors/ui/MainPages.h"
 #include "editors/ui/RedFields.h"
 #include "editors/ui/TabRules.h"
 #include "files/ui/HelpMenu.h"
 #include "files/ui/ParameterFiles.h"
 #include "files/ui/Printing.h"
 #include "host/AppContext.h"
+#include "host/BestEffort.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
 #include "host/ProgressDisplay.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/ObjectServer.h"
@@ -29,6 +28,8 @@
 #include "transfer/ui/DeviceSelection.h"
 #include "transfer/ui/Monitoring.h"
 #include "transfer/ui/fStatus.h"
+#include "ui/AccessibleNames.h"
+#include "ui/StatusPanels.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -70,15 +71,6 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text)
     return button;
 }
 
-// Closing an object server object is worth trying even when it fails; the plug-in ends anyway.
-template <typename Step> void tryStep(Step step)
-{
-    try {
-        step();
-    } catch (const lns::Error&) {
-    }
-}
-
 } // namespace
 
 const QString MainWindow::Caption = QStringLiteral("Korvandel Devices GmbH    ");
@@ -98,8 +90,8 @@ MainWindow::MainWindow(AppContext& context)
     procedures.set_tabs = [this] { set_tabs(); };
     const auto showHelp = [this](const QString& pointKind, int pointIndex) {
         if (m_session.currentDevice)
-            UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, false,
-                            pointKind, static_cast<qint16>(pointIndex));
+            UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, pointKind,
+                            static_cast<qint16>(pointIndex));
     };
     procedures.showHelp = showHelp;
     m_editors =
@@ -324,7 +316,7 @@ void MainWindow::Form_Resize()
         return;
     }
     if (m_session.currentDevice)
-        tryStep([this] { setWindowTitle(m_session.currentDevice->name()); });
+        bestEffort([this] { setWindowTitle(m_session.currentDevice->name()); });
 }
 
 void MainWindow::Form_Unload()
@@ -359,8 +351,7 @@ void MainWindow::tabData_Click()
     if (!m_session.currentDevice)
         return;
     try {
-        UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, false,
-                        QString(), 0);
+        UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, QString(), 0);
     } catch (const lns::Error& error) {
         m_controls.echLog->addError(error.description() + QStringLiteral(" tabData(fMain)"));
     }
@@ -378,8 +369,8 @@ void MainWindow::mnuExit_Click()
                                  ? texts[main_text::OneDirectorExitQuestion]
                                  : texts[main_text::DirectorsExitQuestionStart] + QString::number(directors) +
                                        texts[main_text::DirectorsExitQuestionEnd];
-    if (m_context.ui.message(question, registry_keys::ProductKey, Ui::Icon::None, Ui::Buttons::YesNo, 1) ==
-        Ui::Answer::Yes)
+    if (m_context.ui.message(question, registry_keys::ProductKey, UiServices::Icon::None,
+                             UiServices::Buttons::YesNo, 1) == UiServices::Answer::Yes)
         EndPlugIn();
 }
 
@@ -398,17 +389,17 @@ void MainWindow::EndPlugIn()
     m_session.nvCollection.reset();
 
     ConnectionState& connection = m_context.connection;
-    tryStep([&connection] {
+    bestEffort([&connection] {
         if (connection.system && connection.system->isOpen())
             connection.system->close();
     });
     connection.system.reset();
-    tryStep([&connection] {
+    bestEffort([&connection] {
         if (connection.network && connection.network->isOpen())
             connection.network->close();
     });
     connection.network.reset();
-    tryStep([this] {
+    bestEffort([this] {
         if (m_context.objectServer.isOpen())
             m_context.objectServer.close();
     });
@@ -422,7 +413,7 @@ void MainWindow::EndPlugIn()
 
 void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, PlugInCommand& command)
 {
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
     if (m_transfer.transferRunning || m_deviceCommandRunning) {
         // A director's command can arrive while a transfer or another device command lets events
@@ -449,18 +440,20 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
 
         bool proceed = true;
         if (!CheckResourceFiles(m_session, m_context))
-            proceed = ui.message(texts[main_text::ResourceFilesMissingQuestion], registry_keys::ProductKey,
-                                 Ui::Icon::Warning, Ui::Buttons::YesNo) == Ui::Answer::Yes;
+            proceed =
+                ui.message(texts[main_text::ResourceFilesMissingQuestion], registry_keys::ProductKey,
+                           UiServices::Icon::Warning, UiServices::Buttons::YesNo) == UiServices::Answer::Yes;
         else if (!m_context.connection.RemoteClient && !DrfLookUp(*device, m_context))
-            proceed = ui.message(texts[main_text::LonMarkModeQuestion], registry_keys::ProductKey,
-                                 Ui::Icon::Warning, Ui::Buttons::YesNo) == Ui::Answer::Yes;
+            proceed =
+                ui.message(texts[main_text::LonMarkModeQuestion], registry_keys::ProductKey,
+                           UiServices::Icon::Warning, UiServices::Buttons::YesNo) == UiServices::Answer::Yes;
         if (!proceed) {
             closeProgressWindows(m_context);
             return;
         }
 
         m_context.settings.settingsStale = true;
-        UpdateFramework(device->programId(), FrameworkSettings::NoVariant, false, false, QString(), 0);
+        UpdateFramework(device->programId(), FrameworkSettings::NoVariant, false, QString(), 0);
         // The language was just read afresh: Qt's own dialogs follow it from this device on.
         ui.setLanguage(m_context.settings.language);
         if (InitDevice()) {
@@ -473,7 +466,7 @@ void MainWindow::ProcessDeviceCommand(std::shared_ptr<lns::AppDevice>& device, P
         closeProgressWindows(m_context);
         ui.message(QStringLiteral(
                        "Error: ProcessDeviceCommand in fMain\r\nDevice not online? Press Ok to Resume..."),
-                   registry_keys::ProductKey, Ui::Icon::None, Ui::Buttons::OkCancel);
+                   registry_keys::ProductKey, UiServices::Icon::None, UiServices::Buttons::OkCancel);
     }
 }
 
@@ -490,9 +483,9 @@ bool MainWindow::ReadInitValues()
 }
 
 void MainWindow::UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors,
-                                 bool unused, const QString& pointKind, qint16 pointIndex)
+                                 const QString& pointKind, qint16 pointIndex)
 {
-    m_framework.UpdateFramework(programId, variantSelector, loadEditors, unused, pointKind, pointIndex);
+    m_framework.UpdateFramework(programId, variantSelector, loadEditors, pointKind, pointIndex);
 }
 
 void MainWindow::changeEvent(QEvent* event)

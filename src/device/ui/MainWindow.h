@@ -4,10 +4,10 @@
 #include "device/EditorState.h"
 #include "device/ui/DeviceReader.h"
 #include "device/ui/FrameworkUpdater.h"
-#include "device/ui/MainControls.h"
 #include "host/PlugInWindow.h"
 #include "host/ui/WidgetWindow.h"
 #include "transfer/TransferState.h"
+#include "ui/MainControls.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -41,7 +41,8 @@ public:
 
     bool InitDevice();
     bool ReadInitValues();
-    void UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors, bool unused,
+    // The given routine's fourth argument was never read; it has no place here.
+    void UpdateFramework(const QString& programId, qint16 variantSelector, bool loadEditors,
                          const QString& pointKind, qint16 pointIndex);
 
     void Form_Load();

@@ -3,15 +3,16 @@
 #include "device/EditorState.h"
 #include "device/TextFields.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "editors/NumberText.h"
 #include "editors/ui/ButtonRowView.h"
-#include "editors/ui/ChangeMarker.h"
-#include "editors/ui/ControlEvents.h"
 #include "editors/ui/DeviceTypeLayout.h"
 #include "editors/ui/EditorContext.h"
 #include "host/BadValue.h"
+#include "host/BestEffort.h"
 #include "host/object_server/Error.h"
+#include "ui/ChangeMarker.h"
+#include "ui/ControlEvents.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,9 +23,8 @@
 
 namespace {
 
-constexpr int ButtonRows = 12;
-constexpr int DiConfig = 2;
-constexpr int DeviceType = 1;
+using point_catalogue::cp::DeviceType;
+using point_catalogue::cp::DiConfig;
 
 std::optional<int> byteOf(const QString& element, int byte)
 {
@@ -47,7 +47,7 @@ void ButtonEditor::connectControls()
 {
     MainControls& controls = m_context.controls;
     ControlEvents& events = m_context.events;
-    for (int row = 0; row < ButtonRows; ++row) {
+    for (int row = 0; row < point_catalogue::cp::Buttons; ++row) {
         QComboBox* device = controls.cmb_device(row);
         QComboBox* function = controls.cmb_function(row);
         QComboBox* led = controls.cmb_led(row);
@@ -81,11 +81,8 @@ void ButtonEditor::connectControls()
 
 void ButtonEditor::showHelp()
 {
-    try {
-        m_context.procedures.showHelp(QStringLiteral("Nci"), DiConfig);
-    } catch (const lns::Error&) {
-        // The description box keeps its text.
-    }
+    // On failure the description box keeps its text.
+    bestEffort([this] { m_context.procedures.showHelp(QStringLiteral("Nci"), DiConfig); });
 }
 
 bool ButtonEditor::writeElement(int row, const std::function<QString(const QString& element)>& edit)
@@ -193,12 +190,9 @@ void ButtonEditor::markRow(int row)
 {
     MainControls& controls = m_context.controls;
     const QString element = controls.txtNcielement(row)->text();
+    // Without the device's value the row counts as changed, so that Apply still offers it.
     QString reference;
-    try {
-        reference = m_context.elementReference(DiConfig, row);
-    } catch (const lns::Error&) {
-        // Without the device's value the row counts as changed, so that Apply still offers it.
-    }
+    bestEffort([&] { reference = m_context.elementReference(DiConfig, row); });
     const bool elementMarked = element != reference;
     change_marker::setMarked(controls.txtNcielement(row), elementMarked);
     // Each list is marked by its own byte, so the user sees which choice differs.
@@ -254,7 +248,7 @@ void ButtonEditor::txtNci_Change(int index)
         change_marker::setMarked(controls.cmb_nci(DeviceType), marked);
         return;
     }
-    for (int row = 0; row < ButtonRows; ++row)
+    for (int row = 0; row < point_catalogue::cp::Buttons; ++row)
         showRow(row);
     m_context.procedures.set_tabs();
     change_marker::setMarked(controls.txtNci(DiConfig), text != reference);

@@ -1,10 +1,10 @@
 #include "editors/ui/ButtonRowView.h"
 
 #include "device/TextFields.h"
-#include "device/ui/MainControls.h"
 #include "editors/ui/ButtonFunctionLists.h"
 #include "editors/ui/EditorContext.h"
 #include "host/BadValue.h"
+#include "ui/MainControls.h"
 
 #include <QComboBox>
 #include <QLineEdit>

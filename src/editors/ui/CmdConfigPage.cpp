@@ -1,8 +1,9 @@
 #include "editors/ui/CmdConfigPage.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
-#include "editors/ui/PageKit.h"
+#include "device/point_catalogue/PointCatalogue.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,6 +14,8 @@
 #include <optional>
 
 namespace {
+
+using namespace point_catalogue;
 
 struct Field
 {
@@ -36,15 +39,15 @@ QGroupBox* fields(MainControls& controls, QLabel* heading, std::initializer_list
 QGroupBox* fanStages(MainControls& controls)
 {
     auto* grid = new QGridLayout;
-    QLabel* label = page_kit::caption(controls.lblNc, page_kit::cpCaptionIndex(63),
+    QLabel* label = page_kit::caption(controls.lblNc, page_kit::cpCaptionIndex(cp::FanSpdStages),
                                       QStringLiteral("Anzahl Lüfterstufen:"));
     auto* list = new QComboBox;
     list->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     list->setCurrentIndex(-1);
     list->setFixedWidth(60);
-    controls.cmb_nci.add(63, list);
+    controls.cmb_nci.add(cp::FanSpdStages, list);
     // The list is the editor: the box beside it shows the count and takes no typing.
-    QLineEdit* text = page_kit::displayBox(controls.txtNci, 63, 40);
+    QLineEdit* text = page_kit::displayBox(controls.txtNci, cp::FanSpdStages, 40);
     page_kit::addRow(grid, 0, label, list, {text});
     accessible_names::link(text, {label});
     grid->setColumnStretch(1, 1);
@@ -57,14 +60,18 @@ QWidget* buildCmdConfigPage(MainControls& controls)
 {
     auto* left = new QVBoxLayout;
     left->addWidget(fields(controls, page_kit::caption(controls.lblSection, 2, QStringLiteral("Temperatur")),
-                           {{57, "MinSendTime [s]:"}, {58, "MinDeltaTemp [K]:"}, {59, "TempOffset [K]:"}}));
+                           {{cp::SpaceTempMinSendTime, "MinSendTime [s]:"},
+                            {cp::MinDeltaTemp, "MinDeltaTemp [K]:"},
+                            {cp::OffsetTemp, "TempOffset [K]:"}}));
     left->addWidget(fields(controls, page_kit::caption(controls.lblSection, 1, QStringLiteral("Sollwert")),
-                           {{60, "Sollwert [°C]:"}, {61, "Verstellbereich [K]:"}, {62, "Auflösung [K]:"}}));
+                           {{cp::Setpoint, "Sollwert [°C]:"},
+                            {cp::SpOffsetRng, "Verstellbereich [K]:"},
+                            {cp::SpEditDelta, "Auflösung [K]:"}}));
     left->addStretch();
 
     auto* right = new QVBoxLayout;
     right->addWidget(fanStages(controls));
-    right->addWidget(fields(controls, nullptr, {{64, "MaxSendTime [s]:"}}));
+    right->addWidget(fields(controls, nullptr, {{cp::CommandModuleMaxSendTime, "MaxSendTime [s]:"}}));
     right->addStretch();
 
     return page_kit::twoColumnPage(

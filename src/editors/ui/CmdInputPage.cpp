@@ -1,8 +1,10 @@
 #include "editors/ui/CmdInputPage.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
-#include "editors/ui/PageKit.h"
+#include "device/point_catalogue/PointCatalogue.h"
+#include "editors/UnitStatusText.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +17,8 @@
 #include <iterator>
 
 namespace {
+
+using namespace point_catalogue;
 
 constexpr int ListWidth = 130;
 constexpr int WideWidth = 230;
@@ -33,8 +37,9 @@ QGroupBox* measuredValues(MainControls& controls)
     {
         int position;
         const char* caption;
-    } rows[] = {{9, "nviSpaceTemp:"},    {10, "nviTempSetpoint:"}, {24, "nviSetptOffset:"},
-                {19, "nviTempOutdoor:"}, {20, "nviRH_Indoor:"},    {21, "nviRH_Outdoor:"}};
+    } rows[] = {{nvi::SpaceTemp, "nviSpaceTemp:"},     {nvi::TempSetpoint, "nviTempSetpoint:"},
+                {nvi::SetptOffset, "nviSetptOffset:"}, {nvi::TempOutdoor, "nviTempOutdoor:"},
+                {nvi::RhIndoor, "nviRH_Indoor:"},      {nvi::RhOutdoor, "nviRH_Outdoor:"}};
     auto* grid = new QGridLayout;
     int gridRow = 0;
     for (const auto& row : rows) {
@@ -68,21 +73,23 @@ QGroupBox* commands(MainControls& controls)
         const char* caption;
         QStringList entries;
     } rows[] = {
-        {11,
+        {nvi::EnergyHoldOff,
          "nviEnergyHoldOff:",
          {QStringLiteral("0.0 -1"), QStringLiteral("0.0 0"), QStringLiteral("100.0 1")}},
-        {13, "nviUserLockout_g:", onOff},
-        {14, "nviUserLockout_l:", onOff},
-        {15, "nviReset_ManCmd:", onOff},
-        {22, "nviAlarm:", {QStringLiteral("0.0 0"), QStringLiteral("50.0 1"), QStringLiteral("100.0 1")}},
-        {17,
+        {nvi::UserLockoutG, "nviUserLockout_g:", onOff},
+        {nvi::UserLockoutL, "nviUserLockout_l:", onOff},
+        {nvi::ResetManCmd, "nviReset_ManCmd:", onOff},
+        {nvi::Alarm,
+         "nviAlarm:",
+         {QStringLiteral("0.0 0"), QStringLiteral("50.0 1"), QStringLiteral("100.0 1")}},
+        {nvi::OccManCmd,
          "nviOccManCmd:",
          {QStringLiteral("OC_NUL"), QStringLiteral("OC_OCCUPIED"), QStringLiteral("OC_BYPASS"),
           QStringLiteral("OC_STANDBY"), QStringLiteral("OC_UNOCCUPIED")}},
-        {18,
+        {nvi::OccSensor,
          "nviOccSensor:",
          {QStringLiteral("OC_NUL"), QStringLiteral("OC_OCCUPIED"), QStringLiteral("OC_UNOCCUPIED")}},
-        {23, "nviFanspeedCmd:", {}},
+        {nvi::FanSpeedCmd, "nviFanspeedCmd:", {}},
     };
     auto* grid = new QGridLayout;
     int gridRow = 0;
@@ -106,14 +113,20 @@ QGroupBox* commands(MainControls& controls)
 QGroupBox* unitStatus(MainControls& controls)
 {
     auto* grid = new QGridLayout;
-    QLabel* label = nvCaption(controls, 12, QStringLiteral("nviUnitStatus:"));
-    page_kit::addRow(grid, 0, label, page_kit::valueBox(controls.txtNvi, 12, UnitStatusWidth));
-    page_kit::addRow(grid, 1, page_kit::caption(controls.lblNvi, 71, QStringLiteral("heat_output_primary:")),
-                     page_kit::valueBox(controls.txtNvi, 71));
-    page_kit::addRow(grid, 2, page_kit::caption(controls.lblNvi, 73, QStringLiteral("cool_output:")),
-                     page_kit::valueBox(controls.txtNvi, 73));
-    for (const int field : {70, 72, 74, 75, 76}) {
-        QLineEdit* carried = page_kit::valueBox(controls.txtNvi, field);
+    QLabel* label = nvCaption(controls, nvi::UnitStatus, QStringLiteral("nviUnitStatus:"));
+    page_kit::addRow(grid, 0, label, page_kit::valueBox(controls.txtNvi, nvi::UnitStatus, UnitStatusWidth));
+    page_kit::addRow(
+        grid, 1,
+        page_kit::caption(controls.lblNvi, nvi::HeatOutputPrimaryBox, QStringLiteral("heat_output_primary:")),
+        page_kit::valueBox(controls.txtNvi, nvi::HeatOutputPrimaryBox));
+    page_kit::addRow(grid, 2,
+                     page_kit::caption(controls.lblNvi, nvi::CoolOutputBox, QStringLiteral("cool_output:")),
+                     page_kit::valueBox(controls.txtNvi, nvi::CoolOutputBox));
+    for (int field = 0; field < unit_status_text::FieldCount; ++field) {
+        const int box = nvi::UnitStatusFields + field;
+        if (box == nvi::HeatOutputPrimaryBox || box == nvi::CoolOutputBox)
+            continue;
+        QLineEdit* carried = page_kit::valueBox(controls.txtNvi, box);
         carried->hide();
         grid->addWidget(carried, 3, 1);
         accessible_names::link(carried, {label});
@@ -133,8 +146,8 @@ QGroupBox* commandBits(MainControls& controls)
                  {18, "Symbol Heizen:"},    {19, "Symbol Kühlen:"},    {21, "Symbol Fenster:"},
                  {20, "Symbol Störung:"}};
     auto* grid = new QGridLayout;
-    QLabel* label = nvCaption(controls, 16, QStringLiteral("nviCmd_all:"));
-    QLineEdit* bits = page_kit::valueBox(controls.txtNvi, 16, WideWidth);
+    QLabel* label = nvCaption(controls, nvi::CmdAll, QStringLiteral("nviCmd_all:"));
+    QLineEdit* bits = page_kit::valueBox(controls.txtNvi, nvi::CmdAll, WideWidth);
     grid->addWidget(label, 0, 0);
     grid->addWidget(bits, 0, 1, 1, 3);
     label->setBuddy(bits);

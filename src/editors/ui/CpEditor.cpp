@@ -1,17 +1,17 @@
 #include "editors/ui/CpEditor.h"
 
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "editors/CpFieldRules.h"
 #include "editors/NumberText.h"
 #include "editors/ui/ButtonEditor.h"
-#include "editors/ui/ChangeMarker.h"
-#include "editors/ui/ControlEvents.h"
 #include "editors/ui/EditorContext.h"
 #include "editors/ui/TimeDisplayEditor.h"
 #include "host/Log.h"
 #include "host/MessageCatalogue.h"
 #include "host/object_server/Error.h"
+#include "ui/ChangeMarker.h"
+#include "ui/ControlEvents.h"
+#include "ui/MainControls.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -21,31 +21,21 @@
 
 namespace {
 
-constexpr int FanStages = 63;
-constexpr int MaxFanStages = 3;
-constexpr int FirstBacklightElement = 100;
-constexpr int LastBacklightElement = 103;
+using namespace point_catalogue;
 
-bool isBacklightElement(int index)
-{
-    return index >= FirstBacklightElement && index <= LastBacklightElement;
-}
+constexpr int FanStages = cp::FanSpdStages;
+constexpr int MaxFanStages = cp_field_rules::FanStages.maximum;
 
-// The array CP an element field belongs to (5 or 6) and its element number.
-int backlightArray(int index)
-{
-    return index < 102 ? 5 : 6;
-}
-
+// The element number of a backlight box in its array CP.
 int backlightElement(int index)
 {
-    return (index - FirstBacklightElement) % 2;
+    return index - cp::backlightBox(cp::backlightOfBox(index), 0);
 }
 
 // The catalogue position whose help a field shows.
 int helpIndex(int index)
 {
-    return isBacklightElement(index) ? backlightArray(index) : index;
+    return cp::isBacklightBox(index) ? cp::backlightOfBox(index) : index;
 }
 
 } // namespace
@@ -101,25 +91,25 @@ void CpEditor::txtNci_Change(int index)
     m_changing.insert(index);
     try {
         switch (index) {
-        case 0:
-        case 3:
+        case cp::TimeConfig:
+        case cp::DisplConfig:
             m_timeDisplay.txtNci_Change(index);
             break;
-        case 1:
-        case 2:
+        case cp::DeviceType:
+        case cp::DiConfig:
             m_buttons.txtNci_Change(index);
             break;
-        case 5:
-        case 6:
+        case cp::BacklightMin:
+        case cp::BacklightMax:
             // The array fields carry only the mark of their elements.
             break;
         case FanStages:
             fanStagesChange();
             break;
         default:
-            if (isBacklightElement(index))
+            if (cp::isBacklightBox(index))
                 numberChange(index,
-                             m_context.elementReference(backlightArray(index), backlightElement(index)));
+                             m_context.elementReference(cp::backlightOfBox(index), backlightElement(index)));
             else
                 numberChange(index, m_context.points.cp(index).value);
         }
@@ -255,9 +245,9 @@ void CpEditor::UpD_nci_Click(int index, UpDown::Direction direction)
     if (!x)
         return;
     double step = cp_field_rules::step(index);
-    if (index == cp_field_rules::OffsetRangeField) {
+    if (index == point_catalogue::cp::SpOffsetRng) {
         const std::optional<double> fieldStep =
-            number_text::parse(controls.txtNci(cp_field_rules::StepValueField)->text(), separator);
+            number_text::parse(controls.txtNci(point_catalogue::cp::SpEditDelta)->text(), separator);
         if (!fieldStep)
             return;
         step = *fieldStep;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/ui/AutoRepeat.h"
-#include "editors/ui/UpDown.h"
+#include "ui/AutoRepeat.h"
+#include "ui/UpDown.h"
 
 #include <QSet>
 

@@ -1,10 +1,11 @@
 #include "editors/ui/DevicePage.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
+#include "device/point_catalogue/PointCatalogue.h"
 #include "editors/ui/ButtonFunctionLists.h"
 #include "editors/ui/FrontView.h"
-#include "editors/ui/PageKit.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr int ButtonCount = 12;
 constexpr int Spacing = 6;
 // Fixed column widths keep the rows of the separate row containers aligned as one table.
 constexpr int RowLabelWidth = 36;
@@ -132,18 +132,19 @@ QWidget* buttonTable(MainControls& controls)
         rows->addWidget(part);
 
     auto* diConfigRow = new QGridLayout;
-    QLabel* diConfigLabel = page_kit::caption(controls.lblNc, 2, QStringLiteral("UCPTdiConfig:"));
+    QLabel* diConfigLabel =
+        page_kit::caption(controls.lblNc, point_catalogue::cp::DiConfig, QStringLiteral("UCPTdiConfig:"));
     QList<QLineEdit*> elements;
-    for (int row = 0; row < ButtonCount; ++row)
+    for (int row = 0; row < point_catalogue::cp::Buttons; ++row)
         elements.append(controls.txtNcielement(row));
     // All twelve elements: the row takes the table's whole width.
-    QLineEdit* wholeValue = page_kit::arrayValueBox(controls, 2, elements);
+    QLineEdit* wholeValue = page_kit::arrayValueBox(controls, point_catalogue::cp::DiConfig, elements);
     diConfigRow->addWidget(diConfigLabel, 0, 0);
     diConfigRow->addWidget(wholeValue, 0, 1);
-    diConfigRow->addWidget(controls.txtNci(2), 0, 2);
+    diConfigRow->addWidget(controls.txtNci(point_catalogue::cp::DiConfig), 0, 2);
     diConfigLabel->setBuddy(wholeValue);
     accessible_names::link(wholeValue, {diConfigLabel});
-    accessible_names::link(controls.txtNci(2), {diConfigLabel});
+    accessible_names::link(controls.txtNci(point_catalogue::cp::DiConfig), {diConfigLabel});
     diConfigRow->setColumnStretch(1, 1);
     rows->addSpacing(Spacing);
     rows->addLayout(diConfigRow);

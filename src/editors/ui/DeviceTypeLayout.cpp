@@ -1,9 +1,9 @@
 #include "editors/ui/DeviceTypeLayout.h"
 
 #include "device/EditorState.h"
-#include "device/ui/MainControls.h"
 #include "editors/CpFieldRules.h"
 #include "editors/ui/TabRules.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,7 +38,8 @@ bool applyDeviceType(MainControls& controls, EditorState& state, int buttonCount
     if (type == types.end())
         return false;
 
-    controls.cmb_nci(1)->setCurrentIndex(static_cast<int>(type - types.begin()));
+    controls.cmb_nci(point_catalogue::cp::DeviceType)
+        ->setCurrentIndex(static_cast<int>(type - types.begin()));
     // Twelve buttons always include the menu buttons, whatever the check box said.
     if (buttonCount == 12)
         controls.menucheck->setChecked(true);

@@ -1,9 +1,10 @@
 #include "editors/ui/DisplayPage.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
-#include "editors/ui/PageKit.h"
-#include "editors/ui/UpDown.h"
+#include "device/point_catalogue/PointCatalogue.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
+#include "ui/UpDown.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,9 +19,9 @@
 
 namespace {
 
-constexpr int UnitItem = 4;
+using namespace point_catalogue;
 
-const std::array<const char*, 14> displayCaptions{
+const std::array<const char*, MainControls::DisplayItems> displayCaptions{
     "Raumtemperatur anzeigen:",
     "Außentemperatur anzeigen:",
     "Solltemperatur effektiv anzeigen:",
@@ -70,14 +71,15 @@ QGroupBox* displayItems(MainControls& controls)
             page_kit::caption(controls.lbldisplay, item, QString::fromUtf8(displayCaptions[item]));
         auto* box = new QCheckBox;
         controls.UCPTdisplConfig.add(item, box);
-        if (item == UnitItem)
+        if (item == MainControls::UnitItem)
             addUnitRow(grid, item, controls, label, box);
         else
             page_kit::addRow(grid, item, label, box);
     }
-    QLabel* textLabel = page_kit::caption(controls.lblNc, 3, QStringLiteral("UCPTdisplConfig:"));
+    QLabel* textLabel =
+        page_kit::caption(controls.lblNc, cp::DisplConfig, QStringLiteral("UCPTdisplConfig:"));
     page_kit::addRow(grid, static_cast<int>(displayCaptions.size()), textLabel,
-                     page_kit::displayBox(controls.txtNci, 3, 230));
+                     page_kit::displayBox(controls.txtNci, cp::DisplConfig, 230));
     grid->setColumnStretch(1, 1);
     return page_kit::section(page_kit::caption(controls.lblSection, 5, QStringLiteral("Anzeige")), grid);
 }
@@ -87,7 +89,7 @@ QGroupBox* updateInterval(MainControls& controls)
     auto* grid = new QGridLayout;
     QLabel* label =
         page_kit::caption(controls.lblNctime, 4, QStringLiteral("Aktuallisierungsintervall [s]:"));
-    page_kit::addCpField(grid, 0, controls, 4, label);
+    page_kit::addCpField(grid, 0, controls, cp::DisplayTime, label);
     grid->setColumnStretch(1, 1);
     return page_kit::section(nullptr, grid);
 }
@@ -113,10 +115,10 @@ QGroupBox* backlight(MainControls& controls)
         QLabel* column;
         int gridRow;
         int gridColumn;
-    } cells[] = {{100, inactive, lcd, 1, 1},
-                 {101, inactive, labelField, 1, 2},
-                 {102, actuation, lcd, 2, 1},
-                 {103, actuation, labelField, 2, 2}};
+    } cells[] = {{cp::BacklightMinBoxes, inactive, lcd, 1, 1},
+                 {cp::BacklightMinBoxes + 1, inactive, labelField, 1, 2},
+                 {cp::BacklightMaxBoxes, actuation, lcd, 2, 1},
+                 {cp::BacklightMaxBoxes + 1, actuation, labelField, 2, 2}};
     for (const auto& cell : cells) {
         grid->addWidget(page_kit::cpBoxWithUpDown(controls, cell.index, unit), cell.gridRow, cell.gridColumn);
         accessible_names::link(controls.txtNci(cell.index), {cell.row, cell.column});
@@ -130,13 +132,15 @@ QGroupBox* backlight(MainControls& controls)
         int position;
         const char* caption;
         int firstElement;
-    } arrayRows[] = {{5, "UCPTbacklightMin:", 100}, {6, "UCPTbacklightMax:", 102}};
+    } arrayRows[] = {{cp::BacklightMin, "UCPTbacklightMin:", cp::BacklightMinBoxes},
+                     {cp::BacklightMax, "UCPTbacklightMax:", cp::BacklightMaxBoxes}};
     for (const auto& array : arrayRows) {
         QLabel* label = page_kit::caption(controls.lblNc, array.position, QString::fromLatin1(array.caption));
         QLineEdit* whole = page_kit::arrayValueBox(
             controls, array.position,
             {controls.txtNci(array.firstElement), controls.txtNci(array.firstElement + 1)});
-        page_kit::addRow(arrays, array.position - 5, label, whole, {controls.txtNci(array.position)});
+        page_kit::addRow(arrays, array.position - cp::BacklightMin, label, whole,
+                         {controls.txtNci(array.position)});
         accessible_names::link(controls.txtNci(array.position), {label});
     }
     arrays->setColumnStretch(1, 1);

@@ -4,7 +4,7 @@
 #include "device/FindConfigProperty.h"
 #include "device/FrameworkSettings.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 EditorContext::EditorContext(MainControls& controls_, EditorState& state_, PointTables& points_,
-                             const FrameworkSettings& settings_, DeviceSession& session_, Ui& ui_,
+                             const FrameworkSettings& settings_, DeviceSession& session_, UiServices& ui_,
                              ControlEvents& events_, Procedures procedures_)
     : controls(controls_), state(state_), points(points_), settings(settings_), session(session_), ui(ui_),
       events(events_), procedures(std::move(procedures_))

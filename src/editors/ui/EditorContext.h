@@ -11,7 +11,7 @@ class FrameworkSettings;
 class PointTables;
 class QKeyEvent;
 class QLineEdit;
-class Ui;
+class UiServices;
 struct DeviceSession;
 struct EditorState;
 struct MainControls;
@@ -34,8 +34,8 @@ public:
     };
 
     EditorContext(MainControls& controls, EditorState& state, PointTables& points,
-                  const FrameworkSettings& settings, DeviceSession& session, Ui& ui, ControlEvents& events,
-                  Procedures procedures);
+                  const FrameworkSettings& settings, DeviceSession& session, UiServices& ui,
+                  ControlEvents& events, Procedures procedures);
     EditorContext(const EditorContext&) = delete;
     EditorContext& operator=(const EditorContext&) = delete;
 
@@ -44,7 +44,7 @@ public:
     PointTables& points;
     const FrameworkSettings& settings;
     DeviceSession& session;
-    Ui& ui;
+    UiServices& ui;
     ControlEvents& events;
     const Procedures procedures;
 

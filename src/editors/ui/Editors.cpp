@@ -1,7 +1,7 @@
 #include "editors/ui/Editors.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/ChangeMarker.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +18,7 @@ template <typename W> void unmarkArray(const ControlArray<W>& array)
 } // namespace
 
 Editors::Editors(MainControls& controls, EditorState& state, PointTables& points,
-                 const FrameworkSettings& settings, DeviceSession& session, Ui& ui,
+                 const FrameworkSettings& settings, DeviceSession& session, UiServices& ui,
                  const MessageCatalogue& catalogue, EditorContext::Procedures procedures)
     : m_context(controls, state, points, settings, session, ui, m_events, std::move(procedures)),
       m_buttons(m_context, catalogue), m_timeDisplay(m_context), m_nvInputs(m_context, m_timeDisplay),

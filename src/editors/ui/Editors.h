@@ -1,18 +1,18 @@
 #pragma once
 
 #include "editors/ui/ButtonEditor.h"
-#include "editors/ui/ControlEvents.h"
 #include "editors/ui/CpEditor.h"
 #include "editors/ui/EditorContext.h"
 #include "editors/ui/NvInputPanel.h"
 #include "editors/ui/TimeDisplayEditor.h"
+#include "ui/ControlEvents.h"
 
 // The editors of the main window's tabs, connected to their controls.
 class Editors final
 {
 public:
     Editors(MainControls& controls, EditorState& state, PointTables& points,
-            const FrameworkSettings& settings, DeviceSession& session, Ui& ui,
+            const FrameworkSettings& settings, DeviceSession& session, UiServices& ui,
             const MessageCatalogue& catalogue, EditorContext::Procedures procedures);
     Editors(const Editors&) = delete;
     Editors& operator=(const Editors&) = delete;

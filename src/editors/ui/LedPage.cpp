@@ -1,9 +1,9 @@
 #include "editors/ui/LedPage.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
-#include "editors/ui/PageKit.h"
 #include "editors/ui/VisibilityFollower.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

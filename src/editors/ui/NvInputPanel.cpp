@@ -3,17 +3,18 @@
 #include "device/EditorState.h"
 #include "device/TextFields.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "editors/NumberText.h"
 #include "editors/UnitStatusText.h"
-#include "editors/ui/ChangeMarker.h"
-#include "editors/ui/ControlEvents.h"
 #include "editors/ui/EditorContext.h"
 #include "editors/ui/TimeDisplayEditor.h"
 #include "host/BadValue.h"
+#include "host/BestEffort.h"
 #include "host/Log.h"
 #include "host/object_server/Error.h"
 #include "host/object_server/NetworkVariable.h"
+#include "ui/ChangeMarker.h"
+#include "ui/ControlEvents.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,20 +28,16 @@
 
 namespace {
 
-constexpr int Scene = 8;
-constexpr int SceneName = 80;
-constexpr int SceneNumber = 81;
-constexpr int UnitStatus = 12;
-constexpr int FirstUnitField = 70;
-constexpr int LastUnitField = 76;
-constexpr int CommandBits = 16;
-constexpr int TimeSet = 25;
-constexpr int CommandBoxes = 7;
+using namespace point_catalogue::nvi;
+
+constexpr int LastUnitField = UnitStatusFields + unit_status_text::FieldCount - 1;
+// The number fields among the unit status fields: all but in_alarm.
+constexpr int LastDecimalUnitField = LastUnitField - 1;
 constexpr int MaxOutput = 100;
 
 bool isUnitField(int index)
 {
-    return index >= FirstUnitField && index <= LastUnitField;
+    return index >= UnitStatusFields && index <= LastUnitField;
 }
 
 } // namespace
@@ -54,11 +51,12 @@ NvInputPanel::NvInputPanel(EditorContext& context, TimeDisplayEditor& timeDispla
 key_rules::KeyClass NvInputPanel::keyClass(int index)
 {
     using key_rules::KeyClass;
-    if (index == 9 || index == 19)
+    if (index == SpaceTemp || index == TempOutdoor)
         return KeyClass::SignedDecimal;
-    if (index == 10 || index == 20 || index == 21 || index == 24 || (index >= FirstUnitField && index <= 75))
+    if (index == TempSetpoint || index == RhIndoor || index == RhOutdoor || index == SetptOffset ||
+        (index >= UnitStatusFields && index <= LastDecimalUnitField))
         return KeyClass::Decimal;
-    if ((index >= 0 && index <= 7) || index == 23)
+    if ((index >= FirstSwitchFb && index <= LastSwitchFb) || index == FanSpeedCmd)
         return KeyClass::Switch;
     if (index == SceneName)
         return KeyClass::SceneName;
@@ -72,7 +70,7 @@ int NvInputPanel::ownField(int index)
     if (isUnitField(index))
         return UnitStatus;
     if (index == SceneName || index == SceneNumber)
-        return Scene;
+        return ScSceneFb;
     return index;
 }
 
@@ -108,7 +106,7 @@ void NvInputPanel::connectControls()
         const int k = index;
         QObject::connect(box, &QCheckBox::clicked, &m_context.events, [this, k] { nviCmd_all_Click(k); });
         ControlEvents::Handlers handlers;
-        handlers.gotFocus = [this] { txtNvi_GotFocus(CommandBits); };
+        handlers.gotFocus = [this] { txtNvi_GotFocus(CmdAll); };
         events.attach(box, std::move(handlers));
     }
     for (const auto& [index, button] : controls.cmd_Nvi_Reset.items()) {
@@ -122,12 +120,11 @@ void NvInputPanel::hold(int position)
 {
     if (!m_context.monitoring())
         return;
-    try {
+    // On failure monitoring may overwrite the edit; the edit itself goes on.
+    bestEffort([&] {
         if (const auto nv = m_context.inputNv(position))
             nv->setHold(true);
-    } catch (const lns::Error&) {
-        // Monitoring may then overwrite the edit; the edit itself goes on.
-    }
+    });
 }
 
 void NvInputPanel::txtNvi_Change(int index)
@@ -172,20 +169,20 @@ void NvInputPanel::fillSubFields(const std::vector<std::pair<int, QString>>& tex
 void NvInputPanel::split(int index)
 {
     MainControls& controls = m_context.controls;
-    if (index == Scene) {
-        const QString text = controls.txtNvi(Scene)->text();
+    if (index == ScSceneFb) {
+        const QString text = controls.txtNvi(ScSceneFb)->text();
         const qsizetype blank = text.indexOf(QLatin1Char(' '));
         if (blank < 0)
             return;
         fillSubFields({{SceneName, text.left(blank)}, {SceneNumber, text.mid(blank + 1)}});
-        const QString device = m_context.points.nvi(Scene).value;
+        const QString device = m_context.points.nvi(ScSceneFb).value;
         const qsizetype deviceBlank = device.indexOf(QLatin1Char(' '));
         change_marker::setMarked(controls.txtNvi(SceneName), device.left(deviceBlank) != text.left(blank));
         change_marker::setMarked(controls.txtNvi(SceneNumber),
                                  deviceBlank < 0 || device.mid(deviceBlank + 1) != text.mid(blank + 1));
     } else if (index == SceneName || index == SceneNumber) {
-        controls.txtNvi(Scene)->setText(controls.txtNvi(SceneName)->text() + QLatin1Char(' ') +
-                                        controls.txtNvi(SceneNumber)->text());
+        controls.txtNvi(ScSceneFb)->setText(controls.txtNvi(SceneName)->text() + QLatin1Char(' ') +
+                                            controls.txtNvi(SceneNumber)->text());
     } else if (index == UnitStatus && !m_composing) {
         // The value is normalised as a text (never from the model), so the fields show what the
         // box holds, with the user's separator.
@@ -202,19 +199,19 @@ void NvInputPanel::split(int index)
         }
         std::vector<std::pair<int, QString>> texts;
         for (int k = 0; k < unit_status_text::FieldCount; ++k)
-            texts.emplace_back(FirstUnitField + k, fields[static_cast<std::size_t>(k)]);
+            texts.emplace_back(UnitStatusFields + k, fields[static_cast<std::size_t>(k)]);
         fillSubFields(texts);
     } else if (isUnitField(index)) {
         unit_status_text::Fields fields;
         for (int k = 0; k < unit_status_text::FieldCount; ++k)
-            fields[static_cast<std::size_t>(k)] = controls.txtNvi(FirstUnitField + k)->text();
+            fields[static_cast<std::size_t>(k)] = controls.txtNvi(UnitStatusFields + k)->text();
         m_context.state.unitStatusFields = fields;
         m_composing = true;
         controls.txtNvi(UnitStatus)->setText(unit_status_text::compose(fields, m_context.separator()));
         m_composing = false;
-    } else if (index == CommandBits) {
-        const QString text = controls.txtNvi(CommandBits)->text();
-        const QString& device = m_context.points.nvi(CommandBits).value;
+    } else if (index == CmdAll) {
+        const QString text = controls.txtNvi(CmdAll)->text();
+        const QString& device = m_context.points.nvi(CmdAll).value;
         const auto bitOf = [](const QString& bits, int bit) -> std::optional<bool> {
             try {
                 return text_fields::BitField(bits, false, bit, false, false) == QLatin1String("1");
@@ -222,7 +219,7 @@ void NvInputPanel::split(int index)
                 return std::nullopt;
             }
         };
-        for (int bit = 0; bit < CommandBoxes; ++bit) {
+        for (int bit = 0; bit < MainControls::CommandBoxes; ++bit) {
             const bool ticked = text_fields::BitField(text, false, bit, false, false) == QLatin1String("1");
             controls.nviCmd_all(bit)->setChecked(ticked);
             // Each box is marked by its own bit, as the lists of the other editors are.
@@ -261,8 +258,8 @@ void NvInputPanel::markUnitStatusFields()
 {
     MainControls& controls = m_context.controls;
     const QStringList deviceFields = reference(UnitStatus).split(QLatin1Char(','));
-    for (const int field : {71, 73}) {
-        const int k = field - FirstUnitField;
+    for (const int field : {HeatOutputPrimaryBox, CoolOutputBox}) {
+        const int k = field - UnitStatusFields;
         const QString shown =
             unit_status_text::normaliseField(controls.txtNvi(field)->text(), m_context.separator());
         change_marker::setMarked(controls.txtNvi(field),
@@ -283,7 +280,7 @@ void NvInputPanel::txtNvi_LostFocus(int index)
     if (field->isReadOnly())
         return;
     setTextIfDifferent(field, field->text().toUpper());
-    if (index == 71 || index == 73) {
+    if (index == HeatOutputPrimaryBox || index == CoolOutputBox) {
         const std::optional<double> output = number_text::parse(field->text(), m_context.separator());
         if (field->text().isEmpty() || (output && *output > MaxOutput))
             field->setText(QStringLiteral("0") + m_context.separator() + QStringLiteral("000"));
@@ -311,9 +308,8 @@ void NvInputPanel::nviCmd_all_Click(int k)
 {
     MainControls& controls = m_context.controls;
     try {
-        controls.txtNvi(CommandBits)
-            ->setText(text_fields::BitField(controls.txtNvi(CommandBits)->text(), true, k,
-                                            controls.nviCmd_all(k)->isChecked(), false));
+        controls.txtNvi(CmdAll)->setText(text_fields::BitField(controls.txtNvi(CmdAll)->text(), true, k,
+                                                               controls.nviCmd_all(k)->isChecked(), false));
     } catch (const BadValue&) {
         // A malformed bit list stays as it is.
     }
@@ -322,7 +318,7 @@ void NvInputPanel::nviCmd_all_Click(int k)
 void NvInputPanel::cmd_Nvi_Reset_Click(int index)
 {
     const QString& separator = m_context.separator();
-    const bool humidity = index == 20 || index == 21;
+    const bool humidity = index == RhIndoor || index == RhOutdoor;
     m_context.controls.txtNvi(index)->setText(humidity
                                                   ? QStringLiteral("163") + separator + QStringLiteral("835")
                                                   : QStringLiteral("327") + separator + QStringLiteral("67"));

@@ -1,7 +1,8 @@
 #include "editors/ui/OccupancyPage.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/PageKit.h"
+#include "device/point_catalogue/PointCatalogue.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,11 +12,15 @@
 QWidget* buildOccupancyPage(MainControls& controls)
 {
     auto* grid = new QGridLayout;
-    page_kit::addCpField(grid, 0, controls, 55,
-                         page_kit::caption(controls.lblNc, 55, QStringLiteral("MaxsendtimeTime [s]:")));
-    page_kit::addCpField(grid, 1, controls, 56,
-                         page_kit::caption(controls.lblNc, 56, QStringLiteral("BypassTime [min]:")));
-    page_kit::addNvoField(grid, 2, controls, 16, QStringLiteral("nvoOsOccup:"));
+    using namespace point_catalogue;
+    page_kit::addCpField(
+        grid, 0, controls, cp::OccupancyMaxSendTime,
+        page_kit::caption(controls.lblNc, cp::OccupancyMaxSendTime, QStringLiteral("MaxsendtimeTime [s]:")));
+    page_kit::addCpField(
+        grid, 1, controls, cp::OccupancyBypassTime,
+        page_kit::caption(controls.lblNc, cp::OccupancyBypassTime, QStringLiteral("BypassTime [min]:")));
+    page_kit::addNvoField(grid, 2, controls, nvo::OsOccup,
+                          QStringLiteral("nvoOsOccup:"));
     grid->setColumnStretch(1, 1);
 
     auto* content = new QWidget;

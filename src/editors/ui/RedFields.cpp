@@ -1,8 +1,8 @@
 #include "editors/ui/RedFields.h"
 
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/ChangeMarker.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +11,7 @@ namespace red_fields {
 
 namespace {
 
-constexpr int ButtonRows = 12;
+using namespace point_catalogue;
 
 // Marks the array field after its element fields; true when one of them is marked.
 bool markGroup(MainControls& controls, int arrayField, ControlArray<QLineEdit>& elements, int first,
@@ -30,9 +30,13 @@ void scan(MainControls& controls, const PointTables& points)
 {
     // The array fields are coloured before the CP fields are counted, so that Apply follows the
     // marks of this very edit and not those of the one before.
-    bool anyRed = markGroup(controls, 2, controls.txtNcielement, 0, ButtonRows);
-    anyRed = markGroup(controls, 5, controls.txtNci, 100, 2) || anyRed;
-    anyRed = markGroup(controls, 6, controls.txtNci, 102, 2) || anyRed;
+    bool anyRed = markGroup(controls, cp::DiConfig, controls.txtNcielement, 0, cp::Buttons);
+    anyRed = markGroup(controls, cp::BacklightMin, controls.txtNci, cp::BacklightMinBoxes,
+                       cp::elements(cp::BacklightMin)) ||
+             anyRed;
+    anyRed = markGroup(controls, cp::BacklightMax, controls.txtNci, cp::BacklightMaxBoxes,
+                       cp::elements(cp::BacklightMax)) ||
+             anyRed;
     for (int position = 0; position < points.cpCount; ++position)
         anyRed = change_marker::isMarked(controls.txtNci(position)) || anyRed;
     for (int position = 0; position < points.nviCount; ++position)

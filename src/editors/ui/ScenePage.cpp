@@ -1,7 +1,8 @@
 #include "editors/ui/ScenePage.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/PageKit.h"
+#include "device/point_catalogue/PointCatalogue.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,14 +12,18 @@
 
 QWidget* buildScenePage(MainControls& controls)
 {
+    using namespace point_catalogue;
     auto* grid = new QGridLayout;
-    page_kit::addRow(grid, 0, page_kit::caption(controls.lblNvi, 8, QStringLiteral("nviScSceneFb:")),
-                     page_kit::valueBox(controls.txtNvi, 8, 2 * page_kit::ValueWidth));
-    page_kit::addRow(grid, 1, page_kit::caption(controls.lblNvi, 80, QStringLiteral("function:")),
-                     page_kit::valueBox(controls.txtNvi, 80, 2 * page_kit::ValueWidth));
-    page_kit::addRow(grid, 2, page_kit::caption(controls.lblNvi, 81, QStringLiteral("scene_number:")),
-                     page_kit::valueBox(controls.txtNvi, 81));
-    page_kit::addNvoField(grid, 3, controls, 17, QStringLiteral("nvoScScene:"));
+    page_kit::addRow(grid, 0,
+                     page_kit::caption(controls.lblNvi, nvi::ScSceneFb, QStringLiteral("nviScSceneFb:")),
+                     page_kit::valueBox(controls.txtNvi, nvi::ScSceneFb, 2 * page_kit::ValueWidth));
+    page_kit::addRow(grid, 1, page_kit::caption(controls.lblNvi, nvi::SceneName, QStringLiteral("function:")),
+                     page_kit::valueBox(controls.txtNvi, nvi::SceneName, 2 * page_kit::ValueWidth));
+    page_kit::addRow(grid, 2,
+                     page_kit::caption(controls.lblNvi, nvi::SceneNumber, QStringLiteral("scene_number:")),
+                     page_kit::valueBox(controls.txtNvi, nvi::SceneNumber));
+    page_kit::addNvoField(grid, 3, controls, nvo::ScScene,
+                          QStringLiteral("nvoScScene:"));
     grid->setColumnStretch(1, 1);
 
     auto* content = new QWidget;

@@ -1,7 +1,8 @@
 #include "editors/ui/SwitchPage.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/PageKit.h"
+#include "device/point_catalogue/PointCatalogue.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,10 +13,7 @@
 
 namespace {
 
-constexpr int FirstField = 7;
-constexpr int FieldsPerSwitch = 6;
-
-const std::array<const char*, FieldsPerSwitch> switchCaptions{
+const std::array<const char*, point_catalogue::cp::PerSwitch> switchCaptions{
     "MaxOut [%]:",     "MaxSendTime [s]:",    "MinSendTime [s]:",
     "Step Value [%]:", "Reverse Delay [ms]:", "Drive Time [s]:",
 };
@@ -25,8 +23,8 @@ const std::array<const char*, FieldsPerSwitch> switchCaptions{
 QWidget* buildSwitchPage(MainControls& controls, int switchObject)
 {
     auto* config = new QGridLayout;
-    for (int k = 0; k < FieldsPerSwitch; ++k) {
-        const int position = FirstField + FieldsPerSwitch * switchObject + k;
+    for (int k = 0; k < point_catalogue::cp::PerSwitch; ++k) {
+        const int position = point_catalogue::cp::ofSwitch(switchObject, k);
         QLabel* label = page_kit::caption(controls.lblNc, page_kit::cpCaptionIndex(position),
                                           QString::fromLatin1(switchCaptions[static_cast<std::size_t>(k)]));
         page_kit::addCpField(config, k, controls, position, label);

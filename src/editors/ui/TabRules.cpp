@@ -1,7 +1,8 @@
 #include "editors/ui/TabRules.h"
 
 #include "device/EditorState.h"
-#include "device/ui/MainControls.h"
+#include "device/point_catalogue/PointCatalogue.h"
+#include "ui/MainControls.h"
 
 #include <QComboBox>
 #include <QTabWidget>
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr int ButtonCount = 12;
 constexpr int FirstFunctionTab = 7;
 // "Switch-Object 0" ... "Occupancy Sensor" have a tab; the SCC module (entry 10) has none.
 constexpr int FunctionTabs = 10;
@@ -34,7 +34,7 @@ bool buttonPresent(const EditorState& state, int button)
 void set_tabs(MainControls& controls, const EditorState& state)
 {
     std::array<bool, FunctionTabs> used{};
-    for (int button = 0; button < ButtonCount; ++button) {
+    for (int button = 0; button < point_catalogue::cp::Buttons; ++button) {
         if (!buttonPresent(state, button))
             continue;
         const int object = controls.cmb_device(button)->currentIndex();

@@ -1,8 +1,9 @@
 #include "editors/ui/TimeDatePage.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
-#include "editors/ui/PageKit.h"
+#include "device/point_catalogue/PointCatalogue.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
+#include "ui/PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -55,8 +56,10 @@ QGroupBox* timeDisplay(MainControls& controls)
     accessible_names::link(mode, {timeLabel, modeLabel});
     page_kit::addRow(grid, 2, timeLabel, time, {controls.Frametime});
 
-    page_kit::addRow(grid, 3, page_kit::caption(controls.lblNc, 0, QStringLiteral("UCPTtimeConfig:")),
-                     page_kit::displayBox(controls.txtNci, 0));
+    page_kit::addRow(
+        grid, 3,
+        page_kit::caption(controls.lblNc, point_catalogue::cp::TimeConfig, QStringLiteral("UCPTtimeConfig:")),
+        page_kit::displayBox(controls.txtNci, point_catalogue::cp::TimeConfig));
     grid->setColumnStretch(1, 1);
     return page_kit::section(page_kit::heading(page_kit::caption(QStringLiteral("lblTimeConfigHeading"),
                                                                  QStringLiteral("UCPTtimeConfig"))),
@@ -92,7 +95,8 @@ QGroupBox* timeStamp(MainControls& controls)
               page_kit::caption(controls.lblNctime, 9, QStringLiteral("Sekunde"))});
 
     QLabel* nvLabel = page_kit::caption(controls.lblNvi, 25, QStringLiteral("nviTimeSet:"));
-    QLineEdit* nv = page_kit::valueBox(controls.txtNvi, 25, 3 * PartWidth + 2 * grid->horizontalSpacing());
+    QLineEdit* nv = page_kit::valueBox(controls.txtNvi, point_catalogue::nvi::TimeSet,
+                                       3 * PartWidth + 2 * grid->horizontalSpacing());
     grid->addWidget(nvLabel, 4, 0);
     grid->addWidget(nv, 4, 1, 1, 3);
     nvLabel->setBuddy(nv);

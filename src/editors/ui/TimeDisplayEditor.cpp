@@ -3,14 +3,14 @@
 #include "device/EditorState.h"
 #include "device/TextFields.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "editors/TimeStampText.h"
-#include "editors/ui/ChangeMarker.h"
-#include "editors/ui/ControlEvents.h"
 #include "editors/ui/EditorContext.h"
 #include "host/BadValue.h"
 #include "host/Log.h"
 #include "host/object_server/Error.h"
+#include "ui/ChangeMarker.h"
+#include "ui/ControlEvents.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,13 +22,13 @@
 
 namespace {
 
-constexpr int TimeConfig = 0;
-constexpr int DisplayConfig = 3;
-constexpr int TimeSet = 25;
-constexpr int DisplayItems = 14;
-constexpr int UnitItem = 4;
-constexpr int SetpointItem = 2;
-constexpr int OffsetItem = 3;
+using point_catalogue::cp::TimeConfig;
+using point_catalogue::nvi::TimeSet;
+constexpr int DisplayConfig = point_catalogue::cp::DisplConfig;
+constexpr int DisplayItems = MainControls::DisplayItems;
+constexpr int UnitItem = MainControls::UnitItem;
+constexpr int SetpointItem = MainControls::SetpointItem;
+constexpr int OffsetItem = MainControls::OffsetItem;
 constexpr int DateList = 1;
 constexpr int TimeList = 2;
 

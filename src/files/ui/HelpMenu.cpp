@@ -1,13 +1,13 @@
 #include "files/ui/HelpMenu.h"
 
 #include "device/FrameworkSettings.h"
-#include "device/ui/MainControls.h"
 #include "files/ui/fAbout.h"
 #include "host/AppContext.h"
 #include "host/InstalledFiles.h"
 #include "host/Log.h"
 #include "host/MessageCatalogue.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
+#include "ui/MainControls.h"
 
 HelpMenu::HelpMenu(AppContext& context, MainControls& controls, QObject* parent)
     : QObject(parent), m_context(context), m_controls(controls)

@@ -4,22 +4,22 @@
 #include "device/FindConfigProperty.h"
 #include "device/FrameworkSettings.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
 #include "files/ParameterFile.h"
 #include "host/AppContext.h"
 #include "host/MessageCatalogue.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/object_server/Error.h"
+#include "ui/MainControls.h"
 
 #include <QLineEdit>
 #include <algorithm>
 
 namespace {
 
-Ui::FileDialog fileDialog(const QString& title, const QString& lonWorksPath)
+UiServices::FileDialog fileDialog(const QString& title, const QString& lonWorksPath)
 {
-    Ui::FileDialog dialog;
+    UiServices::FileDialog dialog;
     dialog.title = title;
     dialog.filter = QStringLiteral("Parameter (*.par)|*.par");
     // The folder is kept in its stored form; only the dialog needs it with "/".
@@ -43,28 +43,28 @@ ParameterFiles::ParameterFiles(AppContext& context, MainControls& controls, Devi
 
 void ParameterFiles::mnuParameter_speichern_Click()
 {
-    Ui& ui = m_context.ui;
-    Ui::FileDialog dialog = fileDialog(m_context.catalogue.MainTexts[27], m_context.settings.lonWorksPath);
+    UiServices& ui = m_context.ui;
+    UiServices::FileDialog dialog =
+        fileDialog(m_context.catalogue.MainTexts[27], m_context.settings.lonWorksPath);
     dialog.confirmOverwrite = true;
     const QString path = ui.saveFileName(dialog);
     if (path.isEmpty())
         return;
 
     ParameterSet set;
-    ui.setPointer(Ui::Pointer::Hourglass);
+    ui.setPointer(UiServices::Pointer::Hourglass);
     const bool collected = collect(set);
-    ui.setPointer(Ui::Pointer::Default);
+    ui.setPointer(UiServices::Pointer::Default);
     if (!collected)
         return;
-    const QString error = ParameterFile::write(path, set);
-    if (!error.isEmpty())
-        ui.message(error, registry_keys::ProductKey, Ui::Icon::Critical);
+    if (const Expected<void> saved = ParameterFile::write(path, set); !saved)
+        ui.message(saved.error(), registry_keys::ProductKey, UiServices::Icon::Critical);
 }
 
 bool ParameterFiles::collect(ParameterSet& set)
 {
     const PointTables& points = m_context.points;
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     for (int position = 0; position < std::min<int>(points.cpCount, ParameterSet::Positions); ++position) {
         const CpEntry& entry = points.cp(position);
         set.values.at(position) = valueOf(entry.value);
@@ -83,7 +83,7 @@ bool ParameterFiles::collect(ParameterSet& set)
                 elements[element] = valueOf(property->elementValue(static_cast<int>(element)));
         } catch (const lns::Error& error) {
             ui.message(QStringLiteral("The parameters were not saved: ") + error.description(),
-                       registry_keys::ProductKey, Ui::Icon::Critical);
+                       registry_keys::ProductKey, UiServices::Icon::Critical);
             return false;
         }
     }
@@ -92,18 +92,19 @@ bool ParameterFiles::collect(ParameterSet& set)
 
 void ParameterFiles::mnuParameter_laden_Click()
 {
-    Ui& ui = m_context.ui;
-    Ui::FileDialog dialog = fileDialog(m_context.catalogue.MainTexts[26], m_context.settings.lonWorksPath);
+    UiServices& ui = m_context.ui;
+    UiServices::FileDialog dialog =
+        fileDialog(m_context.catalogue.MainTexts[26], m_context.settings.lonWorksPath);
     dialog.mustExist = true;
     const QString path = ui.openFileName(dialog);
     if (path.isEmpty())
         return;
-    const ParameterFile::Decoded decoded = ParameterFile::read(path, m_context.settings.decimalSeparator);
-    if (!decoded.error.isEmpty()) {
-        ui.message(decoded.error, registry_keys::ProductKey, Ui::Icon::Critical);
+    const Expected<ParameterSet> decoded = ParameterFile::read(path, m_context.settings.decimalSeparator);
+    if (!decoded) {
+        ui.message(decoded.error(), registry_keys::ProductKey, UiServices::Icon::Critical);
         return;
     }
-    load(decoded.set);
+    load(*decoded);
 }
 
 void ParameterFiles::load(const ParameterSet& set)
@@ -116,28 +117,21 @@ void ParameterFiles::load(const ParameterSet& set)
             box->setText(*value);
     };
     // The own box goes through "" so that its change handling runs even for an equal value.
-    const auto setArray = [&](int position, const auto& elements, const auto& elementBox) {
+    const auto setArray = [&](int position, std::span<const ParameterSet::Value> elements) {
         if (!elements.front())
             return;
         if (foreign)
             m_controls.txtNci(position)->setText(QString());
         for (int element = 0; element < static_cast<int>(elements.size()); ++element)
-            setText(elementBox(element), elements.at(element));
+            setText(m_controls.elementBox(position, element), elements[static_cast<std::size_t>(element)]);
         m_controls.txtNci(position)->setText(QString());
         m_controls.txtNci(position)->setText(*elements.front());
     };
 
     for (int position = 0; position < std::min<int>(m_context.points.cpCount, ParameterSet::Positions);
          ++position) {
-        if (position == ParameterSet::DiConfigPosition)
-            setArray(position, set.diConfig,
-                     [this](int element) { return m_controls.txtNcielement(element); });
-        else if (position == ParameterSet::BacklightMinPosition)
-            setArray(position, set.backlightMin,
-                     [this](int element) { return m_controls.txtNci(100 + element); });
-        else if (position == ParameterSet::BacklightMaxPosition)
-            setArray(position, set.backlightMax,
-                     [this](int element) { return m_controls.txtNci(102 + element); });
+        if (!set.elements(position).empty())
+            setArray(position, set.elements(position));
         else if (set.values.at(position))
             m_controls.txtNci(position)->setText(set.loadedText(position, foreign, separator));
     }

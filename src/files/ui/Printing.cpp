@@ -1,7 +1,6 @@
 #include "files/ui/Printing.h"
 
 #include "device/DeviceSession.h"
-#include "device/ui/MainControls.h"
 #include "files/ParameterSet.h"
 #include "files/ReportData.h"
 #include "files/ui/ReportPrinter.h"
@@ -9,8 +8,9 @@
 #include "host/AppContext.h"
 #include "host/MessageCatalogue.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/object_server/Error.h"
+#include "ui/MainControls.h"
 
 #include <QDateTime>
 #include <QLineEdit>
@@ -46,13 +46,13 @@ void Printing::mnuDrucken_Click()
         // The device could not tell its identity; nothing is printed.
         return;
     }
-    const QString failure = report_printer::print(
+    const Expected<void> printed = report_printer::print(
         printer, DeviceReport::Texts{texts[9], texts[10], texts[11], texts[12], texts[43]}, data,
         DeviceReport::Choice{printCps, printNvis, printNvos});
     // Nothing tells the user otherwise that no page came out.
-    if (!failure.isEmpty())
-        m_context.ui.message(QStringLiteral("The report could not be printed: ") + failure,
-                             registry_keys::ProductKey, Ui::Icon::Critical);
+    if (!printed)
+        m_context.ui.message(QStringLiteral("The report could not be printed: ") + printed.error(),
+                             registry_keys::ProductKey, UiServices::Icon::Critical);
 }
 
 DeviceReport::Data Printing::reportData() const
@@ -60,12 +60,6 @@ DeviceReport::Data Printing::reportData() const
     // The array CPs print their element boxes.
     return ::reportData(
         m_context.points, m_session.currentDevice.get(),
-        [this](int position, int element) {
-            return position == ParameterSet::DiConfigPosition
-                       ? m_controls.txtNcielement(element)->text()
-                       : m_controls
-                             .txtNci((position == ParameterSet::BacklightMinPosition ? 100 : 102) + element)
-                             ->text();
-        },
+        [this](int position, int element) { return m_controls.elementBox(position, element)->text(); },
         QDateTime::currentDateTime());
 }

@@ -9,8 +9,8 @@
 
 namespace report_printer {
 
-QString print(QPrinter& printer, const DeviceReport::Texts& texts, const DeviceReport::Data& data,
-              const DeviceReport::Choice& choice)
+Expected<void> print(QPrinter& printer, const DeviceReport::Texts& texts, const DeviceReport::Data& data,
+                     const DeviceReport::Choice& choice)
 {
     const QString file = printer.outputFileName();
     if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
@@ -24,7 +24,7 @@ QString print(QPrinter& printer, const DeviceReport::Texts& texts, const DeviceR
             writer.setCreator(printer.creator());
             PrinterLayout layout(writer);
             if (!layout.started())
-                return QStringLiteral("the PDF document cannot be started");
+                return Failure{QStringLiteral("the PDF document cannot be started")};
             DeviceReport(layout, texts).print(data, choice);
         }
         return AtomicFile::write(file, pdf.data());
@@ -32,12 +32,12 @@ QString print(QPrinter& printer, const DeviceReport::Texts& texts, const DeviceR
     {
         PrinterLayout layout(printer);
         if (!layout.started())
-            return QStringLiteral("the printer \"%1\" cannot be started").arg(printer.printerName());
+            return Failure{QStringLiteral("the printer \"%1\" cannot be started").arg(printer.printerName())};
         DeviceReport(layout, texts).print(data, choice);
     }
     if (printer.printerState() == QPrinter::Error)
-        return QStringLiteral("the printer \"%1\" reported an error").arg(printer.printerName());
-    return QString();
+        return Failure{QStringLiteral("the printer \"%1\" reported an error").arg(printer.printerName())};
+    return {};
 }
 
 } // namespace report_printer

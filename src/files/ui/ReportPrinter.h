@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/DeviceReport.h"
+#include "host/Expected.h"
 
 #include <QString>
 
@@ -11,8 +12,8 @@ class QPrinter;
 // write the file itself, piece by piece, and never tell of a full disk.
 namespace report_printer {
 
-// Empty when the report was printed; otherwise why not. An existing PDF file is left as it was.
-QString print(QPrinter& printer, const DeviceReport::Texts& texts, const DeviceReport::Data& data,
-              const DeviceReport::Choice& choice);
+// On failure, why the report was not printed; an existing PDF file is left as it was.
+Expected<void> print(QPrinter& printer, const DeviceReport::Texts& texts, const DeviceReport::Data& data,
+                     const DeviceReport::Choice& choice);
 
 } // namespace report_printer

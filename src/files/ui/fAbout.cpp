@@ -1,7 +1,7 @@
 #include "files/ui/fAbout.h"
 
 #include "host/PlugInIdentity.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -45,7 +45,8 @@ std::optional<QCursor> fAbout::loadCursor(const QString& path)
     return QCursor(picture, word(HotSpotOffset), word(HotSpotOffset + 2));
 }
 
-fAbout::fAbout(Ui& ui, bool english, QWidget* parent, const QString& cursorFile) : QDialog(parent), m_ui(ui)
+fAbout::fAbout(UiServices& ui, bool english, QWidget* parent, const QString& cursorFile)
+    : QDialog(parent), m_ui(ui)
 {
     setObjectName(QStringLiteral("fAbout"));
     setWindowTitle(QStringLiteral("Information"));
@@ -77,7 +78,7 @@ fAbout::fAbout(Ui& ui, bool english, QWidget* parent, const QString& cursorFile)
                             QStringLiteral("Korvandel Devices GmbH, Amtsgericht Musterstadt HRB 0000")),
                       6, 0, 1, 2);
 
-    // The links look like links and open through the Ui service, never a shell. The pointer over
+    // The links look like links and open through the UiServices service, never a shell. The pointer over
     // them is the product's own hand, or the desktop's while that cannot be loaded.
     const std::optional<QCursor> hand = loadCursor(cursorFile);
     for (QLabel* link : {email, web}) {

@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <optional>
 
-class Ui;
+class UiServices;
 
-// The about box: product, version, the maker and its links, opened through the Ui service.
+// The about box: product, version, the maker and its links, opened through the UiServices service.
 class fAbout final : public QDialog
 {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     static const QString HandCursorFile;
 
     // cursorFile: the hand cursor's picture; the links keep their own cursor when it cannot be loaded.
-    fAbout(Ui& ui, bool english, QWidget* parent, const QString& cursorFile);
+    fAbout(UiServices& ui, bool english, QWidget* parent, const QString& cursorFile);
 
     void lblemail_Click();
     void lblHyperlink_Click();
@@ -27,5 +27,5 @@ public:
     static std::optional<QCursor> loadCursor(const QString& path);
 
 private:
-    Ui& m_ui;
+    UiServices& m_ui;
 };

@@ -43,8 +43,10 @@ struct NvHelpRow
     }
 };
 
+// Keyed by the point's catalogue position (for a switch object's property: its place in the group).
 struct CpHelpRow
 {
+    int position;
     const char* name;
     int typeIndex;
     const char* valueType;

@@ -1,3 +1,4 @@
+#include "device/point_catalogue/PointCatalogue.h"
 #include "host/catalogue/CatalogueTables.h"
 
 #include <array>
@@ -149,12 +150,11 @@ const std::array<NvHelpRow, 18> rows{{
 
 void fillNviHelp(TextArray<26>& texts, Language language)
 {
-    constexpr int switchObjects = 8;
-    for (int object = 0; object < switchObjects; ++object)
+    for (int object = 0; object < point_catalogue::cp::SwitchObjects; ++object)
         texts[object] = nviHelpText(QString::fromUtf8(switchFeedback.typeName), switchFeedback.typeIndex,
                                     forSwitchObject(QString::fromUtf8(switchFeedback.name), object), language,
                                     forSwitchObject(switchFeedback.description(language), object));
-    int position = switchObjects;
+    int position = point_catalogue::cp::SwitchObjects;
     for (const NvHelpRow& row : rows)
         texts[position++] = nviHelpText(QString::fromUtf8(row.typeName), row.typeIndex,
                                         QString::fromUtf8(row.name), language, row.description(language));

@@ -1,3 +1,4 @@
+#include "device/point_catalogue/PointCatalogue.h"
 #include "host/catalogue/CatalogueTables.h"
 
 #include <array>
@@ -84,12 +85,11 @@ QString switchObjectText(const NvHelpRow& row, int object, Language language)
 
 void fillNvoHelp(TextArray<24>& texts, Language language)
 {
-    constexpr int switchObjects = 8;
-    for (int object = 0; object < switchObjects; ++object) {
+    for (int object = 0; object < point_catalogue::cp::SwitchObjects; ++object) {
         texts[2 * object] = switchObjectText(switchOutput, object, language);
         texts[2 * object + 1] = switchObjectText(settingOutput, object, language);
     }
-    int position = 2 * switchObjects;
+    int position = 2 * point_catalogue::cp::SwitchObjects;
     for (const NvHelpRow& row : rows)
         texts[position++] = nvoHelpText(QString::fromUtf8(row.typeName), row.typeIndex,
                                         QString::fromUtf8(row.name), language, row.description(language));

@@ -1,6 +1,6 @@
 #include "host/ui/ProgressWindows.h"
 
-#include "host/Ui.h"
+#include "host/UiServices.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -24,7 +24,7 @@ QPoint placed(const QRect& screen, const QSize& own, int splashHeight, double wi
 
 } // namespace
 
-ProgressWindows::ProgressWindows(Ui& ui, QObject* parent) : QObject(parent), m_ui(ui) {}
+ProgressWindows::ProgressWindows(UiServices& ui, QObject* parent) : QObject(parent), m_ui(ui) {}
 
 ProgressWindows::~ProgressWindows()
 {
@@ -90,7 +90,7 @@ void ProgressWindows::showProgress(bool startPosition)
         connect(m_progress, &fProgress::activated, this, &ProgressWindows::onProgressActivated);
         m_status = m_progress->status();
         placeProgress();
-        m_ui.setPointer(Ui::Pointer::Hourglass);
+        m_ui.setPointer(UiServices::Pointer::Hourglass);
     }
     if (!m_progress->isVisible()) {
         m_ignoreActivation = true;
@@ -128,7 +128,7 @@ void ProgressWindows::closeProgress()
         m_progress->deleteLater();
         m_progress.clear();
     }
-    m_ui.setPointer(Ui::Pointer::Default);
+    m_ui.setPointer(UiServices::Pointer::Default);
 }
 
 void ProgressWindows::showSplash()

@@ -10,7 +10,7 @@
 #include <QRect>
 #include <QSize>
 
-class Ui;
+class UiServices;
 
 // The progress window fProgress and the splash window fStartbild on the screen, placed by
 // their own rules (computed on the screen's available area, in pixels).
@@ -19,7 +19,7 @@ class ProgressWindows final : public QObject, public ProgressDisplay
     Q_OBJECT
 
 public:
-    explicit ProgressWindows(Ui& ui, QObject* parent = nullptr);
+    explicit ProgressWindows(UiServices& ui, QObject* parent = nullptr);
     ~ProgressWindows() override;
     ProgressWindows(const ProgressWindows&) = delete;
     ProgressWindows& operator=(const ProgressWindows&) = delete;
@@ -57,7 +57,7 @@ private:
     void placeProgress();
     void onProgressActivated();
 
-    Ui& m_ui;
+    UiServices& m_ui;
     QPointer<fProgress> m_progress;
     QPointer<fStartbild> m_splash;
     QString m_status;

@@ -1,14 +1,10 @@
 #include "transfer/ui/Apply.h"
 
 #include "device/DeviceSession.h"
-#include "device/DeviceStateText.h"
 #include "device/EditorState.h"
 #include "device/FrameworkSettings.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
-#include "device/ui/StatusPanels.h"
 #include "editors/UnitStatusText.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/Log.h"
@@ -19,6 +15,9 @@
 #include "transfer/TransferTally.h"
 #include "transfer/ui/Companions.h"
 #include "transfer/ui/TransferStatus.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
+#include "ui/StatusPanels.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -29,18 +28,13 @@
 
 namespace {
 
-constexpr int DiConfig = 2;
-constexpr int BacklightMin = 5;
-constexpr int BacklightMax = 6;
-constexpr int ClockConfig = 0;
-constexpr int UnitStatus = 12;
-constexpr int TimeSet = 25;
+using namespace point_catalogue;
 
 // Progress, cancelling and, where given, the boxes of the CPs while a device is written.
 class WindowObserver final : public TransferObserver
 {
 public:
-    WindowObserver(Ui& ui, TransferState& transfer, TransferStatus* status,
+    WindowObserver(UiServices& ui, TransferState& transfer, TransferStatus* status,
                    std::function<void(int, const QString&)> onWritten = {})
         : m_ui(ui), m_transfer(transfer), m_status(status), m_onWritten(std::move(onWritten))
     {
@@ -69,7 +63,7 @@ public:
     std::set<int> written;
 
 private:
-    Ui& m_ui;
+    UiServices& m_ui;
     TransferState& m_transfer;
     TransferStatus* m_status;
     std::function<void(int, const QString&)> m_onWritten;
@@ -94,8 +88,8 @@ void Apply::cmdApply_Click()
     m_synchronised = false;
     m_controls.PlugInStatus->setSummary(QString());
 
-    Ui& ui = m_context.ui;
-    ui.setPointer(Ui::Pointer::Hourglass);
+    UiServices& ui = m_context.ui;
+    ui.setPointer(UiServices::Pointer::Hourglass);
     if (online())
         m_procedures.Monitor_An(false);
     m_transfer.transferCancelled = false;
@@ -230,7 +224,7 @@ Apply::End Apply::writeToCurrentDevice(DeviceTransfer& transfer, const QList<CpV
 
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
     if (m_context.ui.message(texts[main_text::TransmitToCurrentQuestion], texts[main_text::NoDeviceSelected],
-                             Ui::Icon::None, Ui::Buttons::YesNo) != Ui::Answer::Yes)
+                             UiServices::Icon::None, UiServices::Buttons::YesNo) != UiServices::Answer::Yes)
         return End::Declined;
 
     const std::optional<DeviceTransfer::Target> target = transfer.openTarget(m_session.currentDevice);
@@ -263,7 +257,7 @@ void Apply::finish(End end)
             for (int line = main_text::NotSynchronisedFirst; line <= main_text::NotSynchronisedLast; ++line)
                 log.addError(texts[line]);
         }
-        if (online() && !change_marker::isMarked(m_controls.txtNvi(UnitStatus)))
+        if (online() && !change_marker::isMarked(m_controls.txtNvi(nvi::UnitStatus)))
             rebuildUnitStatus();
     }
     if (end == End::Aborted && m_transfer.deviceListBuilt)
@@ -280,7 +274,7 @@ void Apply::finish(End end)
     m_procedures.func_red_field();
     if (online() && m_controls.chkMonitor && m_controls.chkMonitor->isChecked())
         m_procedures.Monitor_An(true);
-    m_context.ui.setPointer(Ui::Pointer::Default);
+    m_context.ui.setPointer(UiServices::Pointer::Default);
 }
 
 void Apply::report(const TransferTally& tally)
@@ -302,16 +296,15 @@ QList<CpValue> Apply::captureCpValues() const
     for (int position = 0; position < points.cpCount; ++position) {
         CpValue value;
         value.text = m_controls.txtNci(position)->text();
-        if (position == DiConfig) {
-            for (int element = 0; element < 12; ++element)
-                value.elements.append(m_controls.txtNcielement(element)->text());
-        } else if (position == BacklightMin || position == BacklightMax) {
-            const int first = position == BacklightMin ? 100 : 102;
-            for (int element = 0; element < 2; ++element)
-                value.elements.append(
-                    DeviceTransfer::backlightElement(m_controls.txtNci(first + element)->text(), separator));
-        } else if (position == ClockConfig && online()) {
-            value.timeSet = m_controls.txtNvi(TimeSet)->text();
+        if (position == cp::DiConfig) {
+            for (int element = 0; element < cp::elements(position); ++element)
+                value.elements.append(m_controls.elementBox(position, element)->text());
+        } else if (position == cp::BacklightMin || position == cp::BacklightMax) {
+            for (int element = 0; element < cp::elements(position); ++element)
+                value.elements.append(DeviceTransfer::backlightElement(
+                    m_controls.elementBox(position, element)->text(), separator));
+        } else if (position == cp::TimeConfig && online()) {
+            value.timeSet = m_controls.txtNvi(nvi::TimeSet)->text();
         }
         values.append(value);
     }
@@ -325,7 +318,7 @@ bool Apply::cpMarked(int position) const
 
 bool Apply::online() const
 {
-    return m_controls.PlugInStatus->panelText(4) == device_state::Online;
+    return m_controls.PlugInStatus->online();
 }
 
 void Apply::rebuildUnitStatus()
@@ -333,8 +326,8 @@ void Apply::rebuildUnitStatus()
     unit_status_text::Fields fields = m_editorState.unitStatusFields;
     const QString& separator = m_context.settings.decimalSeparator;
     for (int field = 1; field <= 5; ++field) {
-        const QString normalised =
-            unit_status_text::normaliseField(m_controls.txtNvi(70 + field)->text(), separator);
+        const QString normalised = unit_status_text::normaliseField(
+            m_controls.txtNvi(nvi::UnitStatusFields + field)->text(), separator);
         if (separator == QLatin1String("."))
             fields[static_cast<std::size_t>(field)] = normalised;
         else if (separator == QLatin1String(","))
@@ -343,23 +336,24 @@ void Apply::rebuildUnitStatus()
     }
     m_editorState.unitStatusFields = fields;
     const QString value = unit_status_text::compose(fields, separator);
-    m_context.points.nvi(UnitStatus).value = value;
-    m_controls.txtNvi(UnitStatus)->setText(value);
+    m_context.points.nvi(nvi::UnitStatus).value = value;
+    m_controls.txtNvi(nvi::UnitStatus)->setText(value);
     for (int field = 0; field < unit_status_text::FieldCount; ++field) {
-        QLineEdit* box = m_controls.txtNvi(70 + field);
+        QLineEdit* box = m_controls.txtNvi(nvi::UnitStatusFields + field);
         box->setText(fields[static_cast<std::size_t>(field)]);
         change_marker::unmark(box);
     }
-    change_marker::unmark(m_controls.txtNvi(UnitStatus));
+    change_marker::unmark(m_controls.txtNvi(nvi::UnitStatus));
 }
 
-Ui::Answer Apply::decide(const lns::Error& error)
+UiServices::Answer Apply::decide(const lns::Error& error)
 {
-    const Ui::Answer answer = m_context.ui.message(
+    const UiServices::Answer answer = m_context.ui.message(
         QStringLiteral("Error updating \r\n") + error.description() + QStringLiteral(" in cmdApply(fMain)"),
-        QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information, Ui::Buttons::AbortRetryIgnore);
+        QStringLiteral("fMain cmdApply_Click"), UiServices::Icon::Information,
+        UiServices::Buttons::AbortRetryIgnore);
     // A box closed without a choice leaves, as Abort does.
-    if (answer == Ui::Answer::Retry || answer == Ui::Answer::Ignore)
+    if (answer == UiServices::Answer::Retry || answer == UiServices::Answer::Ignore)
         return answer;
-    return Ui::Answer::Abort;
+    return UiServices::Answer::Abort;
 }

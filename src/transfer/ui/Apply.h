@@ -60,7 +60,7 @@ private:
     bool cpMarked(int position) const;
     bool online() const;
     void rebuildUnitStatus();
-    Ui::Answer decide(const lns::Error& error);
+    UiServices::Answer decide(const lns::Error& error);
 
     AppContext& m_context;
     MainControls& m_controls;

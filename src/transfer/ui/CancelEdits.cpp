@@ -1,28 +1,23 @@
 #include "transfer/ui/CancelEdits.h"
 
 #include "device/DeviceSession.h"
-#include "device/DeviceStateText.h"
 #include "device/FindConfigProperty.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/AppContext.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/object_server/Error.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/Companions.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
+#include "ui/StatusPanels.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-constexpr int DiConfig = 2;
-constexpr int BacklightMin = 5;
-constexpr int BacklightMax = 6;
-constexpr int SceneFeedback = 8;
-constexpr int TimeSet = 25;
+using namespace point_catalogue;
 
 // Part k of a text split at a separator, empty where the text has fewer parts.
 QString part(const QString& text, QChar separator, int k)
@@ -44,20 +39,20 @@ void CancelEdits::cmdCancel_Click()
 {
     if (m_transfer.transferRunning || !m_session.currentDevice)
         return;
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     try {
         for (int position = 0; position < m_context.points.nviCount; ++position)
             restoreNvInput(position);
-        ui.setPointer(Ui::Pointer::Hourglass);
+        ui.setPointer(UiServices::Pointer::Hourglass);
         for (int position = 0; position < m_context.points.cpCount; ++position)
             refillCp(position);
-        ui.setPointer(Ui::Pointer::Default);
-        change_marker::unmark(m_controls.txtNci(DiConfig));
+        ui.setPointer(UiServices::Pointer::Default);
+        change_marker::unmark(m_controls.txtNci(cp::DiConfig));
         if (m_transfer.deviceListBuilt)
             m_procedures.KnotenReset();
         m_procedures.func_red_field();
     } catch (const lns::Error&) {
-        ui.setPointer(Ui::Pointer::Default);
+        ui.setPointer(UiServices::Pointer::Default);
         ui.message(QStringLiteral("Error: cmdCancel(fMain)"));
         m_procedures.unloadSelection();
         m_transfer.selectedDevices.clear();
@@ -79,10 +74,10 @@ void CancelEdits::restoreNvInput(int position)
     }
     if (online()) {
         const QString text = editor->text();
-        if (position == SceneFeedback) {
-            m_controls.txtNvi(80)->setText(part(text, QLatin1Char(' '), 0));
-            m_controls.txtNvi(81)->setText(part(text, QLatin1Char(' '), 1));
-        } else if (position == TimeSet) {
+        if (position == nvi::ScSceneFb) {
+            m_controls.txtNvi(nvi::SceneName)->setText(part(text, QLatin1Char(' '), 0));
+            m_controls.txtNvi(nvi::SceneNumber)->setText(part(text, QLatin1Char(' '), 1));
+        } else if (position == nvi::TimeSet) {
             const QString date = part(text, QLatin1Char(' '), 0);
             const QString time = part(text, QLatin1Char(' '), 1);
             m_controls.txtdate(0)->setText(date);
@@ -99,24 +94,18 @@ void CancelEdits::restoreNvInput(int position)
 void CancelEdits::refillCp(int position)
 {
     const CpEntry& entry = m_context.points.cp(position);
-    const auto elementsFromDevice = [&](const ControlArray<QLineEdit>& boxes, int first, int count) {
+    // The array CPs' element boxes are filled from the device.
+    if (cp::elements(position) > 1) {
         const std::shared_ptr<lns::ConfigProperty> property =
             FindConfigProperty(entry.id, *m_session.currentDevice, m_session.nvCollection, m_context.ui);
-        if (!property)
-            return;
-        for (int element = 0; element < count; ++element)
-            boxes(first + element)->setText(property->elementValue(element));
-    };
-    if (position == DiConfig)
-        elementsFromDevice(m_controls.txtNcielement, 0, 12);
-    else if (position == BacklightMin)
-        elementsFromDevice(m_controls.txtNci, 100, 2);
-    else if (position == BacklightMax)
-        elementsFromDevice(m_controls.txtNci, 102, 2);
+        if (property)
+            for (int element = 0; element < cp::elements(position); ++element)
+                m_controls.elementBox(position, element)->setText(property->elementValue(element));
+    }
     m_controls.txtNci(position)->setText(entry.value);
 }
 
 bool CancelEdits::online() const
 {
-    return m_controls.PlugInStatus->panelText(4) == device_state::Online;
+    return m_controls.PlugInStatus->online();
 }

@@ -1,13 +1,16 @@
 #include "transfer/ui/Companions.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/ChangeMarker.h"
+#include "device/point_catalogue/PointCatalogue.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
 namespace {
+
+using namespace point_catalogue;
 
 template <typename W> void unmarkRange(const ControlArray<W>& controls, int first, int last)
 {
@@ -21,26 +24,26 @@ template <typename W> void unmarkRange(const ControlArray<W>& controls, int firs
 void companions::unmarkNv(MainControls& controls, int position)
 {
     switch (position) {
-    case 8:
-        unmarkRange(controls.txtNvi, 80, 81);
+    case nvi::ScSceneFb:
+        unmarkRange(controls.txtNvi, nvi::SceneName, nvi::SceneNumber);
         break;
-    case 12:
-        change_marker::unmark(controls.txtNvi(71));
-        change_marker::unmark(controls.txtNvi(73));
+    case nvi::UnitStatus:
+        change_marker::unmark(controls.txtNvi(nvi::HeatOutputPrimaryBox));
+        change_marker::unmark(controls.txtNvi(nvi::CoolOutputBox));
         break;
-    case 16:
-        unmarkRange(controls.nviCmd_all, 0, 6);
+    case nvi::CmdAll:
+        unmarkRange(controls.nviCmd_all, 0, MainControls::CommandBoxes - 1);
         break;
-    case 11:
-    case 13:
-    case 14:
-    case 15:
-    case 17:
-    case 18:
-    case 22:
+    case nvi::EnergyHoldOff:
+    case nvi::UserLockoutG:
+    case nvi::UserLockoutL:
+    case nvi::ResetManCmd:
+    case nvi::OccManCmd:
+    case nvi::OccSensor:
+    case nvi::Alarm:
         unmarkRange(controls.cmb_nvi, position, position);
         break;
-    case 25:
+    case nvi::TimeSet:
         unmarkRange(controls.txttime, 1, 3);
         unmarkRange(controls.txtdate, 1, 3);
         break;
@@ -52,31 +55,30 @@ void companions::unmarkNv(MainControls& controls, int position)
 void companions::unmarkCp(MainControls& controls, int position)
 {
     switch (position) {
-    case 0:
+    case cp::TimeConfig:
         unmarkRange(controls.cmb_time, 0, 3);
         break;
-    case 1:
-    case 63:
+    case cp::DeviceType:
+    case cp::FanSpdStages:
         unmarkRange(controls.cmb_nci, position, position);
         break;
-    case 3:
-        unmarkRange(controls.UCPTdisplConfig, 0, 13);
+    case cp::DisplConfig:
+        unmarkRange(controls.UCPTdisplConfig, 0, MainControls::DisplayItems - 1);
         break;
-    case 2:
-        for (int k = 0; k < 12; ++k) {
+    case cp::DiConfig:
+        for (int k = 0; k < cp::Buttons; ++k) {
             unmarkRange(controls.cmb_device, k, k);
             unmarkRange(controls.cmb_function, k, k);
             if (k >= 4)
                 unmarkRange(controls.cmb_led, k, k);
         }
-        unmarkRange(controls.txtNcielement, 0, 11);
-        unmarkRange(controls.txtNciscene, 0, 11);
+        unmarkRange(controls.txtNcielement, 0, cp::Buttons - 1);
+        unmarkRange(controls.txtNciscene, 0, cp::Buttons - 1);
         break;
-    case 5:
-        unmarkRange(controls.txtNci, 100, 101);
-        break;
-    case 6:
-        unmarkRange(controls.txtNci, 102, 103);
+    case cp::BacklightMin:
+    case cp::BacklightMax:
+        unmarkRange(controls.txtNci, cp::backlightBox(position, 0),
+                    cp::backlightBox(position, cp::elements(position) - 1));
         break;
     default:
         break;

@@ -2,13 +2,13 @@
 
 #include "device/DeviceSession.h"
 #include "device/ProgressStatus.h"
-#include "device/ui/MainControls.h"
 #include "host/AppContext.h"
 #include "host/MessageCatalogue.h"
 #include "host/ProgressDisplay.h"
 #include "host/catalogue/TextIds.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/fGeraeteauswahl.h"
+#include "ui/MainControls.h"
 
 #include <QPushButton>
 

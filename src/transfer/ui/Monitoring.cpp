@@ -1,25 +1,25 @@
 #include "transfer/ui/Monitoring.h"
 
 #include "device/DeviceSession.h"
-#include "device/DeviceStateText.h"
 #include "device/FrameworkSettings.h"
 #include "device/ProgressStatus.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/MainControls.h"
-#include "device/ui/StatusPanels.h"
-#include "editors/ui/ChangeMarker.h"
+#include "editors/UnitStatusText.h"
 #include "host/AppContext.h"
 #include "host/Log.h"
 #include "host/MessageCatalogue.h"
 #include "host/PlugInIdentity.h"
 #include "host/StepRunner.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/DeviceInterface.h"
 #include "host/object_server/ObjectServer.h"
 #include "transfer/PollInterval.h"
 #include "transfer/ui/MonitoringTrend.h"
+#include "ui/ChangeMarker.h"
+#include "ui/MainControls.h"
+#include "ui/StatusPanels.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,16 +34,8 @@ namespace {
 const QString InitialPoll = QStringLiteral("5");
 constexpr qint32 InitialPollTenths = 50;
 constexpr int MonitorMode = 3;
-constexpr qint32 FirstOutputTag = 200;
-constexpr int StatePanel = 4;
-constexpr int MonitoringPanel = 5;
 // The output box whose text is cut at its first ",".
-constexpr int CutOutput = 10;
-
-// Input positions whose value is also edited through other controls.
-constexpr int Scene = 8;
-constexpr int UnitStatus = 12;
-constexpr int TimeSet = 25;
+constexpr int CutOutput = point_catalogue::positionOf(point_catalogue::NvoDefinitions, "nvoSwitch_6");
 
 template <typename Array> bool anyMarked(const Array& array, std::initializer_list<int> indices)
 {
@@ -91,7 +83,7 @@ void Monitoring::connectControls()
 
 bool Monitoring::online() const
 {
-    return m_controls.PlugInStatus->panelText(StatePanel) == device_state::Online;
+    return m_controls.PlugInStatus->online();
 }
 
 bool Monitoring::Monitor_An(bool on)
@@ -181,20 +173,20 @@ void Monitoring::notANumber()
 {
     m_controls.echLog->addError(QStringLiteral("Error: not a number"));
     m_controls.txtPoll->setText(InitialPoll);
-    m_context.ui.setPointer(Ui::Pointer::Default);
+    m_context.ui.setPointer(UiServices::Pointer::Default);
 }
 
 void Monitoring::showState(bool on)
 {
     const TextArray<83>& texts = m_context.catalogue.MainTexts;
-    m_controls.PlugInStatus->setPanelText(MonitoringPanel,
+    m_controls.PlugInStatus->setPanelText(StatusPanels::MonitoringPanel,
                                           texts[on ? main_text::MonitoringOn : main_text::MonitoringOff]);
     m_trend->monitoringShown(on);
 }
 
 void Monitoring::abort()
 {
-    m_context.ui.setPointer(Ui::Pointer::Default);
+    m_context.ui.setPointer(UiServices::Pointer::Default);
     closeProgressWindows(m_context);
     showState(false);
     // Abort ends the procedure: unticking the box must not start another round.
@@ -227,19 +219,19 @@ void Monitoring::txtPoll_LostFocus()
 
 void Monitoring::cmd_Poll_ok_Click()
 {
-    Ui& ui = m_context.ui;
+    UiServices& ui = m_context.ui;
     if (!poll_interval::tenths(m_controls.txtPoll->text(), m_context.settings.decimalSeparator)) {
         notANumber();
         return;
     }
     if (m_controls.chkMonitor->isChecked()) {
-        ui.setPointer(Ui::Pointer::Hourglass);
+        ui.setPointer(UiServices::Pointer::Hourglass);
         // Released first, so that every NV takes the new interval.
         if (Monitor_An(false))
             Monitor_An(true);
     }
     m_controls.cmd_Poll_ok->setVisible(false);
-    ui.setPointer(Ui::Pointer::Default);
+    ui.setPointer(UiServices::Pointer::Default);
 }
 
 void Monitoring::txtNvo_GotFocus(int index)
@@ -269,12 +261,17 @@ bool Monitoring::beingEdited(int position) const
         return true;
     if (c.cmb_nvi.contains(position) && change_marker::isMarked(c.cmb_nvi(position)))
         return true;
+    // Inputs whose value is also edited through other controls.
+    using namespace point_catalogue;
     switch (position) {
-    case Scene:
-        return anyMarked(c.txtNvi, {80, 81});
-    case UnitStatus:
-        return anyMarked(c.txtNvi, {70, 71, 72, 73, 74, 75, 76});
-    case TimeSet:
+    case nvi::ScSceneFb:
+        return anyMarked(c.txtNvi, {nvi::SceneName, nvi::SceneNumber});
+    case nvi::UnitStatus:
+        for (int field = 0; field < unit_status_text::FieldCount; ++field)
+            if (change_marker::isMarked(c.txtNvi(nvi::UnitStatusFields + field)))
+                return true;
+        return false;
+    case nvi::TimeSet:
         return anyMarked(c.txtdate, {1, 2, 3}) || anyMarked(c.txttime, {1, 2, 3});
     default:
         return false;
@@ -295,7 +292,7 @@ void Monitoring::lcaOs_OnNetworkVariableUpdate(qint32 tag, const QString& value)
             entry.value = value;
             m_controls.txtNvi(position)->setText(value);
         }
-        if (tag < FirstOutputTag)
+        if (tag < PointTables::FirstOutputTag)
             return;
         for (int position = 0; position < points.nvoCount; ++position) {
             NvEntry& entry = points.nvo(position);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/ui/ControlEvents.h"
 #include "host/object_server/NetworkVariable.h"
+#include "ui/ControlEvents.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "transfer/ui/MonitoringBar.h"
 
-#include "device/ui/MainControls.h"
-#include "editors/ui/AccessibleNames.h"
+#include "ui/AccessibleNames.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

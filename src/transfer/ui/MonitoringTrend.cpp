@@ -1,13 +1,13 @@
 #include "transfer/ui/MonitoringTrend.h"
 
 #include "device/FrameworkSettings.h"
-#include "device/ui/MainControls.h"
 #include "host/AppContext.h"
 #include "host/AtomicFile.h"
 #include "host/Log.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "transfer/ui/TrendChart.h"
+#include "ui/MainControls.h"
 
 #include <QDateTime>
 #include <QPushButton>
@@ -71,8 +71,8 @@ void MonitoringTrend::refresh()
 
 void MonitoringTrend::saveAsCsv()
 {
-    Ui& ui = m_context.ui;
-    Ui::FileDialog dialog;
+    UiServices& ui = m_context.ui;
+    UiServices::FileDialog dialog;
     dialog.title = QStringLiteral("Save as CSV");
     dialog.filter = QStringLiteral("CSV (*.csv)|*.csv");
     QString folder = m_context.settings.lonWorksPath + QStringLiteral("\\PlugIns\\Korvandel\\zep31");
@@ -81,9 +81,9 @@ void MonitoringTrend::saveAsCsv()
     const QString path = ui.saveFileName(dialog);
     if (path.isEmpty())
         return;
-    if (const QString failure = AtomicFile::write(path, m_trend.csv(m_clock())); !failure.isEmpty()) {
-        ui.message(QStringLiteral("The trend could not be saved to %1: %2").arg(path, failure),
-                   registry_keys::ProductKey, Ui::Icon::Critical);
+    if (const Expected<void> written = AtomicFile::write(path, m_trend.csv(m_clock())); !written) {
+        ui.message(QStringLiteral("The trend could not be saved to %1: %2").arg(path, written.error()),
+                   registry_keys::ProductKey, UiServices::Icon::Critical);
         return;
     }
     m_controls.echLog->addInformation(QStringLiteral("Trend saved to ") + path);

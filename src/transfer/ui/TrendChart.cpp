@@ -1,6 +1,6 @@
 #include "transfer/ui/TrendChart.h"
 
-#include "device/ui/MainControls.h"
+#include "ui/MainControls.h"
 
 #include <QChart>
 #include <QChartView>

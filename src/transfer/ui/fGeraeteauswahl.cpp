@@ -2,20 +2,20 @@
 
 #include "device/DeviceSession.h"
 #include "device/point_catalogue/PointTables.h"
-#include "device/ui/FrameworkUpdater.h"
-#include "device/ui/MainControls.h"
-#include "editors/ui/ChangeMarker.h"
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/MessageCatalogue.h"
 #include "host/ProgressDisplay.h"
 #include "host/RegistryKeys.h"
-#include "host/Ui.h"
+#include "host/UiServices.h"
 #include "host/catalogue/TextIds.h"
 #include "host/ui/ApplyControlTexts.h"
 #include "transfer/DeviceDirectory.h"
 #include "transfer/TransferState.h"
 #include "transfer/ui/DeviceTree.h"
+#include "ui/ChangeMarker.h"
+#include "ui/HelpBox.h"
+#include "ui/MainControls.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -93,12 +93,12 @@ void fGeraeteauswahl::Form_Load()
     resize(DefaultSize);
     placeOnScreen();
     applyControlTexts(this, m_context.catalogue.LoadTexts(1).controls);
-    m_context.ui.setPointer(Ui::Pointer::Hourglass);
+    m_context.ui.setPointer(UiServices::Pointer::Hourglass);
 
     m_context.progress.setSearchVisible(true);
     Geraetefinden();
     m_context.progress.setSearchVisible(false);
-    m_context.ui.setPointer(Ui::Pointer::Default);
+    m_context.ui.setPointer(UiServices::Pointer::Default);
 
     checkCurrentDevice();
 }
@@ -161,7 +161,7 @@ void fGeraeteauswahl::Geraetefinden()
 
     if (listing.failure)
         m_context.ui.message(QStringLiteral("Error: Geraetefinden(fGeraeteauswahl)"),
-                             registry_keys::ProductKey, Ui::Icon::None, Ui::Buttons::Ok);
+                             registry_keys::ProductKey, UiServices::Icon::None, UiServices::Buttons::Ok);
 }
 
 void fGeraeteauswahl::checkCurrentDevice()
@@ -194,7 +194,7 @@ void fGeraeteauswahl::TreeView1_NodeClick(QTreeWidgetItem* node)
             DeviceDirectory::location(*m_transfer.deviceTemplate, number);
         const QString text = QStringLiteral("Location of Device:\r\n\r\n") + location.name +
                              QStringLiteral("\r\n\r\n") + location.path;
-        FrameworkUpdater::showHelp(m_controls.RTHinweis, text, QString(), QString());
+        help_box::show(m_controls.RTHinweis, text, QString(), QString());
     } catch (const lns::Error&) {
         // The description box is only a hint; a device that cannot be asked leaves it as it is.
     }

@@ -1,6 +1,6 @@
 #include "editors/support/PagesFixture.h"
 
-#include "editors/ui/MainPages.h"
+#include "device/ui/MainPages.h"
 #include "host/MessageCatalogue.h"
 #include "host/RegistryKeys.h"
 #include "registry/SqliteRegistryStore.h"

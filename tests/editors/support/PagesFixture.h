@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/ui/MainControls.h"
 #include "support/TempLonWorksHome.h"
+#include "ui/MainControls.h"
 
 #include <QTabWidget>
 #include <QWidget>

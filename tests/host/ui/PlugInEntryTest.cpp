@@ -1,4 +1,4 @@
-#include "host/ui/PlugInEntry.h"
+#include "entry/ui/PlugInEntry.h"
 
 #include "host/ActivationFile.h"
 #include "host/CRegistry.h"
@@ -80,7 +80,7 @@ TEST_F(PlugInEntryTest, NewerRegistrationEndsWithItsOwnExitCode)
 TEST_F(PlugInEntryTest, DeregistrationModesAllRunTheFullDeregistration)
 {
     m_entry.run({QStringLiteral("/regplugin"), QStringLiteral("/english")});
-    m_test.ui.setRelaxed(Ui::Answer::Ok);
+    m_test.ui.setRelaxed(UiServices::Answer::Ok);
     const PlugInEntry::Result result =
         m_entry.run({QStringLiteral("/deregplugin"), QStringLiteral("/deregmode:0")});
     EXPECT_FALSE(result.runEventLoop);

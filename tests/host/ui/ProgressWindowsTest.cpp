@@ -49,7 +49,7 @@ TEST_F(ProgressWindowsTest, ShowingMovesToTheStartPositionWithTheHourglass)
     ASSERT_TRUE(m_windows.progressVisible());
     EXPECT_EQ(m_windows.progressWindow()->windowTitle(), QStringLiteral("Plug-In"));
     EXPECT_EQ(m_windows.status(), QStringLiteral(" Initialisiere PlugIn...."));
-    EXPECT_EQ(m_ui.pointer(), Ui::Pointer::Hourglass);
+    EXPECT_EQ(m_ui.pointer(), UiServices::Pointer::Hourglass);
     EXPECT_EQ(m_windows.progressWindow()->pos(),
               ProgressWindows::progressStartPosition(
                   screen(), m_windows.progressWindow()->frameGeometry().size(), splashHeight()));
@@ -70,10 +70,10 @@ TEST_F(ProgressWindowsTest, ANewStatusBringsTheWindowBack)
 TEST_F(ProgressWindowsTest, ClosingRestoresTheDefaultPointer)
 {
     m_windows.showProgress(false);
-    m_ui.setPointer(Ui::Pointer::Hourglass);
+    m_ui.setPointer(UiServices::Pointer::Hourglass);
     m_windows.closeProgress();
     EXPECT_FALSE(m_windows.progressVisible());
-    EXPECT_EQ(m_ui.pointer(), Ui::Pointer::Default);
+    EXPECT_EQ(m_ui.pointer(), UiServices::Pointer::Default);
     // A text for a window that is not loaded is kept, nothing is shown.
     m_windows.setStatus(QStringLiteral("later"));
     EXPECT_FALSE(m_windows.progressVisible());

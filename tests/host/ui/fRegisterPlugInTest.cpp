@@ -1,4 +1,4 @@
-#include "host/ui/fRegisterPlugIn.h"
+#include "registration/ui/fRegisterPlugIn.h"
 
 #include "host/CRegistry.h"
 #include "host/RegistryKeys.h"
@@ -14,9 +14,9 @@
 
 namespace {
 
-using Icon = Ui::Icon;
-using Buttons = Ui::Buttons;
-using Answer = Ui::Answer;
+using Icon = UiServices::Icon;
+using Buttons = UiServices::Buttons;
+using Answer = UiServices::Answer;
 
 const QString Title = QStringLiteral("Korvandel_zep31_PlugIn");
 

@@ -192,16 +192,16 @@ TEST_F(EchLogTest, FailedSaveIsReportedAndKeepsTheEarlierFile)
 
     for (int i = 0; i < 100; ++i)
         log.addError(QStringLiteral("a line that makes the log larger than the limit"));
-    ui.setRelaxed(Ui::Answer::Ok);
+    ui.setRelaxed(UiServices::Answer::Ok);
     {
         const FileSizeLimit limit(static_cast<rlim_t>(earlier.size()) + 64);
         EXPECT_FALSE(log.save());
     }
     EXPECT_EQ(fileContent(target), earlier);
     ASSERT_EQ(ui.messages().size(), 1);
-    const Ui::Message& report = ui.messages().first();
-    EXPECT_EQ(report.icon, Ui::Icon::Critical);
-    EXPECT_EQ(report.buttons, Ui::Buttons::Ok);
+    const UiServices::Message& report = ui.messages().first();
+    EXPECT_EQ(report.icon, UiServices::Icon::Critical);
+    EXPECT_EQ(report.buttons, UiServices::Buttons::Ok);
     EXPECT_TRUE(report.text.contains(target)) << report.text.toStdString();
     EXPECT_FALSE(report.text.trimmed().endsWith(QLatin1Char(':'))) << "the reason is named";
 

@@ -88,20 +88,22 @@ TEST(QtUiTest, MessageBoxShowsPlainTextWithItsButtonsAndDefault)
         box->button(QMessageBox::Ignore)->click();
     });
     EXPECT_EQ(ui.message(QStringLiteral("Error updating \r\n<b>x</b> in cmdApply(fMain)"),
-                         QStringLiteral("fMain cmdApply_Click"), Ui::Icon::Information,
-                         Ui::Buttons::AbortRetryIgnore, 1),
-              Ui::Answer::Ignore);
+                         QStringLiteral("fMain cmdApply_Click"), UiServices::Icon::Information,
+                         UiServices::Buttons::AbortRetryIgnore, 1),
+              UiServices::Answer::Ignore);
 }
 
 TEST(QtUiTest, ClosedMessageBoxGivesTheDismissalAnswer)
 {
     QtUi ui;
     whenModal([](QWidget* modal) { modal->close(); });
-    EXPECT_EQ(ui.message(QStringLiteral("?"), QString(), Ui::Icon::Critical, Ui::Buttons::AbortRetryIgnore),
-              Ui::Answer::Abort);
+    EXPECT_EQ(ui.message(QStringLiteral("?"), QString(), UiServices::Icon::Critical,
+                         UiServices::Buttons::AbortRetryIgnore),
+              UiServices::Answer::Abort);
     whenModal([](QWidget* modal) { modal->close(); });
-    EXPECT_EQ(ui.message(QStringLiteral("?"), QString(), Ui::Icon::Question, Ui::Buttons::YesNo),
-              Ui::Answer::No);
+    EXPECT_EQ(
+        ui.message(QStringLiteral("?"), QString(), UiServices::Icon::Question, UiServices::Buttons::YesNo),
+        UiServices::Answer::No);
     whenModal([](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
@@ -109,8 +111,9 @@ TEST(QtUiTest, ClosedMessageBoxGivesTheDismissalAnswer)
             << "an unknown default index means the first";
         box->button(QMessageBox::Cancel)->click();
     });
-    EXPECT_EQ(ui.message(QStringLiteral("?"), QString(), Ui::Icon::None, Ui::Buttons::OkCancel, 7),
-              Ui::Answer::Cancel);
+    EXPECT_EQ(
+        ui.message(QStringLiteral("?"), QString(), UiServices::Icon::None, UiServices::Buttons::OkCancel, 7),
+        UiServices::Answer::Cancel);
 }
 
 TEST(QtUiTest, SaveDialogUsesTheRequestAndReturnsTheChosenFile)
@@ -134,7 +137,7 @@ TEST(QtUiTest, SaveDialogUsesTheRequestAndReturnsTheChosenFile)
         name->setText(QStringLiteral("set"));
         static_cast<QDialog*>(dialog)->accept();
     });
-    Ui::FileDialog request;
+    UiServices::FileDialog request;
     request.title = QStringLiteral("Save Parameters(nci)");
     request.filter = QStringLiteral("Parameter (*.par)|*.par");
     request.initialFolder = home.path();
@@ -147,7 +150,7 @@ TEST(QtUiTest, SaveDialogUsesTheRequestAndReturnsTheChosenFile)
 }
 
 // Qt's own texts (box buttons, file and print dialogs) follow the plug-in's language, back and
-// forth, and the German ones leave with the Ui.
+// forth, and the German ones leave with the UiServices.
 TEST(QtUiTest, QtsOwnTextsSpeakThePlugInsLanguage)
 {
     struct Texts
@@ -175,7 +178,8 @@ TEST(QtUiTest, QtsOwnTextsSpeakThePlugInsLanguage)
                 EXPECT_EQ(box->button(QMessageBox::No)->text(), QString::fromUtf8(texts.no))
                     << texts.language;
             });
-            ui.message(QStringLiteral("?"), QString(), Ui::Icon::Question, Ui::Buttons::YesNo);
+            ui.message(QStringLiteral("?"), QString(), UiServices::Icon::Question,
+                       UiServices::Buttons::YesNo);
 
             whenModal([&](QWidget* modal) {
                 auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -193,7 +197,7 @@ TEST(QtUiTest, QtsOwnTextsSpeakThePlugInsLanguage)
                 EXPECT_TRUE(captions.contains(QString::fromUtf8(texts.save)))
                     << texts.language << ": " << captions.join(QLatin1Char('|')).toStdString();
             });
-            ui.saveFileName(Ui::FileDialog{});
+            ui.saveFileName(UiServices::FileDialog{});
 
             whenModal([&](QWidget* modal) {
                 QStringList captions;
@@ -215,9 +219,9 @@ TEST(QtUiTest, HourglassIsOneOverrideUntilDefault)
     ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
     {
         QtUi ui;
-        ui.setPointer(Ui::Pointer::Hourglass);
-        ui.setPointer(Ui::Pointer::Hourglass);
-        EXPECT_EQ(ui.pointer(), Ui::Pointer::Hourglass);
+        ui.setPointer(UiServices::Pointer::Hourglass);
+        ui.setPointer(UiServices::Pointer::Hourglass);
+        EXPECT_EQ(ui.pointer(), UiServices::Pointer::Hourglass);
         ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         Qt::CursorShape overDialog = Qt::WaitCursor;
@@ -225,10 +229,10 @@ TEST(QtUiTest, HourglassIsOneOverrideUntilDefault)
         ui.message(QStringLiteral("question while busy"));
         EXPECT_EQ(overDialog, Qt::ArrowCursor);
         EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        ui.setPointer(Ui::Pointer::Default);
-        EXPECT_EQ(ui.pointer(), Ui::Pointer::Default);
+        ui.setPointer(UiServices::Pointer::Default);
+        EXPECT_EQ(ui.pointer(), UiServices::Pointer::Default);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        ui.setPointer(Ui::Pointer::Hourglass);
+        ui.setPointer(UiServices::Pointer::Hourglass);
     }
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr)
         << "a destroyed service leaves no busy pointer behind";

@@ -3,15 +3,18 @@
 #include "registration/SelfLauncher.h"
 
 #include <QStringList>
+#include <optional>
 
 // Records what the program would start itself with; can be told to fail.
 class FakeSelfLauncher final : public SelfLauncher
 {
 public:
-    std::optional<QString> start(const QString& argument) override
+    Expected<void> start(const QString& argument) override
     {
         m_arguments.append(argument);
-        return m_failure;
+        if (m_failure)
+            return Failure{*m_failure};
+        return {};
     }
 
     void failWith(const QString& description) { m_failure = description; }
