@@ -1,6 +1,7 @@
 #include "registration/ProcessSelfLauncher.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 
 ProcessSelfLauncher::ProcessSelfLauncher(QString program, std::chrono::milliseconds timeout)
@@ -26,7 +27,11 @@ Expected<void> ProcessSelfLauncher::start(const QString& argument)
         return Failure{process.program() + QLatin1Char(' ') + argument +
                        QStringLiteral(" did not end in time")};
     }
-    const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    // The child names itself as every program does; the caller names the program once, not twice.
+    const QString ownPrefix = QFileInfo(process.program()).fileName() + QStringLiteral(": ");
+    if (said.startsWith(ownPrefix))
+        said.remove(0, ownPrefix.size());
     if (process.exitStatus() != QProcess::NormalExit)
         return Failure{process.program() + QLatin1Char(' ') + argument + QStringLiteral(" crashed")};
     if (process.exitCode() != 0)

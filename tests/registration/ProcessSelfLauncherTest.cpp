@@ -1,5 +1,7 @@
 #include "registration/ProcessSelfLauncher.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,6 +26,21 @@ TEST(ProcessSelfLauncherTest, OnlyARunThatEndsWellIsASuccess)
 
     EXPECT_FALSE(
         ProcessSelfLauncher(QStringLiteral("/nonexistent/zep31-plugin")).start(QStringLiteral("/regserver")));
+}
+
+TEST(ProcessSelfLauncherTest, TheChildsOwnNameIsNotRepeatedInTheDescription)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("zep31-plugin"));
+    QFile script(program);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho 'zep31-plugin: the activation file cannot be written' >&2\nexit 1\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+
+    const Expected<void> said = ProcessSelfLauncher(program).start(QStringLiteral("/regserver"));
+    ASSERT_FALSE(said);
+    EXPECT_EQ(said.error(), QStringLiteral("the activation file cannot be written"));
 }
 
 TEST(ProcessSelfLauncherTest, AChildThatDoesNotEndIsStoppedAndReported)
