@@ -120,9 +120,8 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
     }
 
     Collector collector(m_options.stopRequested);
-    transfer.setElementReadBack(true);
     transfer.resetHeader();
-    const bool completed = transfer.writeDevice(
+    const bool completed = transfer.writeSet(
         *target, DeviceTransfer::Mode::ChangedOnly,
         [&chosen](int position) { return chosen.count(position) != 0; },
         [this](int position) { return valueOf(position); }, collector);
