@@ -120,6 +120,7 @@ int RestoreCommand::run(const CommandArguments& arguments)
     const bool byNeuronId = arguments.flag(QStringLiteral("--by-neuron-id"));
     const bool force = arguments.flag(QStringLiteral("--force-program-id"));
     const bool dryRun = arguments.flag(QStringLiteral("--dry-run"));
+    const int workers = ApplyCommand::jobsOption(arguments);
 
     const Expected<BackupIndex> parsed = BackupIndex::read(folder);
     if (!parsed)
@@ -174,6 +175,5 @@ int RestoreCommand::run(const CommandArguments& arguments)
     }
     return ApplyCommand(session, m_out, m_err)
         .execute(jobs, interruption,
-                 {folder, true, dryRun, report.value_or(QString()), format, options, false,
-                  ApplyCommand::jobsOption(arguments)});
+                 {folder, true, dryRun, report.value_or(QString()), format, options, false, workers});
 }
