@@ -16,12 +16,13 @@
 #include "host/MemoryLog.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
+#include "host/object_server/Subsystem.h"
+#include "host/object_server/System.h"
 #include "transfer/ChannelWorkers.h"
 #include "transfer/RemainingTime.h"
 #include "transfer/TransferTally.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -220,15 +221,22 @@ int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interrupti
                     write(m_session, job, job.device.device, run, interruption);
             };
         // An object server session belongs to the thread that opened it: a worker opens its own
-        // and finds the devices there by the names the run's session gave them.
+        // and finds each device there by the path the run's session gave it.
         auto session = std::make_shared<NetworkSession>(m_session.network());
-        auto byName = std::make_shared<QHash<QString, std::shared_ptr<lns::AppDevice>>>();
-        for (const NetworkSession::Device& device : session->devices())
-            byName->insert(device.subsystem + QLatin1Char('/') + device.device->name(), device.device);
-        return [&, session, byName](int index) {
+        return [&, session](int index) {
             const Job& job = jobs.at(index);
-            outcomes[static_cast<std::size_t>(index)] = write(
-                *session, job, job.device.device ? byName->value(job.name) : nullptr, run, interruption);
+            std::shared_ptr<lns::AppDevice> device;
+            if (job.device.device) {
+                const qsizetype slash = job.name.lastIndexOf(QLatin1Char('/'));
+                bestEffort([&] {
+                    device = session->system()
+                                 ->subsystems()
+                                 ->item(job.name.left(slash))
+                                 ->applicationDevices()
+                                 ->item(job.name.mid(slash + 1));
+                });
+            }
+            outcomes[static_cast<std::size_t>(index)] = write(*session, job, device, run, interruption);
         };
     };
     calls.stopRequested = [&interruption] { return interruption.requested(); };
