@@ -250,8 +250,10 @@ int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interrupti
             MemoryLog::replay(outcome.log, log);
             passOn(std::move(outcome.result));
         }
+        // The bar names the first device still under way: the one the next line waits for.
         if (done < total)
-            progress.show(done + 1, total, jobs.at(index).name, remaining.deviceStarted(total, done + 1));
+            progress.show(done + 1, total, jobs.at(results.size()).name,
+                          remaining.deviceStarted(total, done + 1));
     };
     if (total > 0)
         progress.show(1, total, jobs.front().name, remaining.deviceStarted(total, 1));
