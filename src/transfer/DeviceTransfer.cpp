@@ -241,6 +241,8 @@ bool DeviceTransfer::writeSet(const Target& target, Mode mode,
                       : m_steps.run([&] { readBack = target.device->writeConfigProperties(set); });
     if (outcome == StepRunner::Outcome::Aborted)
         return false;
+    // A read-back that does not answer every CP sent proves none of them.
+    const bool provenWritten = outcome == StepRunner::Outcome::Done && readBack.size() == set.size();
     bool anyWritten = false;
     // Whatever ends the device, the log says where the CPs it took went.
     const auto noteDatabaseOnly = [&] {
@@ -257,7 +259,7 @@ bool DeviceTransfer::writeSet(const Target& target, Mode mode,
             observer.afterCp(position);
             continue;
         }
-        if (outcome != StepRunner::Outcome::Done) {
+        if (!provenWritten) {
             logSkipped(target, entry.name + ownText(" not written", " nicht geschrieben"));
             observer.afterCp(position);
             continue;

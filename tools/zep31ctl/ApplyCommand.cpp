@@ -27,6 +27,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+#include <atomic>
+#include <mutex>
 
 namespace {
 
@@ -212,6 +214,9 @@ int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interrupti
         origins.append(job.origin);
     };
 
+    std::atomic<bool> sessionFailed = false;
+    std::mutex sessionMutex;
+    QString sessionFailure;
     ChannelWorkers::Calls calls;
     calls.makeWorker = [&]() -> ChannelWorkers::Work {
         if (workers == 1)
@@ -222,7 +227,19 @@ int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interrupti
             };
         // An object server session belongs to the thread that opened it: a worker opens its own
         // and finds each device there by the path the run's session gave it.
-        auto session = std::make_shared<NetworkSession>(m_session.network());
+        std::shared_ptr<NetworkSession> session;
+        try {
+            session = std::make_shared<NetworkSession>(m_session.network());
+        } catch (const CommandFailure& failure) {
+            // No worker takes another device; what the others wrote is still reported, and the
+            // devices not reached fail with the reason.
+            const std::lock_guard lock(sessionMutex);
+            if (sessionFailure.isEmpty())
+                sessionFailure = QStringLiteral("nothing written: a worker could not open the network: ") +
+                                 failure.message();
+            sessionFailed = true;
+            return [](int) {};
+        }
         return [&, session](int index) {
             const Job& job = jobs.at(index);
             std::shared_ptr<lns::AppDevice> device;
@@ -239,7 +256,9 @@ int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interrupti
             outcomes[static_cast<std::size_t>(index)] = write(*session, job, device, run, interruption);
         };
     };
-    calls.stopRequested = [&interruption] { return interruption.requested(); };
+    calls.stopRequested = [&interruption, &sessionFailed] {
+        return interruption.requested() || sessionFailed;
+    };
     int done = 0;
     calls.finished = [&](int index) {
         ended[static_cast<std::size_t>(index)] = true;
@@ -262,7 +281,9 @@ int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interrupti
     for (int index = static_cast<int>(results.size()); index < total; ++index) {
         ParameterSetWriter::Result result;
         if (!started[static_cast<std::size_t>(index)]) {
-            result.status = ParameterSetWriter::Status::NotStarted;
+            result.status =
+                sessionFailed ? ParameterSetWriter::Status::Failed : ParameterSetWriter::Status::NotStarted;
+            result.error = sessionFailure;
         } else {
             MemoryLog::replay(outcomes[static_cast<std::size_t>(index)].log, log);
             result = std::move(outcomes[static_cast<std::size_t>(index)].result);
