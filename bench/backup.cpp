@@ -20,27 +20,6 @@ namespace {
 // The demo network's ZEP31 units are backed up with the devices added.
 constexpr int DemoUnits = 6;
 
-struct Floors
-{
-    qint64 sumNs = 0;
-    qint64 busiestNs = 0;
-};
-
-// What the channels carried between two readings of their counters.
-Floors floorsBetween(const QList<lnssim::PlatformAdmin::Channel>& before,
-                     const QList<lnssim::PlatformAdmin::Channel>& after)
-{
-    Floors floors;
-    for (qsizetype channel = 0; channel < after.size(); ++channel) {
-        lnssim::PlatformAdmin::Channel carried = after.at(channel);
-        carried.carried.busyNs -= before.at(channel).carried.busyNs;
-        carried.carried.transactions -= before.at(channel).carried.transactions;
-        floors.sumNs += carried.floorNs();
-        floors.busiestNs = std::max(floors.busiestNs, carried.floorNs());
-    }
-    return floors;
-}
-
 void backup(benchmark::State& state, int transactionMs)
 {
     const int count = static_cast<int>(state.range(0));
@@ -55,7 +34,7 @@ void backup(benchmark::State& state, int transactionMs)
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/zep31ctl");
     QTemporaryDir target;
 
-    Floors floors;
+    ChannelFloors floors;
     double total = 0;
     for (auto _ : state) {
         const QList<lnssim::PlatformAdmin::Channel> before = platform.admin.channels(BenchPlatform::Network);
@@ -71,7 +50,8 @@ void backup(benchmark::State& state, int transactionMs)
                 ("the backup failed: " + process.readAllStandardError().toStdString()).c_str());
             return;
         }
-        const Floors run = floorsBetween(before, platform.admin.channels(BenchPlatform::Network));
+        const ChannelFloors run =
+            ChannelFloors::between(before, platform.admin.channels(BenchPlatform::Network));
         floors.sumNs += run.sumNs;
         floors.busiestNs += run.busiestNs;
         state.SetIterationTime(seconds);

@@ -1,6 +1,6 @@
 // Opening an online device: the time from the director's device command to the window
-// showing every value, against the time the channel needs for the 49 NV reads of that
-// opening (CPs come from the network database). Target ratio: at most 1.2.
+// showing every value, against the floor of what the channel carried for it, from its counters
+// (the NV reads, the state query and whatever else reached the device). Target ratio: at most 1.2.
 
 #include "device/ui/MainWindow.h"
 #include "host/object_server/DeviceInterface.h"
@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int TransactionMs = 11;
-constexpr int NvReads = PointTables::NviTotal + PointTables::NvoTotal;
 
 // The channel time of the NV reads alone: every input and output NV read once.
 double nvReadSeconds(const BenchPlatform& demo)
@@ -38,10 +37,12 @@ void openOnlineDevice(benchmark::State& state, BenchPlatform& demo)
     MainWindow window(demo.context);
     std::shared_ptr<lns::AppDevice> device = demo.device(QStringLiteral("F1"), QStringLiteral("ROU_1"));
     double total = 0;
+    ChannelFloors floors;
     // The director shows the window before it hands the device over; the command never shows it.
     window.setVisible(true);
     for (auto _ : state) {
         PlugInCommand command = demo.commands.row(0);
+        const auto before = demo.admin.channels(BenchPlatform::Network);
         QElapsedTimer timer;
         timer.start();
         window.ProcessDeviceCommand(device, command);
@@ -52,11 +53,12 @@ void openOnlineDevice(benchmark::State& state, BenchPlatform& demo)
             state.SkipWithError("the device was not opened");
         state.SetIterationTime(seconds);
         total += seconds;
+        floors.sumNs += ChannelFloors::between(before, demo.admin.channels(BenchPlatform::Network)).sumNs;
     }
     const double opening = total / static_cast<double>(state.iterations());
-    const double channel = NvReads * TransactionMs / 1000.0;
+    const double channel = floors.sumSeconds() / static_cast<double>(state.iterations());
     const double measuredReads = nvReadSeconds(demo);
-    state.counters["nv_reads_ms"] = channel * 1000.0;
+    state.counters["channel_floor_ms"] = channel * 1000.0;
     state.counters["nv_reads_measured_ms"] = measuredReads * 1000.0;
     state.counters["ratio"] = opening / channel;
     state.counters["ratio_measured"] = opening / measuredReads;

@@ -15,6 +15,23 @@ bool createDemo(lnssim::PlatformAdmin& admin, int transactionMs)
 
 } // namespace
 
+ChannelFloors ChannelFloors::between(const QList<lnssim::PlatformAdmin::Channel>& before,
+                                     const QList<lnssim::PlatformAdmin::Channel>& after)
+{
+    ChannelFloors floors;
+    for (qsizetype channel = 0; channel < after.size(); ++channel) {
+        lnssim::PlatformAdmin::Channel carried = after.at(channel);
+        // A channel added between the readings carried everything it counts.
+        if (channel < before.size()) {
+            carried.carried.busyNs -= before.at(channel).carried.busyNs;
+            carried.carried.transactions -= before.at(channel).carried.transactions;
+        }
+        floors.sumNs += carried.floorNs();
+        floors.busiestNs = std::max(floors.busiestNs, carried.floorNs());
+    }
+    return floors;
+}
+
 BenchHome::BenchHome()
 {
     qputenv("LONWORKS_HOME", dir.path().toUtf8());

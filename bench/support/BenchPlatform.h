@@ -16,8 +16,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// The CPs a synchronising transfer writes, and what that costs a device in transactions: one per
-// plain CP and one per element of an array CP.
+// The CPs a synchronising transfer writes.
 constexpr int syncedCps()
 {
     int count = 0;
@@ -25,13 +24,20 @@ constexpr int syncedCps()
         count += definition.syncable ? 1 : 0;
     return count;
 }
-constexpr int syncedCpTransactions()
+
+// The least time what the channels carried between two readings of their counters takes: each
+// channel's floor (its packets' time and a latency per transaction), their sum (the floor of work
+// done one transaction after another) and the busiest one's (the floor of channels used at once).
+struct ChannelFloors
 {
-    int count = 0;
-    for (const point_catalogue::CpDefinition& definition : point_catalogue::CpDefinitions)
-        count += definition.syncable ? definition.elements : 0;
-    return count;
-}
+    qint64 sumNs = 0;
+    qint64 busiestNs = 0;
+
+    static ChannelFloors between(const QList<lnssim::PlatformAdmin::Channel>& before,
+                                 const QList<lnssim::PlatformAdmin::Channel>& after);
+    double sumSeconds() const { return static_cast<double>(sumNs) / 1e9; }
+    double busiestSeconds() const { return static_cast<double>(busiestNs) / 1e9; }
+};
 
 // The busy windows cost nothing here; what is measured is the plug-in's own work.
 class SilentProgress final : public ProgressDisplay

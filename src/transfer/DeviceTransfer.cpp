@@ -14,6 +14,7 @@
 #include "transfer/TransferObserver.h"
 
 #include <QRegularExpression>
+#include <map>
 
 bool DeviceTransfer::Target::databaseOnly() const
 {
@@ -136,17 +137,8 @@ DeviceTransfer::Outcome DeviceTransfer::writeCp(const Target& target, int positi
                     return failed(entry.name + ownText(" element ", " Element ") + QString::number(element));
             }
         }
-        if (value.timeSet) {
-            const NvEntry& timeSet = m_points.nvi(point_catalogue::nvi::TimeSet);
-            std::shared_ptr<lns::NetworkVariable> variable;
-            if (!done(m_steps.run([&] { variable = target.nvs->item(timeSet.nvIndex); })) ||
-                !done(m_steps.run([&] { variable->setHold(false); })) ||
-                !done(m_steps.run([&] { variable->setValue(*value.timeSet); }))) {
-                if (m_steps.aborted())
-                    return Outcome::Aborted;
-                logSkipped(target, timeSet.name + ownText(" not written", " nicht geschrieben"));
-            }
-        }
+        if (value.timeSet && !writeTimeSet(target, *value.timeSet))
+            return Outcome::Aborted;
         read = [property] { return property->value(); };
         if (elementsRead) {
             elementsRead->clear();
@@ -167,11 +159,7 @@ DeviceTransfer::Outcome DeviceTransfer::writeCp(const Target& target, int positi
     if (!done(m_steps.run([&] { readBack = read(); })))
         return failed(entry.name);
 
-    const bool current = mode == Mode::CurrentDevice;
-    m_log.addInformation(target.subsystemName + QStringLiteral(" : ") + target.name +
-                         (current ? QStringLiteral(": ") : QStringLiteral(" :   ")) + entry.name +
-                         (current ? QStringLiteral(" = ") : QStringLiteral("  =  ")) + readBack);
-    entry.value = readBack;
+    logWritten(target, position, mode, readBack);
     return Outcome::Written;
 }
 
@@ -224,6 +212,99 @@ bool DeviceTransfer::writeDevice(const Target& target, Mode mode,
     }
     noteDatabaseOnly();
     return true;
+}
+
+bool DeviceTransfer::writeSet(const Target& target, Mode mode,
+                              const std::function<bool(int position)>& chosen,
+                              const std::function<CpValue(int position)>& valueOf, TransferObserver& observer)
+{
+    const int count = m_points.cpCount;
+    const auto inSet = [&](int position) {
+        return mode == Mode::Synchronise ? m_points.cp(position).syncable : chosen(position);
+    };
+    std::map<int, CpValue> values;
+    QList<lns::CpSetValue> set;
+    for (int position = 0; position < count; ++position) {
+        if (!inSet(position))
+            continue;
+        const CpValue& value = values.emplace(position, valueOf(position)).first->second;
+        set.append({m_points.cp(position).id, value.text, value.elements});
+    }
+    if (!observer.beforeCp(values.empty() ? 0 : values.begin()->first))
+        return false;
+    if (mode == Mode::Synchronise || !values.empty())
+        logHeader();
+
+    QList<lns::CpSetValue> readBack;
+    const StepRunner::Outcome outcome =
+        set.isEmpty() ? StepRunner::Outcome::Done
+                      : m_steps.run([&] { readBack = target.device->writeConfigProperties(set); });
+    if (outcome == StepRunner::Outcome::Aborted)
+        return false;
+    // A read-back that does not answer every CP sent proves none of them.
+    const bool provenWritten = outcome == StepRunner::Outcome::Done && readBack.size() == set.size();
+    bool anyWritten = false;
+    // Whatever ends the device, the log says where the CPs it took went.
+    const auto noteDatabaseOnly = [&] {
+        if (anyWritten && target.databaseOnly())
+            logSkipped(target, databaseOnlyText(target.stateText, english()));
+    };
+    qsizetype next = 0;
+    for (int position = 0; position < count; ++position) {
+        CpEntry& entry = m_points.cp(position);
+        if (mode == Mode::Synchronise && !entry.syncable)
+            m_log.addError(entry.name + m_catalogue.MainTexts[main_text::NotSynchronisable]);
+        const auto value = values.find(position);
+        if (value == values.end()) {
+            observer.afterCp(position);
+            continue;
+        }
+        if (!provenWritten) {
+            logSkipped(target, entry.name + ownText(" not written", " nicht geschrieben"));
+            observer.afterCp(position);
+            continue;
+        }
+        const lns::CpSetValue& read = readBack.at(next++);
+        if (value->second.timeSet && !writeTimeSet(target, *value->second.timeSet)) {
+            noteDatabaseOnly();
+            return false;
+        }
+        // A property's value is its first element, as a single read gives it.
+        const QString text = read.elements.isEmpty() ? read.text : read.elements.first();
+        logWritten(target, position, mode, text);
+        anyWritten = true;
+        if (!value->second.elements.isEmpty())
+            observer.elementsWritten(position, read.elements);
+        observer.cpWritten(position, text);
+        observer.afterCp(position);
+    }
+    noteDatabaseOnly();
+    return true;
+}
+
+bool DeviceTransfer::writeTimeSet(const Target& target, const QString& text)
+{
+    const auto done = [](StepRunner::Outcome outcome) { return outcome == StepRunner::Outcome::Done; };
+    const NvEntry& timeSet = m_points.nvi(point_catalogue::nvi::TimeSet);
+    std::shared_ptr<lns::NetworkVariable> variable;
+    if (done(m_steps.run([&] { variable = target.nvs->item(timeSet.nvIndex); })) &&
+        done(m_steps.run([&] { variable->setHold(false); })) &&
+        done(m_steps.run([&] { variable->setValue(text); })))
+        return true;
+    if (m_steps.aborted())
+        return false;
+    logSkipped(target, timeSet.name + ownText(" not written", " nicht geschrieben"));
+    return true;
+}
+
+void DeviceTransfer::logWritten(const Target& target, int position, Mode mode, const QString& readBack)
+{
+    CpEntry& entry = m_points.cp(position);
+    const bool current = mode == Mode::CurrentDevice;
+    m_log.addInformation(target.subsystemName + QStringLiteral(" : ") + target.name +
+                         (current ? QStringLiteral(": ") : QStringLiteral(" :   ")) + entry.name +
+                         (current ? QStringLiteral(" = ") : QStringLiteral("  =  ")) + readBack);
+    entry.value = readBack;
 }
 
 QString DeviceTransfer::backlightElement(const QString& text, const QString& separator)

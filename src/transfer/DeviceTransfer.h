@@ -89,6 +89,13 @@ public:
     bool writeDevice(const Target& target, Mode mode, const std::function<bool(int position)>& chosen,
                      const std::function<CpValue(int position)>& valueOf, TransferObserver& observer);
 
+    // The same CPs as writeDevice, sent to the device as one set (AppDevice::writeConfigProperties):
+    // one step, repeated as a whole, which the device takes wholly or not at all. The log and the
+    // observer hear of every CP as from writeDevice, in catalogue order, once the set is read back;
+    // the observer is asked to stop once, before the set. Array CPs come back element by element.
+    bool writeSet(const Target& target, Mode mode, const std::function<bool(int position)>& chosen,
+                  const std::function<CpValue(int position)>& valueOf, TransferObserver& observer);
+
     // Whether writeDevice reads the array CPs back element by element for the observer (a call
     // per element); off by default.
     void setElementReadBack(bool on) { m_elementReadBack = on; }
@@ -110,6 +117,9 @@ public:
 
 private:
     std::optional<Target> open(const std::shared_ptr<lns::AppDevice>& device, const SelectedDevice* chosen);
+    // Sets the device's clock after its configuration; false when the user aborted.
+    bool writeTimeSet(const Target& target, const QString& text);
+    void logWritten(const Target& target, int position, Mode mode, const QString& readBack);
     void logHeader();
     void logSkipped(const Target& target, const QString& what);
     QString ownText(const char* englishText, const char* germanText) const;

@@ -120,9 +120,8 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
     }
 
     Collector collector(m_options.stopRequested);
-    transfer.setElementReadBack(true);
     transfer.resetHeader();
-    const bool completed = transfer.writeDevice(
+    const bool completed = transfer.writeSet(
         *target, DeviceTransfer::Mode::ChangedOnly,
         [&chosen](int position) { return chosen.count(position) != 0; },
         [this](int position) { return valueOf(position); }, collector);
@@ -132,6 +131,8 @@ ParameterSetWriter::Result ParameterSetWriter::write(const std::shared_ptr<lns::
     else if (completed && result.error.isEmpty() &&
              result.written.size() == static_cast<qsizetype>(chosen.size()))
         result.status = target->databaseOnly() ? Status::DatabaseOnly : Status::Written;
+    else if (result.error.isEmpty())
+        result.error = QStringLiteral("the device did not confirm every value of the set");
     return result;
 }
 

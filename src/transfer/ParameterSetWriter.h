@@ -20,11 +20,11 @@ class System;
 
 // Writes a saved parameter set to devices of its program ID without a window, with the
 // retries of the window's transfer: only the CPs the window synchronises, and of those only
-// the ones the set holds. A step still failing after the silent retries fails that device;
-// what was written before it is reported as written, nothing else. A device that is not
-// online takes the CPs into the network database only and is reported so, not as written. A stop
-// asked for between two CPs ends the device there; the CP under way is finished first, never left
-// half-written.
+// the ones the set holds. A device's CPs go as one set that the device takes wholly or not at
+// all: a set still failing after the silent retries fails that device with nothing written. A
+// device that is not online takes the CPs into the network database only and is reported so, not
+// as written. A stop asked for before a device's set is sent ends the device with nothing
+// written; a set under way is finished first, never left half-written.
 class ParameterSetWriter final
 {
 public:
@@ -49,7 +49,8 @@ public:
         // Writes also the CPs each unit keeps of its own (SCPToffsetTemp): the set was saved from
         // the same place, as a backup is.
         bool deviceSpecific = false;
-        // Asked before each CP; true ends the device there.
+        // Asked before a device's set is sent; true ends the device there. Called from the thread
+        // that writes the device.
         std::function<bool()> stopRequested;
     };
     struct Change

@@ -545,6 +545,71 @@ TEST_F(ManyDevicesTest, RareFailuresAreRepeatedSilentlyUntilEveryDeviceHasTheVal
     EXPECT_TRUE(logLines().filter(QStringLiteral("not written")).isEmpty());
 }
 
+// Synchronising devices of three channels, each device's CPs as one set: the log names every CP
+// as before; a device that does not answer and one whose set keeps failing are skipped and named,
+// and each keeps its old values whole.
+class ChannelSyncTest : public ManyDevicesTest
+{
+protected:
+    void SetUp() override
+    {
+        const QString programId = demo.device(Rou1)->programId();
+        demo.admin.addSubsystem(DemoSession::Network, QStringLiteral("Bench"));
+        for (int channel = 1; channel <= 3; ++channel)
+            demo.admin.addChannel(DemoSession::Network, QStringLiteral("C%1").arg(channel));
+        for (int n = 1; n <= Devices; ++n)
+            demo.admin.addDevice(DemoSession::Network, QStringLiteral("Bench"), name(n), QString(), programId,
+                                 4, true, QStringLiteral("C%1").arg((n - 1) % 3 + 1));
+        ApplyTest::SetUp();
+        QStringList paths;
+        for (int n = 1; n <= Devices; ++n)
+            paths.append(QStringLiteral("Bench/") + name(n));
+        choose(paths);
+        synchronise = true;
+    }
+
+    static constexpr int Devices = 6;
+};
+
+TEST_F(ChannelSyncTest, EveryCpIsLoggedAndAFailedDeviceIsNamedAndKeepsItsValues)
+{
+    const QString offline = QStringLiteral("Bench/B_3");
+    const QString failing = QStringLiteral("Bench/B_5");
+    demo.admin.setUnreachable(DemoSession::Network, offline, true);
+    demo.admin.failNext(DemoSession::Network, failing, Operation::CpWrite, 100);
+    const QString offlineBefore = value(offline, MaxSendTime);
+    const QString failingBefore = value(failing, MaxSendTime);
+    demo.ui.setRelaxed(UiServices::Answer::Ignore);
+    edit(c().txtNci(MaxSendTime), QStringLiteral("47"));
+    apply.cmdApply_Click();
+    demo.admin.set(DemoSession::Network, Rou1, demo.points.cp(MaxSendTime).id,
+                   c().txtNci(MaxSendTime)->text());
+
+    const QStringList lines = logLines();
+    for (int n = 1; n <= Devices; ++n) {
+        const QString path = QStringLiteral("Bench/") + name(n);
+        if (path == offline || path == failing)
+            continue;
+        const QStringList expected = expectedLines(n);
+        const qsizetype start = lines.indexOf(expected.at(3));
+        ASSERT_GE(start, 3) << n;
+        EXPECT_EQ(lines.mid(start - 3, expected.size()), expected) << n;
+        for (int cp = 0; cp < demo.points.cpCount; ++cp)
+            if (demo.points.cp(cp).syncable) {
+                EXPECT_EQ(value(path, cp), value(Rou1, cp)) << n << " " << cp;
+            }
+    }
+    EXPECT_TRUE(lines.contains(QStringLiteral("Bench : B_3: skipped")));
+    EXPECT_EQ(value(offline, MaxSendTime), offlineBefore);
+    // The set that failed left nothing behind, and the log says so CP by CP.
+    EXPECT_EQ(value(failing, MaxSendTime), failingBefore);
+    EXPECT_NE(value(failing, MaxSendTime), value(Rou1, MaxSendTime));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Bench : B_5: SCPTmaxSendTime not written")));
+    EXPECT_TRUE(lines.filter(QStringLiteral("Bench : B_5 :   ")).isEmpty());
+    // Neither device took the edits, so they stay to be applied again.
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+}
+
 // The window's own Apply, clicked, with the devices chosen in the window's transfer state.
 class WindowTransferTest : public ApplyTest
 {

@@ -1,17 +1,24 @@
 #include "ApplyCommand.h"
 
+#include "CommandArguments.h"
 #include "CommandFailure.h"
 #include "DeviceOutput.h"
 #include "Interruption.h"
 #include "NetworkSession.h"
 #include "ProgressBar.h"
 #include "StreamLog.h"
+#include "UsageError.h"
 #include "device/FrameworkSettings.h"
 #include "files/Csv.h"
 #include "files/ParameterFile.h"
 #include "host/AtomicFile.h"
+#include "host/BestEffort.h"
+#include "host/MemoryLog.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
+#include "host/object_server/Subsystem.h"
+#include "host/object_server/System.h"
+#include "transfer/ChannelWorkers.h"
 #include "transfer/RemainingTime.h"
 #include "transfer/TransferTally.h"
 
@@ -20,6 +27,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+#include <atomic>
+#include <mutex>
 
 namespace {
 
@@ -101,12 +110,8 @@ int ApplyCommand::run(const Options& options)
     const Expected<ParameterSet> file = ParameterFile::read(options.file, m_session.decimalSeparator());
     if (!file)
         throw CommandFailure(options.file + QStringLiteral(": ") + file.error());
-    StreamLog log(m_err, options.verbose);
     const Interruption interruption;
-    ParameterSetWriter::Options writerOptions = options.writer;
-    writerOptions.stopRequested = [&interruption] { return interruption.requested(); };
-    ParameterSetWriter writer(m_session.points(), m_session.catalogue(), log, m_session.system(), *file,
-                              m_session.decimalSeparator(), writerOptions);
+    const auto set = std::make_shared<const ParameterSet>(*file);
 
     // Every check that can be made before the first write, for the whole run: one line each.
     QStringList refusals;
@@ -117,7 +122,7 @@ int ApplyCommand::run(const Options& options)
     for (const Target& target : targets(options)) {
         if (!target.refusal.isEmpty())
             refusals.append(target.name + QStringLiteral(": refused: ") + target.refusal);
-        jobs.append({target.name, target.device, &writer, QString(), {}});
+        jobs.append({target.name, target.device, set, QString(), {}});
     }
     if (!options.report.isEmpty()) {
         if (const Expected<void> writable = AtomicFile::probe(options.report); !writable)
@@ -130,33 +135,67 @@ int ApplyCommand::run(const Options& options)
         throw CommandFailure(QStringLiteral("Nothing was written to any device."));
     }
     return execute(jobs, interruption,
-                   {options.file, false, options.writer.dryRun, options.report, options.format});
+                   {options.file, false, options.writer.dryRun, options.report, options.format,
+                    options.writer, options.verbose, options.jobs});
+}
+
+struct ApplyCommand::Outcome
+{
+    ParameterSetWriter::Result result;
+    // The transfer's log lines of the device.
+    QList<Log::Entry> log;
+};
+
+ApplyCommand::Outcome ApplyCommand::write(NetworkSession& session, const Job& job,
+                                          const std::shared_ptr<lns::AppDevice>& device, const Run& run,
+                                          const Interruption& interruption)
+{
+    Outcome outcome;
+    if (!job.set || !device) {
+        outcome.result.error =
+            job.failure.isEmpty() ? QStringLiteral("the network holds no device at this path") : job.failure;
+        return outcome;
+    }
+    MemoryLog log;
+    ParameterSetWriter::Options options = run.writer;
+    options.stopRequested = [&interruption] { return interruption.requested(); };
+    ParameterSetWriter writer(session.points(), session.catalogue(), log, session.system(), *job.set,
+                              session.decimalSeparator(), options);
+    outcome.result = writer.write(device);
+    outcome.log = log.entries();
+    return outcome;
 }
 
 int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interruption, const Run& run)
 {
     const bool lines = run.format == DeviceOutput::Format::Text;
     const int total = static_cast<int>(jobs.size());
+    StreamLog log(m_err, run.verbose);
     ProgressBar progress(m_err);
     RemainingTime remaining;
+    std::vector<Outcome> outcomes(static_cast<std::size_t>(total));
+    std::vector<bool> ended(static_cast<std::size_t>(total), false);
+
+    // A device's channel decides which devices may be written together; one that cannot be
+    // asked is written on its own.
+    QStringList channels;
+    for (const Job& job : jobs) {
+        QString channel;
+        if (job.device.device)
+            bestEffort([&] { channel = job.device.device->channel(); });
+        channels.append(channel);
+    }
+    const int workers = run.jobs > 0 ? run.jobs : ChannelWorkers::defaultWorkers(channels);
+
     QList<ParameterSetWriter::Result> results;
     QList<Origin> origins;
     TransferTally tally;
     tally.total = total;
     int failed = 0;
     int wouldChange = 0;
-    for (int number = 1; number <= total; ++number) {
-        const Job& job = jobs.at(number - 1);
-        ParameterSetWriter::Result result;
-        if (interruption.requested()) {
-            result.status = ParameterSetWriter::Status::NotStarted;
-        } else if (!job.writer || !job.device.device) {
-            result.error = job.failure;
-        } else {
-            progress.show(number, total, job.name, remaining.deviceStarted(total, number));
-            result = job.writer->write(job.device.device);
-            progress.clear();
-        }
+    // Results are passed on in the order of the jobs, each as soon as those before it have ended.
+    const auto passOn = [&](ParameterSetWriter::Result result) {
+        const Job& job = jobs.at(results.size());
         if (result.device.isEmpty())
             result.device = job.name.section(QLatin1Char('/'), 1);
         if (result.subsystem.isEmpty())
@@ -173,6 +212,83 @@ int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interrupti
         count(tally, result.status);
         results.append(std::move(result));
         origins.append(job.origin);
+    };
+
+    std::atomic<bool> sessionFailed = false;
+    std::mutex sessionMutex;
+    QString sessionFailure;
+    ChannelWorkers::Calls calls;
+    calls.makeWorker = [&]() -> ChannelWorkers::Work {
+        if (workers == 1)
+            return [&](int index) {
+                const Job& job = jobs.at(index);
+                outcomes[static_cast<std::size_t>(index)] =
+                    write(m_session, job, job.device.device, run, interruption);
+            };
+        // An object server session belongs to the thread that opened it: a worker opens its own
+        // and finds each device there by the path the run's session gave it.
+        std::shared_ptr<NetworkSession> session;
+        try {
+            session = std::make_shared<NetworkSession>(m_session.network());
+        } catch (const CommandFailure& failure) {
+            // No worker takes another device; what the others wrote is still reported, and the
+            // devices not reached fail with the reason.
+            const std::lock_guard lock(sessionMutex);
+            if (sessionFailure.isEmpty())
+                sessionFailure = QStringLiteral("nothing written: a worker could not open the network: ") +
+                                 failure.message();
+            sessionFailed = true;
+            return [](int) {};
+        }
+        return [&, session](int index) {
+            const Job& job = jobs.at(index);
+            std::shared_ptr<lns::AppDevice> device;
+            if (job.device.device) {
+                const qsizetype slash = job.name.lastIndexOf(QLatin1Char('/'));
+                bestEffort([&] {
+                    device = session->system()
+                                 ->subsystems()
+                                 ->item(job.name.left(slash))
+                                 ->applicationDevices()
+                                 ->item(job.name.mid(slash + 1));
+                });
+            }
+            outcomes[static_cast<std::size_t>(index)] = write(*session, job, device, run, interruption);
+        };
+    };
+    calls.stopRequested = [&interruption, &sessionFailed] {
+        return interruption.requested() || sessionFailed;
+    };
+    int done = 0;
+    calls.finished = [&](int index) {
+        ended[static_cast<std::size_t>(index)] = true;
+        ++done;
+        progress.clear();
+        while (results.size() < total && ended[static_cast<std::size_t>(results.size())]) {
+            Outcome& outcome = outcomes[static_cast<std::size_t>(results.size())];
+            MemoryLog::replay(outcome.log, log);
+            passOn(std::move(outcome.result));
+        }
+        // The bar names the first device still under way: the one the next line waits for.
+        if (done < total)
+            progress.show(done + 1, total, jobs.at(results.size()).name,
+                          remaining.deviceStarted(total, done + 1));
+    };
+    if (total > 0)
+        progress.show(1, total, jobs.front().name, remaining.deviceStarted(total, 1));
+    const std::vector<bool> started = ChannelWorkers(channels, workers).run(calls);
+    progress.clear();
+    for (int index = static_cast<int>(results.size()); index < total; ++index) {
+        ParameterSetWriter::Result result;
+        if (!started[static_cast<std::size_t>(index)]) {
+            result.status =
+                sessionFailed ? ParameterSetWriter::Status::Failed : ParameterSetWriter::Status::NotStarted;
+            result.error = sessionFailure;
+        } else {
+            MemoryLog::replay(outcomes[static_cast<std::size_t>(index)].log, log);
+            result = std::move(outcomes[static_cast<std::size_t>(index)].result);
+        }
+        passOn(std::move(result));
     }
 
     // A dry run wrote nothing, so its line counts what would happen instead.
@@ -267,6 +383,20 @@ QString reportError(const ParameterSetWriter::Result& result)
 }
 
 } // namespace
+
+int ApplyCommand::jobsOption(const CommandArguments& arguments)
+{
+    const std::optional<QString> given = arguments.option(QStringLiteral("--jobs"));
+    if (!given)
+        return 0;
+    bool ok = false;
+    const int jobs = given->toInt(&ok, 10);
+    if (!ok || jobs < 1 || jobs > ChannelWorkers::Bound)
+        throw UsageError(QStringLiteral("The option --jobs takes a number from 1 to %1, not \"%2\"")
+                             .arg(ChannelWorkers::Bound)
+                             .arg(*given));
+    return jobs;
+}
 
 DeviceOutput::Format ApplyCommand::reportFormat(const QString& fileName)
 {

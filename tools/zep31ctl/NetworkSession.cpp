@@ -27,7 +27,7 @@ QString failureText(const lns::Error& error)
 } // namespace
 
 NetworkSession::NetworkSession(const QString& network)
-    : m_registry(lonworks_home::registryFile()), m_catalogue(m_registry)
+    : m_networkName(network), m_registry(lonworks_home::registryFile()), m_catalogue(m_registry)
 {
     if (!m_registry.lastError().isEmpty())
         throw CommandFailure(m_registry.lastError());

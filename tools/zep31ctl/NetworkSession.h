@@ -45,6 +45,8 @@ public:
     // The same for the CPs alone, with no NV read: what a backup and a comparison need.
     ParameterSet readCps(const Device& device);
 
+    // The name the network was opened by.
+    const QString& network() const { return m_networkName; }
     // The open system; the transfer asks it whether the network is off-net.
     std::shared_ptr<const lns::System> system() const { return m_system; }
 
@@ -55,6 +57,7 @@ public:
 private:
     static const QString& onlineText();
 
+    QString m_networkName;
     SqliteRegistryStore m_registry;
     std::unique_ptr<lns::ObjectServer> m_server;
     std::shared_ptr<lns::Network> m_network;

@@ -120,6 +120,7 @@ int RestoreCommand::run(const CommandArguments& arguments)
     const bool byNeuronId = arguments.flag(QStringLiteral("--by-neuron-id"));
     const bool force = arguments.flag(QStringLiteral("--force-program-id"));
     const bool dryRun = arguments.flag(QStringLiteral("--dry-run"));
+    const int workers = ApplyCommand::jobsOption(arguments);
 
     const Expected<BackupIndex> parsed = BackupIndex::read(folder);
     if (!parsed)
@@ -131,12 +132,9 @@ int RestoreCommand::run(const CommandArguments& arguments)
     const QList<Pair> pairs = pairsOf(session, index, arguments, byNeuronId, refusals);
 
     const Interruption interruption;
-    StreamLog log(m_err, false);
     ParameterSetWriter::Options options;
     options.dryRun = dryRun;
     options.deviceSpecific = true;
-    options.stopRequested = [&interruption] { return interruption.requested(); };
-    std::vector<std::unique_ptr<ParameterSetWriter>> writers;
     QList<ApplyCommand::Job> jobs;
     for (const Pair& pair : std::as_const(pairs)) {
         const BackupIndex::Entry& entry = *pair.entry;
@@ -161,10 +159,7 @@ int RestoreCommand::run(const CommandArguments& arguments)
                 problems.append(fits.error());
             for (const QString& problem : std::as_const(problems))
                 refusals.append(job.name + QStringLiteral(": refused: ") + problem);
-            writers.push_back(std::make_unique<ParameterSetWriter>(
-                session.points(), session.catalogue(), log, session.system(), file ? *file : ParameterSet(),
-                session.decimalSeparator(), options));
-            job.writer = writers.back().get();
+            job.set = std::make_shared<const ParameterSet>(file ? *file : ParameterSet());
         }
         jobs.append(job);
     }
@@ -179,5 +174,6 @@ int RestoreCommand::run(const CommandArguments& arguments)
         throw CommandFailure(QStringLiteral("Nothing was written to any device."));
     }
     return ApplyCommand(session, m_out, m_err)
-        .execute(jobs, interruption, {folder, true, dryRun, report.value_or(QString()), format});
+        .execute(jobs, interruption,
+                 {folder, true, dryRun, report.value_or(QString()), format, options, false, workers});
 }

@@ -21,6 +21,7 @@
 #include "host/catalogue/CatalogueTables.h"
 #include "host/object_server/AppDevice.h"
 #include "host/object_server/Error.h"
+#include "transfer/ChannelWorkers.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/ParameterSetWriter.h"
 
@@ -111,7 +112,7 @@ const std::vector<Zep31Ctl::Command>& Zep31Ctl::commands()
         {"apply",
          "NETWORK FILE.par (DEVICE... [--program-id ID] | --program-id ID) [--force-program-id]\n"
          "[--only-changed] [--dry-run] [--report FILE.json|FILE.csv] [--verbose]\n"
-         "[--format text|json|csv]",
+         "[--format text|json|csv] [--jobs N]",
          &Zep31Ctl::apply},
         {"diff", "NETWORK DEVICE (DEVICE | FILE.par) [--format text|json|csv]", &Zep31Ctl::diff},
         {"export", "FILE.par --format json|csv", &Zep31Ctl::exportFile},
@@ -122,7 +123,7 @@ const std::vector<Zep31Ctl::Command>& Zep31Ctl::commands()
         {"backup", "NETWORK FOLDER [--program-id ID]", &Zep31Ctl::backup},
         {"restore",
          "NETWORK FOLDER [DEVICE...] [--by-neuron-id] [--force-program-id] [--dry-run]\n"
-         "[--report FILE.json|FILE.csv] [--format text|json|csv]",
+         "[--report FILE.json|FILE.csv] [--format text|json|csv] [--jobs N]",
          &Zep31Ctl::restore},
         {"drift", "NETWORK FOLDER [--format text|json|csv]", &Zep31Ctl::drift},
     };
@@ -165,11 +166,15 @@ QString Zep31Ctl::usage()
                "program ID pass) and the report file. One check failing writes nothing (status 2); "
                "--dry-run\n"
                "makes these checks and shows what would change.\n"
-               "A call that fails is repeated %1 times; then the device is reported failed and the run goes "
-               "on.\n"
-               "SIGINT or SIGTERM ends apply after the CP under way; the report says how far it got and "
-               "names\n"
-               "a device left part-written.\n"
+               "A device's CPs go as one set, which the device takes wholly or not at all. A set that fails "
+               "is\n"
+               "repeated %1 times; then the device is reported failed, holding its old values, and the run "
+               "goes on.\n"
+               "Devices of different channels are written at once, one device at a time per channel: --jobs "
+               "N\n"
+               "writes at most N devices at once (default: one per channel, at most %2; 1 writes them in "
+               "turn).\n"
+               "SIGINT or SIGTERM ends apply after the sets under way; the report says how far it got.\n"
                "--format json or csv writes for programs; apply and restore then print their report instead "
                "of\n"
                "a line per device.\n"
@@ -185,7 +190,8 @@ QString Zep31Ctl::usage()
                "differ, (backup) a device could not be read, (drift) something drifted; 2 a wrong command "
                "line,\n"
                "network, device or file (nothing written); 3 apply, restore or backup interrupted.\n")
-               .arg(countInWords(DeviceTransfer::Retries.silentRetries));
+               .arg(countInWords(DeviceTransfer::Retries.silentRetries))
+               .arg(ChannelWorkers::Bound);
 }
 
 bool Zep31Ctl::needsFonts(const QStringList& arguments)
@@ -313,6 +319,7 @@ int Zep31Ctl::apply(const CommandArguments& arguments)
     options.report = report.value_or(QString());
     options.verbose = arguments.flag(QStringLiteral("--verbose"));
     options.format = outputFormat(arguments);
+    options.jobs = ApplyCommand::jobsOption(arguments);
     NetworkSession session(arguments.at(0));
     return ApplyCommand(session, m_out, m_err).run(options);
 }

@@ -34,7 +34,7 @@ std::optional<DeviceRecord> DeviceStore::record(qint64 deviceId)
                       "SELECT d.id, d.system_id, d.template_id, t.revision, d.name, d.neuron_id, "
                       "t.program_id, d.state, d.commissioned, d.test_flag, d.unreachable, d.failure_rate, "
                       "EXISTS(SELECT 1 FROM faults f WHERE f.device_id = d.id AND f.remaining > 0), "
-                      "n.transaction_ms, COALESCE(c.slot, -1), COALESCE(c.type, 0) "
+                      "n.transaction_ms, COALESCE(c.slot, -1), COALESCE(c.type, 0), COALESCE(c.name, '') "
                       "FROM devices d JOIN templates t ON t.id = d.template_id "
                       "JOIN systems s ON s.id = d.system_id JOIN networks n ON n.id = s.network_id "
                       "LEFT JOIN channels c ON c.id = d.channel_id WHERE d.id = ?");
@@ -57,6 +57,7 @@ std::optional<DeviceRecord> DeviceStore::record(qint64 deviceId)
     record.pendingFaults = query.integer(12) != 0;
     record.transactionMs = static_cast<int>(query.integer(13));
     record.channelSlot = static_cast<int>(query.integer(14));
+    record.channelName = query.text(16);
     record.channelType = channel_type::fromNumber(query.integer(15)).value_or(ChannelType::TpFt10);
     return record;
 }

@@ -26,6 +26,7 @@ struct DeviceRecord
     bool pendingFaults = false;
     // The channel's slot on the channel board; -1 when the device is on no channel.
     int channelSlot = -1;
+    QString channelName;
     ChannelType channelType = ChannelType::TpFt10;
     int transactionMs = 0;
 };

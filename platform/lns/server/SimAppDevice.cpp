@@ -89,6 +89,11 @@ QString SimAppDevice::programId() const
     return record().programId;
 }
 
+QString SimAppDevice::channel() const
+{
+    return record().channelName;
+}
+
 std::shared_ptr<lns::DeviceInterface> SimAppDevice::deviceInterface() const
 {
     const DeviceRecord device = record();

@@ -22,6 +22,7 @@ public:
     bool commissioned() const override;
     bool testFlag() const override;
     QString programId() const override;
+    QString channel() const override;
     std::shared_ptr<lns::DeviceInterface> deviceInterface() const override;
     std::shared_ptr<lns::Collection<lns::Subsystem>> subsystems() const override;
     QList<lns::CpSetValue> writeConfigProperties(const QList<lns::CpSetValue>& values) override;

@@ -26,6 +26,9 @@ public:
     // The flag that skips the state query.
     virtual bool testFlag() const = 0;
     virtual QString programId() const = 0;
+    // The name of the channel the device is attached to; empty when it is on none. Devices of
+    // different channels can be talked to at the same time.
+    virtual QString channel() const = 0;
     virtual std::shared_ptr<DeviceInterface> deviceInterface() const = 0;
     virtual std::shared_ptr<Collection<Subsystem>> subsystems() const = 0;
 

@@ -187,7 +187,9 @@ Apply::End Apply::writeToChosenDevices(DeviceTransfer& transfer, const QList<CpV
         if (synchronise)
             transfer.resetHeader();
         observer.written.clear();
-        const bool completed = transfer.writeDevice(
+        // Synchronising writes a whole configuration: it goes as one set the device takes wholly or not.
+        const auto write = synchronise ? &DeviceTransfer::writeSet : &DeviceTransfer::writeDevice;
+        const bool completed = (transfer.*write)(
             *target, mode, [&wanted](int position) { return wanted.count(position) != 0; },
             [&values](int position) { return values.at(position); }, observer);
         for (int position : observer.written)

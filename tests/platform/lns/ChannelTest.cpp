@@ -275,3 +275,14 @@ TEST(SimChannels, ProcessesShareAChannelAndRunAtOnceOnTwo)
     // Two channels: about the larger one, far from the sum.
     EXPECT_LT(span(2, 3), 0.8 * (busyB + busyC));
 }
+
+// A device names the channel it is on, and a move is seen at once by an object already handed out.
+TEST(SimChannels, ADeviceNamesItsChannel)
+{
+    DemoPlatform platform;
+    const auto device = platform.device(F2, Rou4);
+    EXPECT_EQ(device->channel(), QStringLiteral("Floor 2"));
+    platform.admin().addChannel(Demo, QStringLiteral("Riser"), lnssim::ChannelType::Ip852);
+    platform.admin().moveDevice(Demo, QStringLiteral("F2/ROU_4"), QStringLiteral("Riser"));
+    EXPECT_EQ(device->channel(), QStringLiteral("Riser"));
+}
