@@ -90,8 +90,8 @@ MainWindow::MainWindow(AppContext& context)
     procedures.set_tabs = [this] { set_tabs(); };
     const auto showHelp = [this](const QString& pointKind, int pointIndex) {
         if (m_session.currentDevice)
-            UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, pointKind,
-                            static_cast<qint16>(pointIndex));
+            UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false,
+                            pointKind, static_cast<qint16>(pointIndex));
     };
     procedures.showHelp = showHelp;
     m_editors =
@@ -351,7 +351,8 @@ void MainWindow::tabData_Click()
     if (!m_session.currentDevice)
         return;
     try {
-        UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, QString(), 0);
+        UpdateFramework(m_session.currentDevice->programId(), FrameworkSettings::NoVariant, false, QString(),
+                        0);
     } catch (const lns::Error& error) {
         m_controls.echLog->addError(error.description() + QStringLiteral(" tabData(fMain)"));
     }

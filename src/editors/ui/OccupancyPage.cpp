@@ -19,8 +19,7 @@ QWidget* buildOccupancyPage(MainControls& controls)
     page_kit::addCpField(
         grid, 1, controls, cp::OccupancyBypassTime,
         page_kit::caption(controls.lblNc, cp::OccupancyBypassTime, QStringLiteral("BypassTime [min]:")));
-    page_kit::addNvoField(grid, 2, controls, nvo::OsOccup,
-                          QStringLiteral("nvoOsOccup:"));
+    page_kit::addNvoField(grid, 2, controls, nvo::OsOccup, QStringLiteral("nvoOsOccup:"));
     grid->setColumnStretch(1, 1);
 
     auto* content = new QWidget;

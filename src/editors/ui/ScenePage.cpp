@@ -22,8 +22,7 @@ QWidget* buildScenePage(MainControls& controls)
     page_kit::addRow(grid, 2,
                      page_kit::caption(controls.lblNvi, nvi::SceneNumber, QStringLiteral("scene_number:")),
                      page_kit::valueBox(controls.txtNvi, nvi::SceneNumber));
-    page_kit::addNvoField(grid, 3, controls, nvo::ScScene,
-                          QStringLiteral("nvoScScene:"));
+    page_kit::addNvoField(grid, 3, controls, nvo::ScScene, QStringLiteral("nvoScScene:"));
     grid->setColumnStretch(1, 1);
 
     auto* content = new QWidget;
