@@ -116,17 +116,19 @@ int runPlugIn(const QStringList& arguments)
     FrameworkSettings settings;
     PointTables points;
     ResourceDirSpec resourceDir;
-    AppContext context{registry,
-                       *objectServer,
-                       *ui,
-                       progress,
-                       catalogue,
-                       connection,
-                       commands,
-                       settings,
-                       points,
-                       resourceDir,
-                       [] { QCoreApplication::exit(0); }};
+    AppContext context{
+        registry,
+        *objectServer,
+        *ui,
+        progress,
+        catalogue,
+        connection,
+        commands,
+        settings,
+        points,
+        resourceDir,
+        [] { QCoreApplication::exit(0); },
+        [] { return lnssim::createObjectServer(lonworks_home::path(), lonworks_home::registryFile()); }};
 
     ProcessSelfLauncher launcher;
     // ZEP31_SCREENSHOT names a file for a picture of the main window once it shows a device;

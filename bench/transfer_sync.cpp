@@ -28,6 +28,7 @@ public:
     void start(int, int) override {}
     void setDevice(int) override {}
     void setParameter(int) override {}
+    void setEstimate(qint64) override {}
     void finish() override {}
 };
 

@@ -5,12 +5,14 @@
 #include "host/AppContext.h"
 #include "host/CommandTable.h"
 #include "host/ConnectionState.h"
+#include "host/LonWorksHome.h"
 #include "host/MessageCatalogue.h"
 #include "host/ProgressDisplay.h"
 #include "host/ResourceDirSpec.h"
 #include "host/UnattendedUi.h"
 #include "host/object_server/ObjectServer.h"
 #include "lns/PlatformAdmin.h"
+#include "lns/SimObjectServer.h"
 #include "registry/SqliteRegistryStore.h"
 
 #include <QTemporaryDir>
@@ -92,6 +94,11 @@ struct BenchPlatform
     FrameworkSettings settings;
     PointTables points;
     ResourceDirSpec resourceDir;
-    AppContext context{registry, *server,  ui,     progress,    catalogue, connection,
-                       commands, settings, points, resourceDir, [] {}};
+    AppContext context{
+        registry,  *server,
+        ui,        progress,
+        catalogue, connection,
+        commands,  settings,
+        points,    resourceDir,
+        [] {},     [this] { return lnssim::createObjectServer(home.path(), lonworks_home::registryFile()); }};
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 class CommandTable;
 class FrameworkSettings;
@@ -32,4 +33,7 @@ struct AppContext
     ResourceDirSpec& resourceDir;
     // Ends the program (the application's event loop); tests pass their own.
     std::function<void()> endProgram;
+    // Another object server over the same network databases, for a thread of its own (an object
+    // server belongs to the thread that uses it); none where work stays on this thread.
+    std::function<std::unique_ptr<lns::ObjectServer>()> openObjectServer;
 };

@@ -20,6 +20,9 @@ struct Board
     // Jobs before it have all been started.
     std::size_t firstOpen = 0;
     std::deque<int> ended;
+    // Jobs ended so far, and those of them the calling thread has passed on.
+    std::size_t endedCount = 0;
+    std::size_t passedCount = 0;
     int running = 0;
     bool stopped = false;
     std::exception_ptr failure;
@@ -79,6 +82,8 @@ std::vector<bool> ChannelWorkers::run(const Calls& calls)
             if (calls.finished)
                 calls.finished(job);
             lock.lock();
+            ++board.passedCount;
+            board.changed.notify_all();
         }
     };
 
@@ -114,11 +119,16 @@ std::vector<bool> ChannelWorkers::run(const Calls& calls)
                 lock.lock();
                 board.busy.remove(m_channels[job]);
                 board.ended.push_back(job);
+                const std::size_t ended = ++board.endedCount;
                 if (thrown && !board.failure)
                     board.failure = thrown;
                 board.changed.notify_all();
+                // The worker takes no other job before the caller has heard of this one, so a
+                // stop asked for then holds for it as well.
                 if (inlineRun)
                     passOnEnded(lock);
+                else
+                    board.changed.wait(lock, [&] { return board.passedCount >= ended; });
             }
         } catch (...) {
             const std::lock_guard guard(board.mutex);

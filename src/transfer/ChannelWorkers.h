@@ -25,7 +25,8 @@ public:
         std::function<Work()> makeWorker;
         // Asked before each job is taken, from any worker's thread; true starts no more jobs.
         std::function<bool()> stopRequested;
-        // A job ended; called on the calling thread, in the order jobs end.
+        // A job ended; called on the calling thread, in the order jobs end. The worker that did
+        // it takes no other job until this has returned.
         std::function<void(int job)> finished;
         // Called on the calling thread now and then while it waits (the window lets events run).
         std::function<void()> waiting;

@@ -214,22 +214,38 @@ bool DeviceTransfer::writeDevice(const Target& target, Mode mode,
     return true;
 }
 
+QList<lns::CpSetValue> DeviceTransfer::setOf(const PointTables& points, Mode mode,
+                                             const std::function<bool(int position)>& chosen,
+                                             const std::function<CpValue(int position)>& valueOf)
+{
+    QList<lns::CpSetValue> set;
+    forEachInSet(points, mode, chosen, [&](int position) {
+        const CpValue value = valueOf(position);
+        set.append({points.cp(position).id, value.text, value.elements});
+    });
+    return set;
+}
+
+void DeviceTransfer::forEachInSet(const PointTables& points, Mode mode,
+                                  const std::function<bool(int position)>& chosen,
+                                  const std::function<void(int position)>& visit)
+{
+    for (int position = 0; position < points.cpCount; ++position)
+        if (mode == Mode::Synchronise ? points.cp(position).syncable : chosen(position))
+            visit(position);
+}
+
 bool DeviceTransfer::writeSet(const Target& target, Mode mode,
                               const std::function<bool(int position)>& chosen,
                               const std::function<CpValue(int position)>& valueOf, TransferObserver& observer)
 {
     const int count = m_points.cpCount;
-    const auto inSet = [&](int position) {
-        return mode == Mode::Synchronise ? m_points.cp(position).syncable : chosen(position);
-    };
     std::map<int, CpValue> values;
     QList<lns::CpSetValue> set;
-    for (int position = 0; position < count; ++position) {
-        if (!inSet(position))
-            continue;
+    forEachInSet(m_points, mode, chosen, [&](int position) {
         const CpValue& value = values.emplace(position, valueOf(position)).first->second;
         set.append({m_points.cp(position).id, value.text, value.elements});
-    }
+    });
     if (!observer.beforeCp(values.empty() ? 0 : values.begin()->first))
         return false;
     if (mode == Mode::Synchronise || !values.empty())

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "host/StepRunner.h"
+#include "host/object_server/CpSetValue.h"
 #include "host/object_server/NetworkVariable.h"
 #include "transfer/CpValue.h"
 #include "transfer/TransferState.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -96,6 +98,11 @@ public:
     bool writeSet(const Target& target, Mode mode, const std::function<bool(int position)>& chosen,
                   const std::function<CpValue(int position)>& valueOf, TransferObserver& observer);
 
+    // The set writeSet sends for those arguments, in catalogue order.
+    static QList<lns::CpSetValue> setOf(const PointTables& points, Mode mode,
+                                        const std::function<bool(int position)>& chosen,
+                                        const std::function<CpValue(int position)>& valueOf);
+
     // Whether writeDevice reads the array CPs back element by element for the observer (a call
     // per element); off by default.
     void setElementReadBack(bool on) { m_elementReadBack = on; }
@@ -117,6 +124,10 @@ public:
 
 private:
     std::optional<Target> open(const std::shared_ptr<lns::AppDevice>& device, const SelectedDevice* chosen);
+    // The catalogue positions of a set, in order.
+    static void forEachInSet(const PointTables& points, Mode mode,
+                             const std::function<bool(int position)>& chosen,
+                             const std::function<void(int position)>& visit);
     // Sets the device's clock after its configuration; false when the user aborted.
     bool writeTimeSet(const Target& target, const QString& text);
     void logWritten(const Target& target, int position, Mode mode, const QString& readBack);

@@ -231,6 +231,7 @@ TEST_F(PlugInRegistrationTest, ResourceDirectoryStepsShareOneBudgetOfSilentRetri
                        m_test.settings,
                        m_test.points,
                        m_test.resourceDir,
+                       {},
                        {}};
     PlugInRegistration registration(context, m_launcher);
     m_test.ui.setRelaxed(Answer::Retry);
@@ -271,7 +272,7 @@ TEST(PlugInRegistrationFailure, AnUnwritableRegistryIsReportedInsteadOfSuccess)
     MessageCatalogue catalogue(broken);
     AppContext context{
         broken,        *test.objectServer, test.ui,     test.progress,    catalogue, test.connection,
-        test.commands, test.settings,      test.points, test.resourceDir, {}};
+        test.commands, test.settings,      test.points, test.resourceDir, {},        {}};
     FakeSelfLauncher launcher;
     PlugInRegistration registration(context, launcher);
     test.ui.setRelaxed(Answer::Ok);

@@ -501,7 +501,8 @@ TEST_F(MenusScreenCheck, QtsOwnDialogsSpeakGermanWhenTheRegistrationSaysSo)
                        german.settings,
                        german.points,
                        german.resourceDir,
-                       [] {}};
+                       [] {},
+                       german.context.openObjectServer};
     auto germanWindow = std::make_unique<MainWindow>(context);
     germanWindow->show();
     german.open(*germanWindow, Rou1);

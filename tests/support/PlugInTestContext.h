@@ -35,15 +35,17 @@ struct PlugInTestContext
     PointTables points;
     ResourceDirSpec resourceDir;
     int endProgramCalls = 0;
-    AppContext context{registry,
-                       *objectServer,
-                       ui,
-                       progress,
-                       catalogue,
-                       connection,
-                       commands,
-                       settings,
-                       points,
-                       resourceDir,
-                       [this] { ++endProgramCalls; }};
+    AppContext context{
+        registry,
+        *objectServer,
+        ui,
+        progress,
+        catalogue,
+        connection,
+        commands,
+        settings,
+        points,
+        resourceDir,
+        [this] { ++endProgramCalls; },
+        [this] { return lnssim::createObjectServer(home.path(), lonworks_home::registryFile()); }};
 };

@@ -3,6 +3,7 @@
 #include "device/point_catalogue/PointCatalogue.h"
 #include "device/ui/MainWindow.h"
 #include "host/Log.h"
+#include "host/object_server/Error.h"
 #include "support/DemoSession.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/TransferState.h"
@@ -48,10 +49,12 @@ public:
             onDevice(device);
     }
     void setParameter(int) override {}
+    void setEstimate(qint64 seconds) override { estimates.append(seconds); }
     void finish() override { ++finished; }
 
     QList<int> started;
     QList<int> devices;
+    QList<qint64> estimates;
     int finished = 0;
     std::function<void(int)> onDevice;
 };
@@ -367,18 +370,42 @@ TEST_F(ApplyTest, AbortLeavesAndResetsTheSelection)
     EXPECT_TRUE(c().cmdApply->isEnabled());
 }
 
-TEST_F(ApplyTest, ClosingTheStatusStopsBetweenWholeCps)
+// Closing the status as the first device ends starts no more devices; a set under way on the
+// other floor's channel ends whole. Which devices got the set depends on who ended first, so the
+// log, the summary and the database must agree device by device.
+TEST_F(ApplyTest, ClosingTheStatusLetsTheSetsUnderWayEndAndStartsNoMore)
 {
     edit(c().txtNci(MaxSendTime), QStringLiteral("27"));
-    choose({Rou2, Rou4});
     synchronise = true;
     status.onDevice = [this](int device) {
         if (device == 2)
             transfer.transferCancelled = true;
     };
+    // One channel: the second device waits for the first, so it is never started.
+    choose({Rou2, Rou1});
     apply.cmdApply_Click();
     EXPECT_EQ(value(Rou2, MaxSendTime), n("27.0"));
-    EXPECT_NE(value(Rou4, MaxSendTime), n("27.0"));
+    EXPECT_NE(value(Rou1, MaxSendTime), n("27.0"));
+
+    log().clear();
+    edit(c().txtNci(MaxSendTime), QStringLiteral("28"));
+    transfer.selectedDevices.clear();
+    choose({Rou2, Rou1, Rou4});
+    apply.cmdApply_Click();
+    const QStringList lines = logLines();
+    int written = 0;
+    for (const QString& path : {Rou2, Rou1, Rou4}) {
+        const bool logged = lines.contains(path.section(QLatin1Char('/'), 0, 0) + QStringLiteral(" : ") +
+                                           path.section(QLatin1Char('/'), 1) +
+                                           QStringLiteral(" :   SCPTmaxSendTime  =  ") + n("28.0"));
+        EXPECT_EQ(value(path, MaxSendTime) == n("28.0"), logged) << path.toStdString();
+        written += logged ? 1 : 0;
+    }
+    EXPECT_GE(written, 1);
+    EXPECT_LE(written, 2);
+    EXPECT_EQ(lines.constLast(),
+              QStringLiteral("%1 of 3 devices written, %2 skipped").arg(written).arg(3 - written));
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
     EXPECT_FALSE(transfer.transferCancelled);
     EXPECT_FALSE(transfer.transferRunning);
 }
@@ -608,6 +635,37 @@ TEST_F(ChannelSyncTest, EveryCpIsLoggedAndAFailedDeviceIsNamedAndKeepsItsValues)
     EXPECT_TRUE(lines.filter(QStringLiteral("Bench : B_5 :   ")).isEmpty());
     // Neither device took the edits, so they stay to be applied again.
     EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+}
+
+// The status counts down what the channel model says the busiest channel still has to carry.
+TEST_F(ChannelSyncTest, TheTimeLeftComesFromTheChannelModel)
+{
+    demo.admin.setTransactionTime(DemoSession::Network, 11);
+    edit(c().txtNci(MaxSendTime), QStringLiteral("48"));
+    apply.cmdApply_Click();
+    ASSERT_EQ(status.estimates.size(), Devices + 1);
+    EXPECT_GT(status.estimates.constFirst(), 0);
+    EXPECT_TRUE(std::is_sorted(status.estimates.rbegin(), status.estimates.rend()));
+    EXPECT_EQ(status.estimates.constLast(), 0);
+    EXPECT_EQ(status.devices, (QList<int>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(ChannelSyncTest, AWorkerThatCannotOpenTheNetworkWritesNothingAndSaysWhy)
+{
+    const QString before = value(QStringLiteral("Bench/B_1"), MaxSendTime);
+    demo.context.openObjectServer = []() -> std::unique_ptr<lns::ObjectServer> {
+        throw lns::Error(lns::errors::Database, QStringLiteral("database is locked"));
+    };
+    edit(c().txtNci(MaxSendTime), QStringLiteral("49"));
+    apply.cmdApply_Click();
+    const QStringList lines = logLines();
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("A second connection to the network could not be opened (database "
+                                      "is locked); the devices not reached were not written.")));
+    EXPECT_EQ(lines.constLast(), QStringLiteral("0 of 6 devices written, 6 skipped"));
+    EXPECT_EQ(value(QStringLiteral("Bench/B_1"), MaxSendTime), before);
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_FALSE(transfer.transferRunning);
 }
 
 // The window's own Apply, clicked, with the devices chosen in the window's transfer state.

@@ -1,9 +1,13 @@
 #include "transfer/ChannelWorkers.h"
 
+#include "transfer/ChannelEstimate.h"
+
 #include <QMap>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <gtest/gtest.h>
+#include <map>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -136,6 +140,61 @@ TEST_F(ChannelWorkersTest, AStopLetsTheJobsUnderWayEndAndStartsNoMore)
         const std::vector<bool> started = ChannelWorkers(channels, workers).run(hooks);
         EXPECT_EQ(std::count(started.begin(), started.end(), true), 5) << workers;
         EXPECT_EQ(finishOrder, (std::vector<int>{0, 1, 2, 3, 4})) << workers;
+    }
+}
+
+// The window answers a cancel as it hears that a device ended: the worker that ended it must not
+// have taken another device meanwhile.
+TEST_F(ChannelWorkersTest, AStopAskedForAsAJobEndsHoldsForItsWorker)
+{
+    const QStringList channels{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A"),
+                               QStringLiteral("B"), QStringLiteral("A")};
+    std::map<int, std::thread::id> ranOn;
+    std::atomic<bool> stop = false;
+    int firstEnded = -1;
+    ChannelWorkers::Calls hooks = calls(channels, [&](int job) {
+        const std::lock_guard guard(mutex);
+        ranOn[job] = std::this_thread::get_id();
+    });
+    hooks.finished = [&](int job) {
+        if (!stop.exchange(true))
+            firstEnded = job;
+    };
+    hooks.stopRequested = [&] { return stop.load(); };
+    ChannelWorkers(channels, 2).run(hooks);
+    ASSERT_GE(firstEnded, 0);
+    // Its worker started nothing after it.
+    const auto position = [this](int job) { return std::find(startOrder.begin(), startOrder.end(), job); };
+    for (const auto& [job, thread] : ranOn)
+        if (thread == ranOn.at(firstEnded)) {
+            EXPECT_LE(position(job), position(firstEnded)) << job;
+        }
+}
+
+TEST(ChannelEstimateTest, TheBusiestChannelOrTheWorkersShareDecide)
+{
+    constexpr qint64 S = 1'000'000'000;
+    const QStringList channels{QStringLiteral("A"), QStringLiteral("A"), QStringLiteral("B"), QString(),
+                               QStringLiteral("A")};
+    const QList<qint64> floors{S, S, 2 * S, 3 * S / 2, S / 2};
+    struct Case
+    {
+        int workers;
+        std::vector<int> ended;
+        qint64 seconds;
+    };
+    const Case cases[] = {
+        {3, {}, 3},     // A: 2.5 s, rounded up
+        {1, {}, 6},     // one worker carries all 6 s
+        {2, {}, 3},     // 6 s over two workers
+        {3, {0, 1}, 2}, // B is the busiest now
+        {3, {0, 1, 2, 3, 4}, 0},
+    };
+    for (const Case& test : cases) {
+        ChannelEstimate estimate(channels, floors, test.workers);
+        for (int device : test.ended)
+            estimate.ended(device);
+        EXPECT_EQ(estimate.remainingSeconds(), test.seconds) << test.workers << " " << test.ended.size();
     }
 }
 

@@ -153,6 +153,33 @@ int DeviceAccess::queryState(qint64 deviceId)
     return record.state;
 }
 
+qint64 DeviceAccess::cpSetFloorNs(const DeviceRecord& device,
+                                  const std::vector<const CpDefinition*>& cps) const
+{
+    if (!isOnline(device))
+        return 0;
+    int bytes = 0;
+    for (const CpDefinition* cp : cps)
+        bytes += value_codec::bytes(cp->type) * cp->elements();
+    const ChannelTiming channel = timing(device);
+    qint64 floor = 0;
+    // Each piece is written, then read back, as sendSet and readSetBack carry it.
+    for (int piece = 0; piece < pieces(bytes); ++piece) {
+        const int data = pieceBytes(bytes, piece);
+        floor += channel.packetNs(apdu::writeMemoryRequest(data)) +
+                 channel.packetNs(apdu::WriteMemoryResponse) + channel.packetNs(apdu::ReadMemoryRequest) +
+                 channel.packetNs(apdu::readMemoryResponse(data)) + 2 * channel.latencyNs;
+    }
+    return floor;
+}
+
+qint64 DeviceAccess::stateQueryFloorNs(const DeviceRecord& device) const
+{
+    const ChannelTiming channel = timing(device);
+    return channel.packetNs(apdu::QueryStatusRequest) + channel.packetNs(apdu::QueryStatusResponse) +
+           channel.latencyNs;
+}
+
 ChannelTiming DeviceAccess::timing(const DeviceRecord& device) const
 {
     if (device.channelSlot < 0)

@@ -53,6 +53,9 @@ public:
     // are read back the same way. Returns every element read back, in the order given.
     QList<QStringList> writeCpSet(qint64 deviceId, const std::vector<CpElements>& values);
     int queryState(qint64 deviceId);
+    // The least channel time of those operations (packets and latencies, no other traffic).
+    qint64 cpSetFloorNs(const DeviceRecord& device, const std::vector<const CpDefinition*>& cps) const;
+    qint64 stateQueryFloorNs(const DeviceRecord& device) const;
 
     static bool isOnline(const DeviceRecord& device) { return device.commissioned && device.state == 4; }
 

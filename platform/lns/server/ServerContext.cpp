@@ -35,6 +35,11 @@ ServerContext::ServerContext(const QString& lonWorksHome, RegistryStore& registr
 {
 }
 
+ServerContext::ServerContext(const QString& lonWorksHome, std::unique_ptr<RegistryStore> registry)
+    : m_home(lonWorksHome), m_ownRegistry(std::move(registry)), m_registry(*m_ownRegistry)
+{
+}
+
 ServerContext::~ServerContext() = default;
 
 void ServerContext::open(NvPoller::Sink sink)

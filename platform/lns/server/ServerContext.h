@@ -25,6 +25,8 @@ class ServerContext final
 {
 public:
     ServerContext(const QString& lonWorksHome, RegistryStore& registry);
+    // With a registry store of its own, for a server on a thread of its own.
+    ServerContext(const QString& lonWorksHome, std::unique_ptr<RegistryStore> registry);
     ~ServerContext();
     ServerContext(const ServerContext&) = delete;
     ServerContext& operator=(const ServerContext&) = delete;
@@ -55,6 +57,7 @@ private:
     struct Session;
 
     QString m_home;
+    std::unique_ptr<RegistryStore> m_ownRegistry;
     RegistryStore& m_registry;
     InterfaceCache m_interfaces;
     std::unique_ptr<Session> m_session;

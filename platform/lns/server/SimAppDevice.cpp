@@ -157,6 +157,30 @@ QList<lns::CpSetValue> SimAppDevice::writeConfigProperties(const QList<lns::CpSe
     return result;
 }
 
+qint64 SimAppDevice::stateQueryFloorNs() const
+{
+    return m_context->access().stateQueryFloorNs(record());
+}
+
+qint64 SimAppDevice::configPropertiesWriteFloorNs(const QList<lns::CpSetValue>& values) const
+{
+    const DeviceRecord device = record();
+    const auto definition = m_context->access().interfaceOf(device);
+    std::vector<const CpDefinition*> cps;
+    cps.reserve(static_cast<std::size_t>(values.size()));
+    for (const lns::CpSetValue& value : values) {
+        const auto address = CpAddress::parse(value.id);
+        const CpDefinition* cp = address ? definition->findCp(address->ownerKind, address->ownerIndex,
+                                                              address->scope, address->typeIndex)
+                                         : nullptr;
+        // A set naming a CP the device lacks fails before it travels.
+        if (!cp)
+            return 0;
+        cps.push_back(cp);
+    }
+    return m_context->access().cpSetFloorNs(device, cps);
+}
+
 DeviceRecord SimAppDevice::record() const
 {
     m_context->requireSystemOpen(m_systemId);

@@ -26,6 +26,8 @@ public:
     std::shared_ptr<lns::DeviceInterface> deviceInterface() const override;
     std::shared_ptr<lns::Collection<lns::Subsystem>> subsystems() const override;
     QList<lns::CpSetValue> writeConfigProperties(const QList<lns::CpSetValue>& values) override;
+    qint64 stateQueryFloorNs() const override;
+    qint64 configPropertiesWriteFloorNs(const QList<lns::CpSetValue>& values) const override;
 
 private:
     DeviceRecord record() const;

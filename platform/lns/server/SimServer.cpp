@@ -1,5 +1,6 @@
 #include "lns/server/SimServer.h"
 
+#include "host/RegistryStore.h"
 #include "lns/db/TopologyStore.h"
 #include "lns/monitor/MonitorTable.h"
 #include "lns/resources/SimProfileReader.h"
@@ -16,6 +17,11 @@ namespace lnssim {
 
 SimServer::SimServer(const QString& lonWorksHome, RegistryStore& registry)
     : m_context(std::make_shared<ServerContext>(lonWorksHome, registry))
+{
+}
+
+SimServer::SimServer(const QString& lonWorksHome, std::unique_ptr<RegistryStore> registry)
+    : m_context(std::make_shared<ServerContext>(lonWorksHome, std::move(registry)))
 {
 }
 

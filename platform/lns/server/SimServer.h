@@ -18,6 +18,7 @@ class SimServer final : public lns::ObjectServer
 {
 public:
     SimServer(const QString& lonWorksHome, RegistryStore& registry);
+    SimServer(const QString& lonWorksHome, std::unique_ptr<RegistryStore> registry);
     ~SimServer() override;
 
     bool isOpen() const override;

@@ -40,6 +40,13 @@ public:
     // device that does not answer or an injected fault fails the set as one call. The device
     // takes a set wholly or not at all. Returns, per CP in the order given, the value read back.
     virtual QList<CpSetValue> writeConfigProperties(const QList<CpSetValue>& values) = 0;
+
+    // The least time in nanoseconds that a call takes on the device's channel when nothing else
+    // uses it: its packets and latencies, by the channel's timing. They send nothing and check no
+    // value, so a transfer can say beforehand how long it will take. A device that is not online
+    // takes a set into the network database only, which costs no channel time.
+    virtual qint64 stateQueryFloorNs() const = 0;
+    virtual qint64 configPropertiesWriteFloorNs(const QList<CpSetValue>& values) const = 0;
 };
 
 using AppDevices = Collection<AppDevice>;

@@ -8,8 +8,11 @@
 #include "host/AppContext.h"
 #include "host/ConnectionState.h"
 #include "host/Log.h"
+#include "host/MemoryLog.h"
 #include "host/MessageCatalogue.h"
 #include "host/catalogue/TextIds.h"
+#include "transfer/ChannelEstimate.h"
+#include "transfer/ChannelSync.h"
 #include "transfer/TransferObserver.h"
 #include "transfer/TransferState.h"
 #include "transfer/TransferTally.h"
@@ -23,8 +26,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <map>
-#include <set>
 
 namespace {
 
@@ -149,8 +150,6 @@ Apply::End Apply::writeToChosenDevices(DeviceTransfer& transfer, const QList<CpV
     PointTables& points = m_context.points;
     const int deviceCount = m_transfer.selectedDeviceCount();
     const bool synchronise = m_procedures.synchronise();
-    const DeviceTransfer::Mode mode =
-        synchronise ? DeviceTransfer::Mode::Synchronise : DeviceTransfer::Mode::ChangedOnly;
     // The chosen devices are copied: the selection window may be reset while events run.
     const std::vector<SelectedDevice> chosen = m_transfer.selectedDevices;
     const std::shared_ptr<lns::DeviceTemplate> deviceTemplate = m_transfer.deviceTemplate;
@@ -165,54 +164,118 @@ Apply::End Apply::writeToChosenDevices(DeviceTransfer& transfer, const QList<CpV
             wanted.insert(position);
 
     m_status.start(deviceCount, points.cpCount);
-    WindowObserver observer(m_context.ui, m_transfer, &m_status);
-    std::map<int, int> takenBy;
-    TransferTally tally;
-    tally.total = deviceCount;
-    End end = End::Normal;
-    for (int device = 1; device <= deviceCount && end == End::Normal; ++device) {
-        if (m_transfer.transferCancelled) {
-            m_transfer.transferCancelled = false;
-            end = End::Cancelled;
-            break;
-        }
-        m_status.setDevice(device);
-        const std::optional<DeviceTransfer::Target> target =
-            transfer.openChosen(*deviceTemplate, chosen[static_cast<std::size_t>(device - 1)]);
-        if (!target) {
-            if (transfer.aborted())
-                end = End::Aborted;
-            continue;
-        }
-        if (synchronise)
-            transfer.resetHeader();
-        observer.written.clear();
-        // Synchronising writes a whole configuration: it goes as one set the device takes wholly or not.
-        const auto write = synchronise ? &DeviceTransfer::writeSet : &DeviceTransfer::writeDevice;
-        const bool completed = (transfer.*write)(
-            *target, mode, [&wanted](int position) { return wanted.count(position) != 0; },
-            [&values](int position) { return values.at(position); }, observer);
-        for (int position : observer.written)
-            ++takenBy[position];
-        if (std::includes(observer.written.begin(), observer.written.end(), wanted.begin(), wanted.end()))
-            ++(target->databaseOnly() ? tally.databaseOnly : tally.written);
-        if (!completed)
-            end = transfer.aborted() ? End::Aborted : End::Cancelled;
-    }
+    Taken taken;
+    taken.tally.total = deviceCount;
+    const End end = synchronise
+                        ? synchroniseChosen(chosen, deviceTemplate, values, wanted, taken)
+                        : writeMarkedToChosen(transfer, chosen, *deviceTemplate, values, wanted, taken);
     // Devices skipped, failed or never reached because the transfer ended early.
-    tally.skipped = tally.total - tally.written - tally.databaseOnly;
+    taken.tally.skipped = taken.tally.total - taken.tally.written - taken.tally.databaseOnly;
 
     // A box is done only once every chosen device took its value; it then shows what the last
     // device read back. Any device that missed it keeps the box marked for the next Apply.
     for (int position : wanted) {
-        if (takenBy[position] != deviceCount)
+        if (taken.byCp[position] != deviceCount)
             continue;
         m_controls.txtNci(position)->setText(points.cp(position).value);
         change_marker::unmark(m_controls.txtNci(position));
         companions::unmarkCp(m_controls, position);
     }
-    report(tally);
+    report(taken.tally);
     return end;
+}
+
+Apply::End Apply::writeMarkedToChosen(DeviceTransfer& transfer, const std::vector<SelectedDevice>& chosen,
+                                      const lns::DeviceTemplate& deviceTemplate, const QList<CpValue>& values,
+                                      const std::set<int>& wanted, Taken& taken)
+{
+    WindowObserver observer(m_context.ui, m_transfer, &m_status);
+    const int deviceCount = static_cast<int>(chosen.size());
+    for (int device = 1; device <= deviceCount; ++device) {
+        if (m_transfer.transferCancelled) {
+            m_transfer.transferCancelled = false;
+            return End::Cancelled;
+        }
+        m_status.setDevice(device);
+        const std::optional<DeviceTransfer::Target> target =
+            transfer.openChosen(deviceTemplate, chosen[static_cast<std::size_t>(device - 1)]);
+        if (!target) {
+            if (transfer.aborted())
+                return End::Aborted;
+            continue;
+        }
+        observer.written.clear();
+        const bool completed = transfer.writeDevice(
+            *target, DeviceTransfer::Mode::ChangedOnly,
+            [&wanted](int position) { return wanted.count(position) != 0; },
+            [&values](int position) { return values.at(position); }, observer);
+        taken.add(observer.written, wanted, target->databaseOnly());
+        if (!completed)
+            return transfer.aborted() ? End::Aborted : End::Cancelled;
+    }
+    return End::Normal;
+}
+
+Apply::End Apply::synchroniseChosen(const std::vector<SelectedDevice>& chosen,
+                                    const std::shared_ptr<lns::DeviceTemplate>& deviceTemplate,
+                                    const QList<CpValue>& values, const std::set<int>& wanted, Taken& taken)
+{
+    PointTables& points = m_context.points;
+    ChannelSync sync({points, m_context.catalogue, m_context.connection.system, deviceTemplate,
+                      m_context.connection.CurrentNetworkName, chosen,
+                      [&values](int position) { return values.at(position); }, m_context.openObjectServer});
+    ChannelEstimate estimate(sync.channels(), sync.floorsNs(), sync.workers());
+    const int deviceCount = static_cast<int>(chosen.size());
+    m_status.setDevice(1);
+    m_status.setEstimate(estimate.remainingSeconds());
+
+    int ended = 0;
+    ChannelSync::Calls calls;
+    calls.decide = [this](const lns::Error& error) { return decide(error); };
+    // The bars count the devices that have ended; the next is the first one still under way.
+    calls.ended = [&](int device) {
+        estimate.ended(device);
+        m_status.setParameter(points.cpCount);
+        if (++ended < deviceCount)
+            m_status.setDevice(ended + 1);
+        m_status.setEstimate(estimate.remainingSeconds());
+    };
+    calls.done = [&](int, const ChannelSync::Device& outcome) {
+        MemoryLog::replay(outcome.log, *m_controls.echLog);
+        std::set<int> written;
+        for (const auto& [position, readBack] : outcome.written) {
+            written.insert(position);
+            points.cp(position).value = readBack;
+        }
+        taken.add(written, wanted, outcome.databaseOnly);
+    };
+    calls.waiting = [this] {
+        m_context.ui.processEvents();
+        if (!m_transfer.transferCancelled)
+            return false;
+        m_transfer.transferCancelled = false;
+        return true;
+    };
+    const ChannelSync::Result result = sync.run(calls);
+    if (!result.failure.isEmpty())
+        m_controls.echLog->addError(result.failure);
+    switch (result.end) {
+    case ChannelSync::End::Completed:
+        return End::Normal;
+    case ChannelSync::End::Cancelled:
+        return End::Cancelled;
+    case ChannelSync::End::Aborted:
+        break;
+    }
+    return End::Aborted;
+}
+
+void Apply::Taken::add(const std::set<int>& written, const std::set<int>& wanted, bool databaseOnly)
+{
+    for (int position : written)
+        ++byCp[position];
+    if (std::includes(written.begin(), written.end(), wanted.begin(), wanted.end()))
+        ++(databaseOnly ? tally.databaseOnly : tally.written);
 }
 
 Apply::End Apply::writeToCurrentDevice(DeviceTransfer& transfer, const QList<CpValue>& values)

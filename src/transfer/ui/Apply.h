@@ -2,12 +2,15 @@
 
 #include "transfer/CpValue.h"
 #include "transfer/DeviceTransfer.h"
+#include "transfer/TransferTally.h"
 
 #include <QList>
 #include <functional>
+#include <map>
+#include <set>
+#include <vector>
 
 class TransferStatus;
-struct TransferTally;
 struct AppContext;
 struct DeviceSession;
 struct EditorState;
@@ -51,8 +54,25 @@ private:
         Declined
     };
 
+    // What the chosen devices took: per CP how many devices, and the devices in the summary.
+    struct Taken
+    {
+        std::map<int, int> byCp;
+        TransferTally tally;
+
+        void add(const std::set<int>& written, const std::set<int>& wanted, bool databaseOnly);
+    };
+
     End writeNvInputs(DeviceTransfer& transfer);
     End writeToChosenDevices(DeviceTransfer& transfer, const QList<CpValue>& values);
+    // The marked CPs, device after device, CP after CP.
+    End writeMarkedToChosen(DeviceTransfer& transfer, const std::vector<SelectedDevice>& chosen,
+                            const lns::DeviceTemplate& deviceTemplate, const QList<CpValue>& values,
+                            const std::set<int>& wanted, Taken& taken);
+    // Every general CP as one set per device, the devices of different channels at once.
+    End synchroniseChosen(const std::vector<SelectedDevice>& chosen,
+                          const std::shared_ptr<lns::DeviceTemplate>& deviceTemplate,
+                          const QList<CpValue>& values, const std::set<int>& wanted, Taken& taken);
     End writeToCurrentDevice(DeviceTransfer& transfer, const QList<CpValue>& values);
     void finish(End end);
     void report(const TransferTally& tally);

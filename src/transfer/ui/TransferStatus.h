@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // The progress a multi-device transfer shows: devices, parameters and the time left.
 class TransferStatus
 {
@@ -11,6 +13,9 @@ public:
     virtual void setDevice(int device) = 0;
     // Parameter p (from 1) of the current device is handled.
     virtual void setParameter(int parameter) = 0;
+    // The time left as the channel model puts it; for the rest of the transfer it replaces the
+    // estimate from the previous device's time.
+    virtual void setEstimate(qint64 seconds) = 0;
     // The transfer has ended; closing the progress now cancels nothing.
     virtual void finish() = 0;
 

@@ -37,6 +37,11 @@ QString counter(int number, int count)
     return QString::number(number) + QStringLiteral(" / ") + QString::number(count);
 }
 
+QString secondsText(qint64 seconds)
+{
+    return QString::number(seconds) + QStringLiteral(" sec");
+}
+
 } // namespace
 
 fStatus::fStatus(MessageCatalogue& catalogue, TransferState& transfer, QWidget* parent,
@@ -94,6 +99,7 @@ void fStatus::start(int deviceCount, int cpCount)
     m_deviceCount = deviceCount;
     m_cpCount = cpCount;
     m_device = 0;
+    m_modelEstimate = false;
     m_remaining.reset();
     m_transfer.transferCancelled = false;
     // The window is built with the main window, before its texts are loaded, and the language
@@ -124,6 +130,12 @@ void fStatus::setParameter(int parameter)
     Lbl_Parameters->setText(counter(parameter, m_cpCount));
 }
 
+void fStatus::setEstimate(qint64 seconds)
+{
+    m_modelEstimate = true;
+    lbl_time->setText(secondsText(seconds));
+}
+
 void fStatus::finish()
 {
     hide();
@@ -131,8 +143,10 @@ void fStatus::finish()
 
 void fStatus::Lbl_Devices_Change()
 {
+    if (m_modelEstimate)
+        return;
     const std::optional<qint64> seconds = m_remaining.deviceStarted(m_deviceCount, m_device);
-    lbl_time->setText(seconds ? QString::number(*seconds) + QStringLiteral(" sec") : QString());
+    lbl_time->setText(seconds ? secondsText(*seconds) : QString());
 }
 
 void fStatus::closeEvent(QCloseEvent* event)

@@ -27,6 +27,7 @@ public:
     // Bar, counter and then the estimate.
     void setDevice(int device) override;
     void setParameter(int parameter) override;
+    void setEstimate(qint64 seconds) override;
     // Hides the window; the cancel flag is the transfer's to clear.
     void finish() override;
 
@@ -44,6 +45,8 @@ private:
     int m_deviceCount = 0;
     int m_cpCount = 0;
     int m_device = 0;
+    // The channel model gives the estimate in this transfer.
+    bool m_modelEstimate = false;
     QLabel* lbl_St_Device = nullptr;
     QProgressBar* Progr_Devices = nullptr;
     QLabel* Lbl_Devices = nullptr;

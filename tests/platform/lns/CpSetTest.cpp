@@ -155,3 +155,25 @@ TEST_F(CpSetTest, AConfigurationTravelsInAFewLargeTransactions)
     EXPECT_EQ(platform.admin().get(Demo, QStringLiteral("F2/ROU_5"), Setpoint), QStringLiteral("23,50"));
     EXPECT_EQ(platform.admin().channels(Demo)[1].carried.transactions, second);
 }
+
+// What a transfer is told beforehand is what the channel then counts for the calls.
+TEST_F(CpSetTest, TheFloorGivenBeforehandIsTheFloorTheChannelCounts)
+{
+    platform.admin().setTransactionTime(Demo, 11);
+    const auto floorOf = [&](const std::function<void()>& call) {
+        const qint64 before = platform.admin().channels(Demo).first().floorNs();
+        call();
+        return platform.admin().channels(Demo).first().floorNs() - before;
+    };
+    const qint64 setFloor = device->configPropertiesWriteFloorNs(goodSet());
+    EXPECT_GT(setFloor, 0);
+    EXPECT_EQ(floorOf([&] { device->writeConfigProperties(goodSet()); }), setFloor);
+    EXPECT_EQ(floorOf([&] { device->state(); }), device->stateQueryFloorNs());
+
+    // Nothing travels for a device that is not online or a set the device would refuse.
+    const auto uncommissioned = platform.device(QStringLiteral("F2"), QStringLiteral("ROU_5"));
+    EXPECT_EQ(uncommissioned->configPropertiesWriteFloorNs(goodSet()), 0);
+    QList<lns::CpSetValue> unknown = goodSet();
+    unknown[1].id = QStringLiteral("F:1/C:0:99");
+    EXPECT_EQ(device->configPropertiesWriteFloorNs(unknown), 0);
+}
