@@ -1,15 +1,18 @@
 #include "transfer/ui/DeviceSelection.h"
 
 #include "device/ui/MainWindow.h"
+#include "host/Log.h"
 #include "host/object_server/Network.h"
 #include "support/DemoSession.h"
 #include "transfer/DeviceDirectory.h"
 #include "transfer/ui/fGeraeteauswahl.h"
+#include "transfer/ui/fStatus.h"
 #include "ui/ChangeMarker.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
@@ -450,3 +453,37 @@ TEST_F(DeviceDirectoryTest, ReportsProgressAndStopsWhenAsked)
 }
 
 } // namespace
+
+// As a user does it: ROU_4 ticked beside ROU_1, "sync. Devices", Done, Apply. The two floors'
+// channels are written at once and the status shows the time the channel model gives.
+TEST_F(DeviceSelectionTest, SyncOfBothFloorsThroughTheWindows)
+{
+    open(u"F1/ROU_1"_s);
+    choose();
+    clickCheckBox(node(u"F2"_s, u"ROU_4"_s));
+    control<QCheckBox>("chksynchronisiern")->setChecked(true);
+    done();
+    demo.admin.setTransactionTime(Demo, 11);
+    QStringList estimates;
+    demo.ui.setOnProcessEvents([&](int) {
+        const QLabel* time = window->transferStatus().findChild<QLabel*>(u"lbl_time"_s);
+        if (window->transferStatus().isVisible() &&
+            (estimates.isEmpty() || estimates.constLast() != time->text()))
+            estimates.append(time->text());
+    });
+    QTest::mouseClick(controls().cmdApply, Qt::LeftButton);
+    demo.ui.setOnProcessEvents({});
+
+    ASSERT_FALSE(estimates.isEmpty());
+    EXPECT_EQ(estimates.constFirst(), u"1 sec"_s);
+    const Log& log = *controls().echLog;
+    EXPECT_EQ(log.entries().constLast().text, u"2 of 2 devices written, 0 skipped"_s);
+    demo.points.fillCpTable();
+    for (int cp = 0; cp < demo.points.cpCount; ++cp)
+        if (demo.points.cp(cp).syncable) {
+            EXPECT_EQ(demo.value(u"F2/ROU_4"_s, demo.points.cp(cp).id),
+                      demo.value(u"F1/ROU_1"_s, demo.points.cp(cp).id))
+                << cp;
+        }
+    EXPECT_FALSE(window->transferStatus().isVisible());
+}
