@@ -47,6 +47,7 @@ BenchPlatform::BenchPlatform(int transactionMs)
     connection.ServerOpen = true;
     connection.network = server->networks()->item(Network);
     connection.network->open();
+    connection.CurrentNetworkName = connection.network->name();
     connection.system = connection.network->systems()->item(1);
     connection.system->open();
     connection.NetworkOpen = true;
