@@ -650,6 +650,21 @@ TEST_F(ChannelSyncTest, TheTimeLeftComesFromTheChannelModel)
     EXPECT_EQ(status.devices, (QList<int>{1, 2, 3, 4, 5, 6}));
 }
 
+// Abort for one device's set stops its channel at once and the others after their sets.
+TEST_F(ChannelSyncTest, AbortStopsEveryChannelAndResetsTheSelection)
+{
+    demo.admin.failNext(DemoSession::Network, QStringLiteral("Bench/B_2"), Operation::CpWrite, 100);
+    demo.ui.setRelaxed(UiServices::Answer::Abort);
+    edit(c().txtNci(MaxSendTime), QStringLiteral("46"));
+    apply.cmdApply_Click();
+    for (const char* path : {"Bench/B_2", "Bench/B_5"})
+        EXPECT_NE(value(QString::fromLatin1(path), MaxSendTime), n("46.0")) << path;
+    EXPECT_EQ(demo.ui.messages().size(), 1);
+    EXPECT_EQ(knotenResets, 1);
+    EXPECT_TRUE(isMarked(c().txtNci(MaxSendTime)));
+    EXPECT_FALSE(transfer.transferRunning);
+}
+
 TEST_F(ChannelSyncTest, AWorkerThatCannotOpenTheNetworkWritesNothingAndSaysWhy)
 {
     const QString before = value(QStringLiteral("Bench/B_1"), MaxSendTime);
