@@ -379,21 +379,20 @@ TEST_F(Zep31CtlTest, AWorkerThatCannotOpenTheNetworkStopsTheRunWithItsReport)
 
     // The first worker gets its session and starts with B_1 on C1; the second fails once C1 carries
     // B_1's transactions. B_1 takes many of them, so the first worker is still on it then.
-    const QString homePath = home.path();
-    const auto carried = [homePath] {
-        for (const lnssim::PlatformAdmin::Channel& channel :
-             lnssim::PlatformAdmin(homePath).channels(Network))
+    const auto carried = [](const lnssim::PlatformAdmin& platform) {
+        for (const lnssim::PlatformAdmin::Channel& channel : platform.channels(Network))
             if (channel.name == QLatin1String("C1"))
                 return channel.carried.transactions;
         return qint64(-1);
     };
-    const qint64 before = carried();
+    const qint64 before = carried(admin);
     std::atomic<int> opened = 0;
-    const auto openSession = [&opened, &carried, before](const QString& network) {
+    const auto openSession = [&, homePath = home.path()](const QString& network) {
         if (opened++ == 0)
             return std::make_unique<NetworkSession>(network);
+        const lnssim::PlatformAdmin watcher(homePath);
         const QDeadlineTimer deadline(60000);
-        while (carried() == before && !deadline.hasExpired())
+        while (carried(watcher) == before && !deadline.hasExpired())
             QThread::yieldCurrentThread();
         throw CommandFailure(QStringLiteral("the database is locked"));
     };
