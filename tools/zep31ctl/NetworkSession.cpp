@@ -111,7 +111,7 @@ NetworkSession::Device NetworkSession::device(const QString& reference) const
                     namedItem(*subsystems, reference.left(slash)))
                 found = namedDevices(*subsystem, name);
         } else {
-            for (int number = 1; number <= subsystems->count(); ++number)
+            for (int number = 1, count = subsystems->count(); number <= count; ++number)
                 found.append(namedDevices(*subsystems->item(number), name));
         }
     } catch (const lns::Error& error) {
@@ -132,11 +132,13 @@ QList<NetworkSession::Device> NetworkSession::devices() const
     QList<Device> result;
     try {
         const std::shared_ptr<lns::Subsystems> subsystems = m_system->subsystems();
-        for (int number = 1; number <= subsystems->count(); ++number) {
+        // Each count is a query of the database: asked once per collection, not once per item.
+        for (int number = 1, subsystemCount = subsystems->count(); number <= subsystemCount; ++number) {
             const std::shared_ptr<lns::Subsystem> subsystem = subsystems->item(number);
+            const QString name = subsystem->name();
             const std::shared_ptr<lns::AppDevices> members = subsystem->applicationDevices();
-            for (int item = 1; item <= members->count(); ++item)
-                result.append({members->item(item), subsystem->name()});
+            for (int item = 1, memberCount = members->count(); item <= memberCount; ++item)
+                result.append({members->item(item), name});
         }
     } catch (const lns::Error& error) {
         throw CommandFailure(QStringLiteral("The devices cannot be listed: %1").arg(failureText(error)),
@@ -158,7 +160,7 @@ QList<NetworkSession::Device> NetworkSession::devicesOf(const QString& programId
     QList<Device> result;
     try {
         const std::shared_ptr<lns::AppDevices> members = deviceTemplate->devices();
-        for (int item = 1; item <= members->count(); ++item) {
+        for (int item = 1, count = members->count(); item <= count; ++item) {
             std::shared_ptr<lns::AppDevice> device = members->item(item);
             QString subsystem = device->subsystems()->item(1)->name();
             result.append({std::move(device), std::move(subsystem)});
