@@ -1,9 +1,13 @@
+#include "ApplyCommand.h"
+#include "CommandFailure.h"
+#include "NetworkSession.h"
 #include "files/ParameterFile.h"
 #include "lns/PlatformAdmin.h"
 #include "support/FileFault.h"
 #include "support/TempLonWorksHome.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -12,6 +16,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTextStream>
+#include <QThread>
+#include <atomic>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
@@ -102,6 +109,10 @@ TEST_F(Zep31CtlTest, WrongInputGivesOneLineAndItsStatus)
     garbage.write("not a parameter file");
     garbage.close();
     admin.setUnreachable(Network, QStringLiteral("F1/ROU_2"), true);
+    // ROU_4 by name alone is ambiguous once a second subsystem holds a device of that name.
+    admin.addSubsystem(Network, QStringLiteral("F3"));
+    admin.addDevice(Network, QStringLiteral("F3"), QStringLiteral("ROU_4"), QString(),
+                    QStringLiteral("9FFF3C0A00060417"));
 
     const struct
     {
@@ -112,6 +123,12 @@ TEST_F(Zep31CtlTest, WrongInputGivesOneLineAndItsStatus)
         {{QStringLiteral("frobnicate")}, 2, "Unknown command \"frobnicate\""},
         {{QStringLiteral("devices"), QStringLiteral("Nowhere")}, 2, "There is no network \"Nowhere\""},
         {{QStringLiteral("read"), Network, QStringLiteral("ROU_9")}, 2, "There is no device \"ROU_9\""},
+        {{QStringLiteral("read"), Network, QStringLiteral("F2/ROU_1")}, 2, "There is no device \"F2/ROU_1\""},
+        {{QStringLiteral("read"), Network, QStringLiteral("F9/ROU_1")}, 2, "There is no device \"F9/ROU_1\""},
+        {{QStringLiteral("read"), Network, QStringLiteral("f1/rou_1")}, 2, "There is no device \"f1/rou_1\""},
+        {{QStringLiteral("read"), Network, QStringLiteral("ROU_4")},
+         2,
+         "Several subsystems hold a device \"ROU_4\"; name it as SUBSYSTEM/ROU_4."},
         {{QStringLiteral("read"), Network, QStringLiteral("ROU_1"), QStringLiteral("--format"),
           QStringLiteral("xml")},
          2,
@@ -344,6 +361,70 @@ TEST_F(Zep31CtlTest, TwoHundredDevicesOnFiveChannelsEndWhollyOldOrWhollyNew)
     EXPECT_TRUE(run.out.contains(QStringLiteral("Floor/B_10: failed: ")) &&
                 !run.out.contains(QStringLiteral("part-written")))
         << run.out.toStdString();
+}
+
+// A worker that cannot open the network stops the run: the device the other worker had under
+// way is finished and reported, no device is taken after it, the rest fail with the reason and
+// keep their values, and the report is still written.
+TEST_F(Zep31CtlTest, AWorkerThatCannotOpenTheNetworkStopsTheRunWithItsReport)
+{
+    addDevicesOnChannels(6, 2);
+    admin.setTransactionTime(Network, 0);
+    admin.set(Network, Rou1, MaxOut, QStringLiteral("55"));
+    ASSERT_EQ(ctl({QStringLiteral("save"), Network, Rou1, file(QStringLiteral("c.par"))}).code, 0);
+    const QString fresh = get(Rou1, MaxOut);
+    const QString old = get(QStringLiteral("Floor/B_1"), MaxOut);
+    ASSERT_NE(old, fresh);
+    admin.setTransactionTime(Network, 30);
+
+    // The first worker gets its session and starts with B_1 on C1; the second fails once C1 carries
+    // B_1's transactions. B_1 takes many of them, so the first worker is still on it then.
+    const auto carried = [](const lnssim::PlatformAdmin& platform) {
+        for (const lnssim::PlatformAdmin::Channel& channel : platform.channels(Network))
+            if (channel.name == QLatin1String("C1"))
+                return channel.carried.transactions;
+        return qint64(-1);
+    };
+    const qint64 before = carried(admin);
+    std::atomic<int> opened = 0;
+    const auto openSession = [&, homePath = home.path()](const QString& network) {
+        if (opened++ == 0)
+            return std::make_unique<NetworkSession>(network);
+        const lnssim::PlatformAdmin watcher(homePath);
+        const QDeadlineTimer deadline(60000);
+        while (carried(watcher) == before && !deadline.hasExpired())
+            QThread::yieldCurrentThread();
+        throw CommandFailure(QStringLiteral("the database is locked"));
+    };
+    ApplyCommand::Options options;
+    options.file = file(QStringLiteral("c.par"));
+    for (int n = 1; n <= 6; ++n)
+        options.devices.append(QStringLiteral("Floor/B_%1").arg(n));
+    options.report = file(QStringLiteral("c.csv"));
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    NetworkSession session(Network);
+    EXPECT_EQ(ApplyCommand(session, outStream, errStream, openSession).run(options), 1) << err.toStdString();
+
+    const QString reason =
+        QStringLiteral("nothing written: a worker could not open the network: the database is locked");
+    const QStringList lines = out.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 8) << out.toStdString();
+    EXPECT_EQ(lines.at(0), QStringLiteral("Floor/B_1: written (64 CPs)"));
+    EXPECT_EQ(lines.at(5), QStringLiteral("Floor/B_6: failed: ") + reason);
+    EXPECT_TRUE(lines.at(6).startsWith(QStringLiteral("1 of 6 devices written"))) << out.toStdString();
+    for (int n = 1; n <= 6; ++n) {
+        const QString path = QStringLiteral("Floor/B_%1").arg(n);
+        EXPECT_EQ(get(path, MaxOut), n == 1 ? fresh : old) << path.toStdString();
+        if (n > 1) {
+            EXPECT_EQ(lines.at(n - 1), path + QStringLiteral(": failed: ") + reason);
+        }
+    }
+    const QString report = QString::fromUtf8(fileBytes(options.report));
+    EXPECT_EQ(report.count(reason), 5) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Floor,B_1,"))) << report.toStdString();
 }
 
 // One worker writes the devices in turn, as before; more give the same lines in the same order,

@@ -64,9 +64,12 @@ struct ApplyCommand::Target
     QString refusal;
 };
 
-ApplyCommand::ApplyCommand(NetworkSession& session, QTextStream& out, QTextStream& err)
-    : m_session(session), m_out(out), m_err(err)
+ApplyCommand::ApplyCommand(NetworkSession& session, QTextStream& out, QTextStream& err,
+                           SessionOpener openSession)
+    : m_session(session), m_out(out), m_err(err), m_openSession(std::move(openSession))
 {
+    if (!m_openSession)
+        m_openSession = [](const QString& network) { return std::make_unique<NetworkSession>(network); };
 }
 
 QList<ApplyCommand::Target> ApplyCommand::targets(const Options& options) const
@@ -229,7 +232,7 @@ int ApplyCommand::execute(const QList<Job>& jobs, const Interruption& interrupti
         // and finds each device there by the path the run's session gave it.
         std::shared_ptr<NetworkSession> session;
         try {
-            session = std::make_shared<NetworkSession>(m_session.network());
+            session = m_openSession(m_session.network());
         } catch (const CommandFailure& failure) {
             // No worker takes another device; what the others wrote is still reported, and the
             // devices not reached fail with the reason.

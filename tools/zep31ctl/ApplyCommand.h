@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class CommandArguments;
@@ -76,7 +77,11 @@ public:
         int jobs = 0;
     };
 
-    ApplyCommand(NetworkSession& session, QTextStream& out, QTextStream& err);
+    // Opens a worker's own session of the network; throws CommandFailure when it cannot.
+    using SessionOpener = std::function<std::unique_ptr<NetworkSession>(const QString& network)>;
+
+    // openSession: how a worker opens its session; a network opened anew unless given.
+    ApplyCommand(NetworkSession& session, QTextStream& out, QTextStream& err, SessionOpener openSession = {});
     ApplyCommand(const ApplyCommand&) = delete;
     ApplyCommand& operator=(const ApplyCommand&) = delete;
 
@@ -111,4 +116,5 @@ private:
     NetworkSession& m_session;
     QTextStream& m_out;
     QTextStream& m_err;
+    SessionOpener m_openSession;
 };

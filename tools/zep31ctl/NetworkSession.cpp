@@ -12,6 +12,7 @@
 #include "host/object_server/DeviceInterface.h"
 #include "host/object_server/DeviceTemplate.h"
 #include "host/object_server/Error.h"
+#include "host/object_server/Subsystem.h"
 #include "host/object_server/System.h"
 #include "lns/SimObjectServer.h"
 #include "transfer/DeviceTransfer.h"
@@ -22,6 +23,30 @@ QString failureText(const lns::Error& error)
 {
     return error.description().isEmpty() ? QStringLiteral("error %1").arg(error.number())
                                          : error.description();
+}
+
+// The item of that exact name, or none: the object server finds names regardless of case, a
+// reference on the command line is matched as written.
+template <typename T> std::shared_ptr<T> namedItem(const lns::Collection<T>& collection, const QString& name)
+{
+    std::shared_ptr<T> item;
+    try {
+        item = collection.item(name);
+    } catch (const lns::Error& error) {
+        if (error.number() != lns::errors::NotFound)
+            throw;
+        return nullptr;
+    }
+    return item->name() == name ? item : nullptr;
+}
+
+// The device of that name in one subsystem, as a list of none or one.
+QList<NetworkSession::Device> namedDevices(const lns::Subsystem& subsystem, const QString& name)
+{
+    const std::shared_ptr<lns::AppDevice> device = namedItem(*subsystem.applicationDevices(), name);
+    if (!device)
+        return {};
+    return {{device, subsystem.name()}};
 }
 
 } // namespace
@@ -76,11 +101,22 @@ NetworkSession::Device NetworkSession::device(const QString& reference) const
 {
     const qsizetype slash = reference.lastIndexOf(QLatin1Char('/'));
     const QString name = slash < 0 ? reference : reference.mid(slash + 1);
-    const QString subsystem = slash < 0 ? QString() : reference.left(slash);
     QList<Device> found;
-    for (const Device& candidate : devices()) {
-        if (candidate.device->name() == name && (subsystem.isEmpty() || candidate.subsystem == subsystem))
-            found.append(candidate);
+    try {
+        const std::shared_ptr<lns::Subsystems> subsystems = m_system->subsystems();
+        // A path goes straight to its subsystem; only a bare name asks every subsystem, so naming
+        // many devices does not list the whole network for each.
+        if (slash >= 0) {
+            if (const std::shared_ptr<lns::Subsystem> subsystem =
+                    namedItem(*subsystems, reference.left(slash)))
+                found = namedDevices(*subsystem, name);
+        } else {
+            for (int number = 1, count = subsystems->count(); number <= count; ++number)
+                found.append(namedDevices(*subsystems->item(number), name));
+        }
+    } catch (const lns::Error& error) {
+        throw CommandFailure(QStringLiteral("The devices cannot be listed: %1").arg(failureText(error)),
+                             CommandFailure::Failed);
     }
     if (found.isEmpty())
         throw CommandFailure(QStringLiteral("There is no device \"%1\" in the network.").arg(reference));
@@ -96,11 +132,13 @@ QList<NetworkSession::Device> NetworkSession::devices() const
     QList<Device> result;
     try {
         const std::shared_ptr<lns::Subsystems> subsystems = m_system->subsystems();
-        for (int number = 1; number <= subsystems->count(); ++number) {
+        // Each count is a query of the database: asked once per collection, not once per item.
+        for (int number = 1, subsystemCount = subsystems->count(); number <= subsystemCount; ++number) {
             const std::shared_ptr<lns::Subsystem> subsystem = subsystems->item(number);
+            const QString name = subsystem->name();
             const std::shared_ptr<lns::AppDevices> members = subsystem->applicationDevices();
-            for (int item = 1; item <= members->count(); ++item)
-                result.append({members->item(item), subsystem->name()});
+            for (int item = 1, memberCount = members->count(); item <= memberCount; ++item)
+                result.append({members->item(item), name});
         }
     } catch (const lns::Error& error) {
         throw CommandFailure(QStringLiteral("The devices cannot be listed: %1").arg(failureText(error)),
@@ -122,7 +160,7 @@ QList<NetworkSession::Device> NetworkSession::devicesOf(const QString& programId
     QList<Device> result;
     try {
         const std::shared_ptr<lns::AppDevices> members = deviceTemplate->devices();
-        for (int item = 1; item <= members->count(); ++item) {
+        for (int item = 1, count = members->count(); item <= count; ++item) {
             std::shared_ptr<lns::AppDevice> device = members->item(item);
             QString subsystem = device->subsystems()->item(1)->name();
             result.append({std::move(device), std::move(subsystem)});
