@@ -37,7 +37,7 @@ template <typename T> std::shared_ptr<T> namedItem(const lns::Collection<T>& col
             throw;
         return nullptr;
     }
-    return item->name() == name ? item : nullptr;
+    return item && item->name() == name ? item : nullptr;
 }
 
 // The device of that name in one subsystem, as a list of none or one.
