@@ -18,11 +18,11 @@ struct MainControls;
 struct TransferState;
 
 // Apply: writes the marked NV inputs to the current device, then the marked CPs to the current
-// device (after a question) or to every chosen device, with "sync. Devices" every general CP.
-// Written points are read back, logged and unmarked; a CP meant for several devices is unmarked
-// only once every one of them took it, and such a transfer ends with one summary line in the log
-// and the status bar. The window stays usable for the progress window's close (which cancels)
-// and for monitor events, but nothing else starts meanwhile.
+// device (after a question) or to every chosen device, with "sync. Devices" every general CP as
+// one set per device, the devices of different channels at once (ChannelSync). Written points are read back,
+// logged and unmarked; a CP meant for several devices is unmarked only once every one of them took it, and
+// such a transfer ends with one summary line in the log and the status bar. The window stays usable for the
+// progress window's close (which cancels) and for monitor events, but nothing else starts meanwhile.
 class Apply final
 {
 public:
