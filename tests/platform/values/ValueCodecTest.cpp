@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         Canonical{ValueType::StrHex4, "2,ff,2,0", "2,ff,2,0"}),
     // Named by their place in the list: the default name would print the struct's padding and
     // pointers, which differ from one build to the next.
-    [](const testing::TestParamInfo<Canonical>& info) { return "case" + std::to_string(info.index); });
+    [](const testing::TestParamInfo<Canonical>& place) { return "case" + std::to_string(place.index); });
 
 TEST(ValueCodecTypes, namesMapBothWaysAndDefaultsAreValid)
 {
